@@ -1,0 +1,137 @@
+#include "startup/data_file.h"
+
+#include <set>
+
+#include "startup/avcalc_mod.h"
+#include "startup/fragments.h"
+
+namespace AvcalcMod {
+namespace {
+std::set<TextFile*>& OpenFiles() {
+    static std::set<TextFile*> files;
+    return files;
+}
+}  // namespace
+
+TextFile::~TextFile() { Close(); }
+
+bool TextFile::Open(const std::string& path) {
+    Close();
+    file_ = std::fopen(path.c_str(), "rb");
+    if (file_ != nullptr) OpenFiles().insert(this);
+    return file_ != nullptr;
+}
+
+bool TextFile::ReadLine(std::string& line) {
+    if (file_ == nullptr) return false;
+    int c = std::getc(file_);
+    if (c == EOF) return false;
+    line.clear();
+    while (c != EOF && c != '\r') {
+        line += static_cast<char>(c);
+        c = std::getc(file_);
+    }
+    if (c == '\r') {
+        int next = std::getc(file_);
+        if (next != '\n' && next != EOF) std::ungetc(next, file_);
+    }
+    return true;
+}
+
+void TextFile::Close() {
+    if (file_ == nullptr) return;
+    std::fclose(file_);
+    file_ = nullptr;
+    OpenFiles().erase(this);
+}
+
+void CloseAllFiles() {
+    auto files = OpenFiles();  // Close() edits the set
+    for (TextFile* f : files) f->Close();
+}
+
+void BuildFragmentTable() {
+    LineBuffer = FragmentConstant;
+    for (int i = 1; i <= FragmentCount; ++i) {
+        auto pos = static_cast<std::size_t>(2 * i - 1);  // 1-based position 2i
+        FragmentTable[static_cast<std::size_t>(i)] =
+            pos < LineBuffer.size() ? LineBuffer.substr(pos, 2) : std::string();
+    }
+}
+
+void ExpandLine(std::string& line) {
+    std::string out;
+    out.reserve(line.size() * 2);
+    for (char ch : line) {
+        int c = static_cast<unsigned char>(ch);
+        std::string_view piece;
+        std::string single(1, ch);
+        switch (c) {
+            case 125: piece = " aircraft "; break;
+            case 123: piece = " engine "; break;
+            case 124: piece = " pilot "; break;
+            case 133: piece = ".  "; break;
+            case 136: piece = ",  "; break;
+            case 59: piece = "; "; break;
+            default:
+                if (c <= 6)
+                    piece = FragmentTable[static_cast<std::size_t>(c + 141)];
+                else if (c == 7)
+                    piece = single;
+                else if (c <= 27)
+                    piece = FragmentTable[static_cast<std::size_t>(c + 116)];
+                else if (c >= 127)
+                    piece = FragmentTable[static_cast<std::size_t>(c - 126)];
+                else
+                    piece = single;
+        }
+        if (!LoadingData && piece == "&") piece = " and ";
+        out += piece;
+    }
+    line = std::move(out);
+}
+
+void ReadTextSection(const std::string& path) {
+    LoadingData = true;
+    TextFile file;
+    if (file.Open(path)) {
+        for (int n = 1; n <= TextLineCount; ++n) {
+            auto& line = TextLines[static_cast<std::size_t>(n)];
+            if (!file.ReadLine(line)) break;
+            ExpandLine(line);
+        }
+    }
+    CloseAllFiles();
+    LoadingData = false;
+    ParseColourRecord();
+}
+
+namespace {
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+}  // namespace
+
+void ParseColourRecord() {
+    const std::string& record = TextLines[ColourRecordLine];
+    ColourTable[0] = 0;
+    for (int k = 1; k <= ColourCount; ++k) {
+        auto start = static_cast<std::size_t>(7 * k - 7);
+        std::int32_t value = 0;
+        // The leading hexadecimal digits of the field; blanks inside are skipped as
+        // the lenient reader skips them.
+        for (std::size_t i = start; i < start + 6 && i < record.size(); ++i) {
+            char c = record[i];
+            if (c == ' ' || c == '\t') continue;
+            int d = HexDigit(c);
+            if (d < 0) break;
+            value = value * 16 + d;
+        }
+        ColourTable[static_cast<std::size_t>(k)] = value;
+    }
+}
+
+}  // namespace AvcalcMod

@@ -1,0 +1,50 @@
+// The data file vdats.tst: its line reader, the expansion of packed text lines, the
+// reading of the 565-line text section and the colour record.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace AvcalcMod {
+
+inline constexpr const char* DataFileName = "vdats.tst";
+inline constexpr int ColourRecordLine = 153;
+
+// A file opened for sequential line input. A line ends at a carriage return, with or
+// without a following line feed; a line feed alone is part of the line. Every open file
+// is known to CloseAllFiles, which the orderly end of the program calls.
+class TextFile {
+public:
+    TextFile() = default;
+    ~TextFile();
+    TextFile(const TextFile&) = delete;
+    TextFile& operator=(const TextFile&) = delete;
+
+    bool Open(const std::string& path);
+    bool IsOpen() const { return file_ != nullptr; }
+    // Reads the next line without its terminator; False at the end of the file.
+    bool ReadLine(std::string& line);
+    void Close();
+
+private:
+    std::FILE* file_ = nullptr;
+};
+
+// Closes every TextFile that is open.
+void CloseAllFiles();
+
+// Puts the fragment constant into LineBuffer and cuts FragmentTable(1..147) from it.
+void BuildFragmentTable();
+
+// Replaces a packed line by its expansion (one pass, see the fragment rules).
+void ExpandLine(std::string& line);
+
+// Reads lines 1..565 of the file into TextLines, expanding each with LoadingData True.
+// Lines the file does not have stay empty; a missing file leaves all of them empty.
+void ReadTextSection(const std::string& path = DataFileName);
+
+// Parses TextLines(153) into ColourTable(1..72): field k is six hexadecimal digits at
+// positions 7k-6 to 7k-1 read as BBGGRR; a missing or digitless field gives 0.
+void ParseColourRecord();
+
+}  // namespace AvcalcMod

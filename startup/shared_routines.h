@@ -1,0 +1,57 @@
+// Small shared string and number routines of the code module. Strings are 1-based in
+// the positions these routines take, as the rest of the program counts them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace AvcalcMod {
+
+// Numeric value of up to `length` characters from `start`, read leniently; 0 when
+// start < 1, length < 1, the substring is empty or the number does not fit.
+double MidVal(std::string_view text, std::int32_t start, std::int32_t length);
+
+// The text without its first / last n characters; empty when n exceeds the length.
+std::string DropLeft(std::string_view text, std::int32_t n);
+std::string DropRight(std::string_view text, std::int32_t n);
+
+// Next value of the program's pseudo-random sequence scaled to low..high inclusive.
+// Empty when high - low + 1 overflows.
+std::optional<std::int32_t> RandomBetween(std::int32_t low, std::int32_t high);
+// Next value of the sequence, 0 <= r < 1, as a single.
+float NextRandom();
+// Re-seeds the sequence from the clock, or from a given seed (tests).
+void Randomize();
+void Randomize(std::uint32_t seed);
+
+// 1-based position of the first occurrence of pattern in text, letter case ignored;
+// 0 when there is none or the text is empty.
+std::int32_t InStrNoCase(std::string_view text, std::string_view pattern);
+
+// The number in plain decimal form without the blank before non-negative numbers and
+// without a zero before the point (".5", "-3", "1E+20").
+std::string TrimmedStr(double number);
+std::string TrimmedStr(float number);
+std::string TrimmedStr(std::int32_t number);
+
+// TextLines(first) to TextLines(last) joined with CR LF; empty when first > last.
+std::string JoinLines(std::int32_t first, std::int32_t last);
+
+// Single-byte code (0..255) of the character at a 1-based position; 0 outside the text.
+std::int32_t CharCode(std::string_view text, std::int32_t position);
+
+// True when low < value < high.
+bool IsBetween(std::int32_t value, std::int32_t low, std::int32_t high);
+
+// (index + 1) * step + offset in 32-bit arithmetic; empty on overflow.
+std::optional<std::int32_t> GridPosition(std::int32_t index, std::int32_t step, std::int32_t offset);
+
+// Lower case of one single-byte (Windows-1252) character.
+char LowerChar(char c);
+char UpperChar(char c);
+std::string Lower(std::string_view text);
+std::string Upper(std::string_view text);
+
+}  // namespace AvcalcMod

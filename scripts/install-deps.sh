@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the calculator needs to build, run and test, when missing.
+set -euo pipefail
+
+packages=(g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+          qt6-base-dev libgif-dev fonts-wine xvfb xauth)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null

@@ -20,12 +20,13 @@ inline constexpr int AnimationSlots = 4;
 // The product's web address: window caption and farewell link.
 inline constexpr const char* WebAddress = "https://www.quenmar.example/";
 
-extern bool LoadingData;                                      // True while the text section is read
-extern std::string LineBuffer;                                // fragment constant, later the reader's line
+extern bool LoadingData;        // True while the text section is read
+extern std::string LineBuffer;  // fragment constant, later the reader's line
 extern std::array<std::string, FragmentCount + 1> FragmentTable;  // entries 1..147
-extern std::array<std::string, TextLineCount + 1> TextLines;       // lines 1..565, element 0 empty
-extern std::array<std::int32_t, ColourCount + 1> ColourTable;      // colours 1..72 (red + 256 green + 65536 blue)
-extern std::array<std::string, 8> FontNames;                  // only element 5 is set
+extern std::array<std::string, TextLineCount + 1> TextLines;      // lines 1..565, element 0 empty
+extern std::array<std::int32_t, ColourCount + 1>
+    ColourTable;                              // colours 1..72 (red + 256 green + 65536 blue)
+extern std::array<std::string, 8> FontNames;  // only element 5 is set
 extern std::int32_t LayoutMode;
 extern std::int32_t WorkAreaWidth;   // twips
 extern std::int32_t WorkAreaHeight;  // twips

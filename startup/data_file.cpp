@@ -13,7 +13,9 @@ std::set<TextFile*>& OpenFiles() {
 }
 }  // namespace
 
-TextFile::~TextFile() { Close(); }
+TextFile::~TextFile() {
+    Close();
+}
 
 bool TextFile::Open(const std::string& path) {
     Close();
@@ -67,12 +69,24 @@ void ExpandLine(std::string& line) {
         std::string_view piece;
         std::string single(1, ch);
         switch (c) {
-            case 125: piece = " aircraft "; break;
-            case 123: piece = " engine "; break;
-            case 124: piece = " pilot "; break;
-            case 133: piece = ".  "; break;
-            case 136: piece = ",  "; break;
-            case 59: piece = "; "; break;
+            case 125:
+                piece = " aircraft ";
+                break;
+            case 123:
+                piece = " engine ";
+                break;
+            case 124:
+                piece = " pilot ";
+                break;
+            case 133:
+                piece = ".  ";
+                break;
+            case 136:
+                piece = ",  ";
+                break;
+            case 59:
+                piece = "; ";
+                break;
             default:
                 if (c <= 6)
                     piece = FragmentTable[static_cast<std::size_t>(c + 141)];

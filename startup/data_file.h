@@ -14,7 +14,7 @@ inline constexpr int ColourRecordLine = 153;
 // without a following line feed; a line feed alone is part of the line. Every open file
 // is known to CloseAllFiles, which the orderly end of the program calls.
 class TextFile {
-public:
+  public:
     TextFile() = default;
     ~TextFile();
     TextFile(const TextFile&) = delete;
@@ -26,7 +26,7 @@ public:
     bool ReadLine(std::string& line);
     void Close();
 
-private:
+  private:
     std::FILE* file_ = nullptr;
 };
 

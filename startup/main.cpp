@@ -10,7 +10,8 @@ int main() {
     BuildFragmentTable();
     ReadTextSection();
     int filled = 0;
-    for (int n = 1; n <= TextLineCount; ++n) filled += TextLines[static_cast<std::size_t>(n)].empty() ? 0 : 1;
+    for (int n = 1; n <= TextLineCount; ++n)
+        filled += TextLines[static_cast<std::size_t>(n)].empty() ? 0 : 1;
     std::cout << "Quenmar Aviation Calculator\n"
               << "vdats.tst: " << filled << " of " << TextLineCount << " text lines hold text\n"
               << "keypad: " << TextLines[211] << "\n"

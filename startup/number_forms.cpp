@@ -19,7 +19,9 @@ std::string General(T value, int digits) {
     return text;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Converts a normalised number text ("-123.45e7") to a double. An overflow fails; an
 // underflow gives 0 (as the runtime does). `leadDigitsExp` is the decimal exponent of
@@ -68,8 +70,12 @@ std::size_t ReadExponent(std::string_view text, std::size_t i, std::string& out)
 
 }  // namespace
 
-std::string GeneralText(double value) { return General(value, 15); }
-std::string GeneralText(float value) { return General(value, 7); }
+std::string GeneralText(double value) {
+    return General(value, 15);
+}
+std::string GeneralText(float value) {
+    return General(value, 7);
+}
 
 std::optional<double> LenientValue(std::string_view input) {
     std::string text;
@@ -123,7 +129,9 @@ std::optional<double> StrictValue(std::string_view input) {
     return Convert(number);
 }
 
-double RoundHalfEven(double value) { return std::nearbyint(value); }
+double RoundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 std::optional<std::int32_t> ToLong(double value) {
     if (!std::isfinite(value)) return std::nullopt;

@@ -38,8 +38,12 @@ std::optional<float> ToSingle(double value);
 // on the 15-digit decimal form of the value (so 2.675 gives 2.68). Optional "," groups.
 std::string FormatFixed(double value, int decimals, bool digitGroups);
 // The named format "standard": digit groups and exactly two decimals ("1,234.50").
-inline std::string FormatStandard(double value) { return FormatFixed(value, 2, true); }
+inline std::string FormatStandard(double value) {
+    return FormatFixed(value, 2, true);
+}
 // The format "0.0": exactly one decimal, no groups.
-inline std::string FormatOneDecimal(double value) { return FormatFixed(value, 1, false); }
+inline std::string FormatOneDecimal(double value) {
+    return FormatFixed(value, 1, false);
+}
 
 }  // namespace runtime

@@ -37,7 +37,9 @@ float NextRandom() {
     return static_cast<float>(randomState) / 16777216.0F;
 }
 
-void Randomize(std::uint32_t seed) { randomState = seed & 0xFFFFFFU; }
+void Randomize(std::uint32_t seed) {
+    randomState = seed & 0xFFFFFFU;
+}
 
 void Randomize() {
     auto now = std::chrono::steady_clock::now().time_since_epoch();
@@ -56,7 +58,8 @@ std::optional<std::int32_t> RandomBetween(std::int32_t low, std::int32_t high) {
 
 char LowerChar(char c) {
     auto u = static_cast<unsigned char>(c);
-    if ((u >= 'A' && u <= 'Z') || (u >= 192 && u <= 222 && u != 215)) return static_cast<char>(u + 32);
+    if ((u >= 'A' && u <= 'Z') || (u >= 192 && u <= 222 && u != 215))
+        return static_cast<char>(u + 32);
     if (u == 138 || u == 140 || u == 142) return static_cast<char>(u + 16);
     if (u == 159) return static_cast<char>(255);
     return c;
@@ -64,7 +67,8 @@ char LowerChar(char c) {
 
 char UpperChar(char c) {
     auto u = static_cast<unsigned char>(c);
-    if ((u >= 'a' && u <= 'z') || (u >= 224 && u <= 254 && u != 247)) return static_cast<char>(u - 32);
+    if ((u >= 'a' && u <= 'z') || (u >= 224 && u <= 254 && u != 247))
+        return static_cast<char>(u - 32);
     if (u == 154 || u == 156 || u == 158) return static_cast<char>(u - 16);
     if (u == 255) return static_cast<char>(159);
     return c;
@@ -96,9 +100,15 @@ std::string WithoutLeadingZero(std::string text) {
 }
 }  // namespace
 
-std::string TrimmedStr(double number) { return WithoutLeadingZero(runtime::GeneralText(number)); }
-std::string TrimmedStr(float number) { return WithoutLeadingZero(runtime::GeneralText(number)); }
-std::string TrimmedStr(std::int32_t number) { return std::to_string(number); }
+std::string TrimmedStr(double number) {
+    return WithoutLeadingZero(runtime::GeneralText(number));
+}
+std::string TrimmedStr(float number) {
+    return WithoutLeadingZero(runtime::GeneralText(number));
+}
+std::string TrimmedStr(std::int32_t number) {
+    return std::to_string(number);
+}
 
 std::string JoinLines(std::int32_t first, std::int32_t last) {
     std::string out;
@@ -118,7 +128,8 @@ bool IsBetween(std::int32_t value, std::int32_t low, std::int32_t high) {
     return low < value && value < high;
 }
 
-std::optional<std::int32_t> GridPosition(std::int32_t index, std::int32_t step, std::int32_t offset) {
+std::optional<std::int32_t> GridPosition(std::int32_t index, std::int32_t step,
+                                         std::int32_t offset) {
     std::int32_t a = 0, b = 0, c = 0;
     if (__builtin_add_overflow(index, 1, &a)) return std::nullopt;
     if (__builtin_mul_overflow(a, step, &b)) return std::nullopt;

@@ -46,7 +46,8 @@ std::int32_t CharCode(std::string_view text, std::int32_t position);
 bool IsBetween(std::int32_t value, std::int32_t low, std::int32_t high);
 
 // (index + 1) * step + offset in 32-bit arithmetic; empty on overflow.
-std::optional<std::int32_t> GridPosition(std::int32_t index, std::int32_t step, std::int32_t offset);
+std::optional<std::int32_t> GridPosition(std::int32_t index, std::int32_t step,
+                                         std::int32_t offset);
 
 // Lower case of one single-byte (Windows-1252) character.
 char LowerChar(char c);

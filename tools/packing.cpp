@@ -137,8 +137,12 @@ std::optional<std::string> PackLiterally(const std::string& text) {
     return text;
 }
 
-bool UsableInName(unsigned char c) { return c >= 32 && c <= 90 && c != ';'; }
-bool UsableInText(unsigned char c) { return c >= 32 && c <= 126 && c != '"' && c != '\\'; }
+bool UsableInName(unsigned char c) {
+    return c >= 32 && c <= 90 && c != ';';
+}
+bool UsableInText(unsigned char c) {
+    return c >= 32 && c <= 126 && c != '"' && c != '\\';
+}
 
 }  // namespace
 
@@ -167,7 +171,8 @@ std::optional<std::vector<Aerodrome>> ParseAerodromes(const std::string& content
         if (lines[i].empty()) continue;
         auto f = SplitCsvLine(lines[i]);
         if (f.size() != 8) {
-            error = "line " + std::to_string(i + 1) + " has " + std::to_string(f.size()) + " fields";
+            error =
+                "line " + std::to_string(i + 1) + " has " + std::to_string(f.size()) + " fields";
             return std::nullopt;
         }
         Aerodrome a{f[0], f[1], f[2], f[3], f[4]};
@@ -219,7 +224,8 @@ std::string PackNameLine(const std::string& line, const std::vector<std::string>
         for (std::size_t p = 0; p < pieces.size(); ++p)
             if (line.compare(i, 2, pieces[p]) == 0)
                 opts.emplace_back(2, std::string(1, static_cast<char>(91 + p)));
-        if (static_cast<unsigned char>(line[i]) <= 90) opts.emplace_back(1, std::string(1, line[i]));
+        if (static_cast<unsigned char>(line[i]) <= 90)
+            opts.emplace_back(1, std::string(1, line[i]));
         return opts;
     });
     return packed.value_or(std::string());
@@ -278,7 +284,8 @@ std::optional<std::string> BuildDataFile(Texts texts, const std::vector<Aerodrom
     std::string out;
     for (int n = 1; n <= AvcalcMod::TextLineCount; ++n) {
         const std::string& t = texts[static_cast<std::size_t>(n)];
-        auto packed = IsFixedWidthLine(static_cast<std::size_t>(n)) ? PackLiterally(t) : PackTextLine(t);
+        auto packed =
+            IsFixedWidthLine(static_cast<std::size_t>(n)) ? PackLiterally(t) : PackTextLine(t);
         if (!packed) {
             error = "text line " + std::to_string(n) + " cannot be packed: " + t;
             return std::nullopt;
@@ -307,8 +314,8 @@ std::string VerifyDataFile(const std::string& path, const Texts& texts,
     for (int n = 1; n <= TextLineCount; ++n) {
         if (n == 220) continue;  // chosen by the builder, checked through the records
         if (TextLines[static_cast<std::size_t>(n)] != texts[static_cast<std::size_t>(n)])
-            problems << "text line " << n << " reads back as '" << TextLines[static_cast<std::size_t>(n)]
-                     << "'\n";
+            problems << "text line " << n << " reads back as '"
+                     << TextLines[static_cast<std::size_t>(n)] << "'\n";
     }
     auto pieces = navigation::NamePiecesFromLine(TextLines[220]);
 

@@ -14,7 +14,8 @@ std::string Chars(std::initializer_list<int> codes) {
 
 TEST(NamePieces, ArePairsFromPositionTwo) {
     std::string line = "*";
-    for (int i = 1; i <= NamePieceCount; ++i) line += std::string(1, 'A' + i % 26) + std::to_string(i % 10);
+    for (int i = 1; i <= NamePieceCount; ++i)
+        line += std::string(1, 'A' + i % 26) + std::to_string(i % 10);
     NamePieces pieces = NamePiecesFromLine(line);
     EXPECT_TRUE(pieces[0].empty());
     EXPECT_EQ(pieces[1], "B1");
@@ -43,8 +44,10 @@ TEST(DecodeCoordLine, SplitsVariationLatitudeAndLongitude) {
         const char* variation;
         std::string latitude, longitude;
     } cases[] = {
-        {Chars({155 + 13, 75, 49, 30, 105, 70, 30}), " 13W", Chars({75, 49, 30}), Chars({105, 70, 30})},
-        {Chars({55 + 15, 75, 30, 30, 130, 30, 30}), " 15E", Chars({75, 30, 30}), Chars({130, 30, 30})},
+        {Chars({155 + 13, 75, 49, 30, 105, 70, 30}), " 13W", Chars({75, 49, 30}),
+         Chars({105, 70, 30})},
+        {Chars({55 + 15, 75, 30, 30, 130, 30, 30}), " 15E", Chars({75, 30, 30}),
+         Chars({130, 30, 30})},
         {Chars({155, 30, 30, 30, 30}), " 0W", Chars({30, 30, 30}), Chars({30})},
         {Chars({50}), "-5E", "", ""},
         {Chars({255, 40}), " 100W", Chars({40}), ""},
@@ -69,10 +72,10 @@ TEST(DecodeCoordLine, EmptyLineKeepsTheVariationText) {
 TEST(ExpandDigits, TwoDigitsPerCharacterAndSecondsForFiveDigits) {
     EXPECT_EQ(ExpandDigits(Chars({75, 49, 30})), "451900");
     EXPECT_EQ(ExpandDigits(Chars({130, 45, 36})), "1001506");
-    EXPECT_EQ(ExpandDigits(Chars({109, 68})), "7938");   // four digits stay four
-    EXPECT_EQ(ExpandDigits(Chars({130, 45})), "1001500"); // five get "00"
+    EXPECT_EQ(ExpandDigits(Chars({109, 68})), "7938");     // four digits stay four
+    EXPECT_EQ(ExpandDigits(Chars({130, 45})), "1001500");  // five get "00"
     EXPECT_EQ(ExpandDigits(""), "");
-    EXPECT_EQ(ExpandDigits(Chars({25})), "-5");           // odd characters stay harmless
+    EXPECT_EQ(ExpandDigits(Chars({25})), "-5");  // odd characters stay harmless
 }
 
 TEST(Positions, DegreesMinutesSecondsFromDigits) {

@@ -13,7 +13,7 @@ using namespace AvcalcMod;
 namespace {
 
 class DataFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetGlobals();
         BuildFragmentTable();
@@ -41,18 +41,35 @@ TEST_F(DataFileTest, EveryCharacterCodeExpandsByItsClass) {
     for (int c = 0; c < 256; ++c) {
         std::string expected;
         switch (c) {
-            case 125: expected = " aircraft "; break;
-            case 123: expected = " engine "; break;
-            case 124: expected = " pilot "; break;
-            case 133: expected = ".  "; break;
-            case 136: expected = ",  "; break;
-            case 59: expected = "; "; break;
+            case 125:
+                expected = " aircraft ";
+                break;
+            case 123:
+                expected = " engine ";
+                break;
+            case 124:
+                expected = " pilot ";
+                break;
+            case 133:
+                expected = ".  ";
+                break;
+            case 136:
+                expected = ",  ";
+                break;
+            case 59:
+                expected = "; ";
+                break;
             default:
-                if (c <= 6) expected = Frag(c + 141);
-                else if (c == 7) expected = std::string(1, '\7');
-                else if (c <= 27) expected = Frag(c + 116);
-                else if (c >= 127) expected = Frag(c - 126);
-                else expected = std::string(1, static_cast<char>(c));
+                if (c <= 6)
+                    expected = Frag(c + 141);
+                else if (c == 7)
+                    expected = std::string(1, '\7');
+                else if (c <= 27)
+                    expected = Frag(c + 116);
+                else if (c >= 127)
+                    expected = Frag(c - 126);
+                else
+                    expected = std::string(1, static_cast<char>(c));
         }
         EXPECT_EQ(Expand(std::string(1, static_cast<char>(c)), true), expected) << "code " << c;
     }
@@ -61,7 +78,7 @@ TEST_F(DataFileTest, EveryCharacterCodeExpandsByItsClass) {
 TEST_F(DataFileTest, NamedCodesReachTheEntriesTheTableSays) {
     const struct {
         int code, entry;
-    } cases[] = {{127, 1}, {255, 129}, {0, 141}, {27, 143}, {2, 143}, {25, 141},
+    } cases[] = {{127, 1}, {255, 129}, {0, 141},  {27, 143}, {2, 143}, {25, 141},
                  {8, 124}, {250, 124}, {14, 130}, {24, 140}, {3, 144}, {6, 147}};
     for (auto [code, entry] : cases)
         EXPECT_EQ(Expand(std::string(1, static_cast<char>(code)), true), Frag(entry))
@@ -123,7 +140,8 @@ TEST_F(DataFileTest, MissingShortAndDamagedFilesLeaveLinesEmpty) {
     for (int n = 1; n <= 10; ++n) ten += "L" + std::to_string(n) + "\r\n";
     ReadTextSection(dir.Write("ten.tst", ten));
     EXPECT_EQ(TextLines[10], "L10");
-    for (int n = 11; n <= TextLineCount; ++n) ASSERT_TRUE(TextLines[static_cast<std::size_t>(n)].empty());
+    for (int n = 11; n <= TextLineCount; ++n)
+        ASSERT_TRUE(TextLines[static_cast<std::size_t>(n)].empty());
 }
 
 TEST_F(DataFileTest, RandomBytesAndAHugeLineAreReadWithoutHarm) {
@@ -150,8 +168,8 @@ TEST_F(DataFileTest, ColourRecordReadsSixHexDigitsPerField) {
     } cases[] = {
         {"FFFFFF 0000FF", 16777215, 255, 0},  // white, then red 255
         {"F8FFFF,600000,abcdef", 16318463, 6291456, 0xABCDEF},
-        {"zz1234 12G456 ", 0, 0x12, 0},       // no digits gives 0; reading stops at G
-        {"0000", 0, 0, 0},                     // a short line leaves later fields at 0
+        {"zz1234 12G456 ", 0, 0x12, 0},  // no digits gives 0; reading stops at G
+        {"0000", 0, 0, 0},               // a short line leaves later fields at 0
         {"", 0, 0, 0},
     };
     for (const auto& c : cases) {
@@ -177,7 +195,8 @@ TEST_F(DataFileTest, ColourRecordFieldsSitSevenCharactersApart) {
     ASSERT_EQ(record.size(), 503U);
     TextLines[ColourRecordLine] = record;
     ParseColourRecord();
-    for (int k = 1; k <= ColourCount; ++k) EXPECT_EQ(ColourTable[static_cast<std::size_t>(k)], k * 1000);
+    for (int k = 1; k <= ColourCount; ++k)
+        EXPECT_EQ(ColourTable[static_cast<std::size_t>(k)], k * 1000);
 }
 
 TEST_F(DataFileTest, CloseAllFilesClosesEveryOpenFile) {

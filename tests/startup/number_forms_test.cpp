@@ -66,11 +66,11 @@ TEST(LenientValue, TakesTheLongestLeadingNumber) {
         const char* text;
         double value;
     } cases[] = {
-        {"12.5ab", 12.5}, {"  42", 42},    {"4 2", 42},     {"-3", -3},     {"+7", 7},
-        {".5", 0.5},      {"5.", 5},       {"1e3", 1000},   {"1E+3x", 1000}, {"2d2", 200},
-        {"1e", 1},        {"1e+", 1},      {"12,5", 12},    {"1.2.3", 1.2},  {"abc", 0},
-        {"", 0},          {"-", 0},        {"--5", 0},      {".", 0},        {"nan", 0},
-        {"inf", 0},       {"1e-400", 0},   {"\t\n9", 9},    {"37.77", 37.77},
+        {"12.5ab", 12.5}, {"  42", 42},  {"4 2", 42},   {"-3", -3},       {"+7", 7},
+        {".5", 0.5},      {"5.", 5},     {"1e3", 1000}, {"1E+3x", 1000},  {"2d2", 200},
+        {"1e", 1},        {"1e+", 1},    {"12,5", 12},  {"1.2.3", 1.2},   {"abc", 0},
+        {"", 0},          {"-", 0},      {"--5", 0},    {".", 0},         {"nan", 0},
+        {"inf", 0},       {"1e-400", 0}, {"\t\n9", 9},  {"37.77", 37.77},
     };
     for (const auto& c : cases) {
         auto v = LenientValue(c.text);
@@ -92,24 +92,34 @@ TEST(StrictValue, AcceptsOnlyWholeNumberTexts) {
         const char* text;
         double value;
     } good[] = {
-        {"5", 5},        {"-5", -5},       {"+5", 5},          {" 5 ", 5},     {"2,5", 25},
-        {"1,234.5", 1234.5}, {"0.999999999999999", 0.999999999999999},
-        {"1E+15", 1e15}, {"1E-07", 1e-7}, {"1.5e3", 1500}, {".5", 0.5}, {"5.", 5},
+        {"5", 5},
+        {"-5", -5},
+        {"+5", 5},
+        {" 5 ", 5},
+        {"2,5", 25},
+        {"1,234.5", 1234.5},
+        {"0.999999999999999", 0.999999999999999},
+        {"1E+15", 1e15},
+        {"1E-07", 1e-7},
+        {"1.5e3", 1500},
+        {".5", 0.5},
+        {"5.", 5},
     };
     for (const auto& c : good) {
         auto v = StrictValue(c.text);
         ASSERT_TRUE(v.has_value()) << c.text;
         EXPECT_EQ(*v, c.value) << c.text;
     }
-    const char* bad[] = {"", " ", "-", "--5", "1.2.3", "5-", "x5", "2x3", "1e", "1e+",
-                         ",5", "E5", "nan", "inf", "1e999", "(5)"};
+    const char* bad[] = {"",   " ",   "-",  "--5", "1.2.3", "5-",  "x5",    "2x3",
+                         "1e", "1e+", ",5", "E5",  "nan",   "inf", "1e999", "(5)"};
     for (const char* text : bad) EXPECT_FALSE(StrictValue(text).has_value()) << text;
 }
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     const struct {
         double value, rounded;
-    } cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {0.5, 0}, {1.5, 2}, {2.4999, 2}, {7.5, 8}};
+    } cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2},  {-3.5, -4},
+                 {0.5, 0}, {1.5, 2}, {2.4999, 2}, {7.5, 8}};
     for (const auto& c : cases) EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
     EXPECT_EQ(ToLong(7.5), 8);
     EXPECT_EQ(ToLong(-2147483648.4), -2147483647 - 1);
@@ -136,8 +146,8 @@ TEST(FormatFixed, StandardAndOneDecimalFormats) {
         {0, "0.00", "0.0"},
         {-0.004, "0.00", "0.0"},
         {-40, "-40.00", "-40.0"},
-        {2.675, "2.68", "2.7"},   // decided on the 15-digit decimal form, not the binary value
-        {0.05, "0.05", "0.1"},    // halves away from zero
+        {2.675, "2.68", "2.7"},  // decided on the 15-digit decimal form, not the binary value
+        {0.05, "0.05", "0.1"},   // halves away from zero
         {-0.05, "-0.05", "-0.1"},
         {9.995, "10.00", "10.0"},
         {1e20, "100,000,000,000,000,000,000.00", "100000000000000000000.0"},

@@ -15,12 +15,13 @@ TEST(MidVal, ReadsTheLeadingNumberOfTheSubstring) {
         const char* text;
         int start, length;
         double expected;
-    } cases[] = {
-        {"12.5ab", 1, 4, 12.5}, {"12.5ab", 0, 4, 0},     {"12.5ab", 1, 0, 0},
-        {"12.5ab", 10, 2, 0},   {"12.5ab", 2, 3, 2.5},   {"ab12", 1, 4, 0},
-        {"1 2\t3", 1, 5, 123},  {"-4.5e1x", 1, 7, -45},  {"9", -3, 100, 0},
-        {"1e999", 1, 5, 0},     // too large for a double: the reader fails, MidVal gives 0
-    };
+    } cases[] =
+        {
+            {"12.5ab", 1, 4, 12.5}, {"12.5ab", 0, 4, 0},    {"12.5ab", 1, 0, 0},
+            {"12.5ab", 10, 2, 0},   {"12.5ab", 2, 3, 2.5},  {"ab12", 1, 4, 0},
+            {"1 2\t3", 1, 5, 123},  {"-4.5e1x", 1, 7, -45}, {"9", -3, 100, 0},
+            {"1e999", 1, 5, 0},  // too large for a double: the reader fails, MidVal gives 0
+        };
     for (const auto& c : cases)
         EXPECT_EQ(MidVal(c.text, c.start, c.length), c.expected)
             << c.text << " from " << c.start << " for " << c.length;
@@ -46,7 +47,10 @@ TEST(InStrNoCase, FindsIgnoringLetterCase) {
     EXPECT_EQ(InStrNoCase("", "a"), 0);
     EXPECT_EQ(InStrNoCase("", ""), 0);
     EXPECT_EQ(InStrNoCase("abc", ""), 1);
-    EXPECT_EQ(InStrNoCase("MONTR\xC9" "AL", "montr\xE9"), 1);  // accented capitals too
+    EXPECT_EQ(InStrNoCase("MONTR\xC9"
+                          "AL",
+                          "montr\xE9"),
+              1);  // accented capitals too
 }
 
 TEST(TrimmedStr, PlainDecimalFormWithoutLeadingBlankOrZero) {

@@ -10,7 +10,7 @@
 namespace testing_files {
 
 class TempDir {
-public:
+  public:
     TempDir() {
         auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         path_ = std::filesystem::temp_directory_path() /
@@ -26,7 +26,7 @@ public:
         return File(name);
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

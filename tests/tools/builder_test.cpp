@@ -1,5 +1,3 @@
-#include "tools/packing.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +10,7 @@
 #include "startup/data_file.h"
 #include "startup/shared_routines.h"
 #include "tests/startup/test_files.h"
+#include "tools/packing.h"
 
 namespace {
 
@@ -106,12 +105,13 @@ TEST(ParseTexts, RejectsRepeatedOrBadNumbers) {
 // The committed data file is what the builder makes of the committed texts and the
 // shared aerodrome list, and it reads back through the program's own reader.
 class CommittedDataFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         csvPath = std::string(AVC_SHARED_DIR) + "/aerodromes/aerodromes.csv";
         if (!std::filesystem::exists(csvPath)) GTEST_SKIP() << "no aerodrome list at " << csvPath;
         std::string error;
-        auto t = builder::ParseTexts(ReadAll(std::string(AVC_SOURCE_DIR) + "/data/texts.txt"), error);
+        auto t =
+            builder::ParseTexts(ReadAll(std::string(AVC_SOURCE_DIR) + "/data/texts.txt"), error);
         ASSERT_TRUE(t.has_value()) << error;
         texts = *t;
         auto a = builder::ParseAerodromes(ReadAll(csvPath), error);

@@ -1,0 +1,95 @@
+#include "startup/builtin_texts.h"
+
+#include <initializer_list>
+#include <string>
+
+#include "startup/avcalc_mod.h"
+#include "startup/number_forms.h"
+
+namespace AvcalcMod {
+namespace {
+
+std::string Joined(std::initializer_list<const char*> parts) {
+    std::string text;
+    for (const char* part : parts) {
+        if (!text.empty()) text += "\r\n";
+        text += part;
+    }
+    return text;
+}
+
+}  // namespace
+
+void WriteBuiltInTexts() {
+    TextLines[514] = Joined({
+        "To do a conversion, first type in the value using the keypad,",
+        "then click on the conversion button. For example, type '32' into the text box, ",
+        "then click on Farenheight to Celsius (F-Celsius), and read '0' in the text box. ",
+        "You can also use the underlined character on the keyboard with the 'ALT' key to",
+        "access these functions.",
+    });
+    TextLines[515] = "Conversions - Help";
+    TextLines[516] = Joined({
+        "These two buttons will calculate the distance and track between two points.",
+        "The calculator includes a database with all of the aerodromes and heliports in ",
+        "North America. If you are not sure of the aerodrome identifier, first click on",
+        "'Look Up Airport ID'. Type in any part of the name of the location. If there is",
+        "more than one entry for your search string, you will be asked to choose.",
+        "Then click on 'Xcntry Dist and Track', enter your two points and click on ",
+        " the '=' sign. You will be shown the distance in both NM and SM, and the",
+        "track in both True and Magnetic. Press ENTER to move to the next field.",
+    });
+    TextLines[517] = "Flight Plan - Help";
+    TextLines[518] = Joined({
+        "These buttons will perform similar calculations to an E6B circular slide rule.",
+        "They use formulae to calculate meteorological phenomena as well as",
+        "Time - Distance - Wind problems. Some of these calculations, you will be expected",
+        "to perform manually on exams. ",
+    });
+    TextLines[519] = "Formulae - Help";
+    TextLines[520] = Joined({
+        "Click on these numbers or use the number pad on the keyboard. ",
+        "Press '<' to delete the previous entry. Press '^' for exponents. ",
+        "Press 'C' to clear all entries. The brackets can be used for more complex equations. ",
+        "Remember the order of operations. When you're done press the '=' sign for the answer.",
+    });
+    TextLines[521] = "Number Keypad - Help";
+    TextLines[522] = Joined({
+        "The Quenmar Aviation Calculator does standard math calculations,",
+        " as well as calculates crosswind component, initial heading,",
+        " wind and groundspeed problems, and aviation conversions. ",
+        "Includes a database with all aerodromes and heliports in Canada and the US,",
+        "with a utility to determine heading and distance between them.",
+        "Entries can be made with the keyboard or by clicking with the mouse, with",
+        "the ' = ' sign displaying the final result.",
+    });
+    TextLines[523] = "Aviation Calculator Help";
+
+    TextLines[178] = std::string("Thank-you for using the ") + static_cast<char>(174) +
+                     "Quenmar Aviation Calculator.";
+    TextLines[179] = "Ready for more? The Quenmar Flight Training Suite takes you further:";
+    TextLines[180] = "ground school lessons for every subject of the written exams,";
+    TextLines[181] = "practice exams with explained answers, a flight planning workbook,";
+    TextLines[182] = "weight and balance and performance worksheets, a radio procedures trainer,";
+    TextLines[183] = "and a logbook that totals your hours toward each licence.";
+    TextLines[184] = "It covers the Recreational Pilot Permit, the Private and Commercial Pilot";
+    TextLines[185] = "Licences, and the Night, VFR Over-the-Top and Instrument Ratings.";
+    TextLines[186] = "";
+    TextLines[187] = "Quenmar Aviation Software";
+    TextLines[188] = "E-mail: info@quenmar.example      Telephone: 1-800-555-0199";
+    TextLines[189] = "";
+    TextLines[190] = "Click here to see the full Quenmar Flight Training Suite.";
+    TextLines[191] = "";
+    TextLines[192] = WebAddress;
+    TextLines[193] = "";
+    TextLines[194] = "Blue skies and happy landings from the Quenmar team.";
+}
+
+std::int32_t WorkAreaTwips(bool queryOk, std::int32_t fromPixel, std::int32_t toPixel,
+                           float twipsPerPixel) {
+    if (!queryOk) return 0;
+    double twips = (static_cast<double>(toPixel) - fromPixel) * twipsPerPixel;
+    return runtime::ToLong(twips).value_or(0);
+}
+
+}  // namespace AvcalcMod

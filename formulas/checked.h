@@ -1,4 +1,4 @@
-// Checked arithmetic for the formulas. The runtime the calculator was designed on raised
+// Checked arithmetic for the formulas. The runtime the calculator was first written for raised
 // an error for a division by zero, an overflow, the square root of a negative number or
 // the logarithm of zero or less, and the statement was then skipped. A Num carries
 // whether any step of its computation faulted, so a statement can be skipped as a whole

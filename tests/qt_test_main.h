@@ -4,6 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTest>
+
+#include <functional>
+
+// Waits, running the event loop, until the condition holds; false after the timeout.
+// (QTest's own QTRY_ macros report to QTest, not to GoogleTest.)
+inline bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 2000) {
+    return QTest::qWaitFor(condition, milliseconds);
+}
 
 #define AVC_QT_TEST_MAIN()                                                   \
     int main(int argc, char** argv) {                                        \

@@ -82,10 +82,13 @@ public:
             if (i >= 5) buttonplus3[i].Move(static_cast<float>(1790 * (i - 5) + 180), 2800, 1720, 400);
             else buttonplus3[i].Move(static_cast<float>(2000 * i + 180), 3240, 1920, 500);
         }
-        const char* titles[] = {"Wind speed (kt)", "Wind angle (deg)", "True airspeed (kt)", "Course (deg)"};
-        for (int i = 0; i < 4; ++i) {
+        // The first field slot is left free: the picture sits there.
+        const char* titles[] = {"", "Wind speed (kt)", "Wind angle (deg)", "True airspeed (kt)"};
+        for (int i = 1; i < 4; ++i) {
             ShowTitle(Label2[i], Label2[i + 4], 7400, 615 * (i + 1) + 330, 2700, 320, titles[i], 2);
         }
+        Label2[0].SetVisible(false);
+        Label2[4].SetVisible(false);
         ScaleCurrentForm();
         PaintGradient(3, 4);
         for (int i = 0; i < 20; ++i) {

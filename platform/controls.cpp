@@ -1,0 +1,639 @@
+#include "platform/controls.h"
+
+#include <QCheckBox>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "platform/form.h"
+#include "platform/services.h"
+#include "platform/text_codec.h"
+#include "platform/widgets_p.h"
+
+namespace platform {
+
+namespace {
+
+const std::string EmptyText;
+const Bitmap EmptyBitmap;
+
+// The text a label shows: with access keys on, "&" marks the next character and
+// "&&" stands for one "&".
+QString LabelText(const ControlProperties& p) {
+    if (!p.useMnemonic) return ToUnicode(p.caption);
+    std::string shown;
+    for (std::size_t k = 0; k < p.caption.size(); ++k) {
+        if (p.caption[k] == '&' && k + 1 < p.caption.size()) ++k;
+        else if (p.caption[k] == '&') continue;
+        shown.push_back(p.caption[k]);
+    }
+    return ToUnicode(shown);
+}
+
+Qt::Alignment ToQtAlignment(int alignment, bool label) {
+    Qt::Alignment vertical = label ? Qt::AlignTop : Qt::AlignVCenter;
+    switch (alignment) {
+        case AlignRight: return Qt::AlignRight | vertical;
+        case AlignCentre: return Qt::AlignHCenter | vertical;
+        default: return Qt::AlignLeft | vertical;
+    }
+}
+
+QFont FontOf(const ControlProperties& p) {
+    QFont font(ToUnicode(p.fontName));
+    font.setPointSizeF(p.fontSize > 0.0F ? static_cast<qreal>(p.fontSize) : 8.0);
+    font.setBold(p.fontBold);
+    font.setUnderline(p.fontUnderline);
+    return font;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------
+// Control
+
+Control::Control(ControlArray* array, int index, bool inert) : array_(array), index_(index), inert_(inert) {}
+
+Control::~Control() { DestroyWidget(); }
+
+ControlKind Control::Kind() const { return array_->Kind(); }
+const std::string& Control::Name() const { return array_->Name(); }
+Form* Control::Parent() const { return inert_ ? nullptr : &array_->Parent(); }
+
+bool Control::Writable() {
+    if (inert_) return false;
+    ++writes_;
+    return true;
+}
+
+QWidget* Control::NativeWidget() const { return bridge_ != nullptr ? bridge_->widget.data() : nullptr; }
+
+void Control::SetLeft(float twips) {
+    if (!Writable()) return;
+    props_.left = twips;
+    ApplyGeometry();
+}
+void Control::SetTop(float twips) {
+    if (!Writable()) return;
+    props_.top = twips;
+    ApplyGeometry();
+}
+void Control::SetWidth(float twips) {
+    if (!Writable()) return;
+    props_.width = twips;
+    if (props_.wordWrap) Refit();
+    ApplyGeometry();
+}
+void Control::SetHeight(float twips) {
+    if (!Writable()) return;
+    props_.height = twips;
+    ApplyGeometry();
+}
+void Control::Move(float left, float top, float width, float height) {
+    if (!Writable()) return;
+    props_.left = left;
+    props_.top = top;
+    props_.width = width;
+    props_.height = height;
+    if (props_.wordWrap) Refit();
+    ApplyGeometry();
+}
+
+const std::string& Control::Caption() const { return inert_ ? EmptyText : props_.caption; }
+void Control::SetCaption(const std::string& caption) {
+    if (Kind() != ControlKind::Button && Kind() != ControlKind::Label) return;
+    if (!Writable()) return;
+    props_.caption = caption;
+    Refit();
+    ApplyDisplayText();
+    ApplyGeometry();
+}
+
+const std::string& Control::Text() const { return inert_ ? EmptyText : props_.text; }
+void Control::SetText(const std::string& text) {
+    if (Kind() != ControlKind::TextBox) return;
+    if (!Writable()) return;
+    if (text == props_.text) return;  // no change, no change event
+    props_.text = text;
+    ApplyDisplayText();
+    FireChange();
+}
+
+void Control::SetVisible(bool visible) {
+    if (!Writable()) return;
+    props_.visible = visible;
+    if (QWidget* w = NativeWidget()) w->setVisible(visible);
+}
+
+void Control::SetEnabled(bool enabled) {
+    if (!Writable()) return;
+    props_.enabled = enabled;
+    if (QWidget* w = NativeWidget()) w->setEnabled(enabled);
+    ApplyTimer();
+}
+
+void Control::SetForeColor(std::int32_t colour) {
+    if (!Writable()) return;
+    props_.foreColor = colour;
+    ApplyColours();
+}
+void Control::SetBackColor(std::int32_t colour) {
+    if (!Writable()) return;
+    props_.backColor = colour;
+    ApplyColours();
+}
+void Control::SetBackStyle(int style) {
+    if (!Writable()) return;
+    props_.backStyle = style == 0 ? 0 : 1;
+    ApplyColours();
+}
+
+const std::string& Control::FontName() const { return inert_ ? EmptyText : props_.fontName; }
+void Control::SetFontName(const std::string& name) {
+    if (!Writable()) return;
+    props_.fontName = name;
+    ApplyFont();
+}
+void Control::SetFontSize(float points) {
+    if (!Writable()) return;
+    if (!(points > 0.0F && points < 2048.0F)) return;  // not a size a font can have
+    props_.fontSize = points;
+    ApplyFont();
+}
+void Control::SetFontBold(bool bold) {
+    if (!Writable()) return;
+    props_.fontBold = bold;
+    ApplyFont();
+}
+void Control::SetFontUnderline(bool underline) {
+    if (!Writable()) return;
+    props_.fontUnderline = underline;
+    ApplyFont();
+}
+
+void Control::SetAlignment(int alignment) {
+    if (!Writable()) return;
+    props_.alignment = alignment;
+    ApplyDisplayText();
+}
+void Control::SetBorderStyle(int style) {
+    if (!Writable()) return;
+    props_.borderStyle = style;
+    ApplyColours();
+}
+void Control::SetAutoSize(bool on) {
+    if (!Writable()) return;
+    props_.autoSize = on;
+    Refit();
+    ApplyGeometry();
+}
+void Control::SetWordWrap(bool on) {
+    if (!Writable()) return;
+    props_.wordWrap = on;
+    Refit();
+    ApplyDisplayText();
+    ApplyGeometry();
+}
+void Control::SetUseMnemonic(bool on) {
+    if (!Writable()) return;
+    props_.useMnemonic = on;
+    Refit();
+    ApplyDisplayText();
+    ApplyGeometry();
+}
+
+const std::string& Control::ToolTipText() const { return inert_ ? EmptyText : props_.toolTipText; }
+void Control::SetToolTipText(const std::string& text) {
+    if (!Writable()) return;
+    props_.toolTipText = text;
+    if (QWidget* w = NativeWidget()) w->setToolTip(ToUnicode(text));
+}
+
+const std::string& Control::Tag() const { return inert_ ? EmptyText : props_.tag; }
+void Control::SetTag(const std::string& tag) {
+    if (!Writable()) return;
+    props_.tag = tag;
+}
+
+void Control::SetTabIndex(int index) {
+    if (!Writable()) return;
+    props_.tabIndex = index;
+    array_->Parent().ApplyTabOrder();
+}
+
+void Control::SetValue(int value) {
+    if (value < 0 || value > 2) return;
+    if (!Writable()) return;
+    if (value == props_.value) return;
+    props_.value = value;
+    if (bridge_ != nullptr && bridge_->widget) {
+        if (auto* button = qobject_cast<QPushButton*>(bridge_->widget.data())) {
+            QSignalBlocker block(button);
+            button->setChecked(value != 0);
+        }
+    }
+    if (Kind() == ControlKind::Button) FireClick();
+}
+
+void Control::SetInterval(std::int32_t milliseconds) {
+    if (milliseconds < 0) return;
+    if (!Writable()) return;
+    props_.interval = milliseconds;
+    ApplyTimer();
+}
+
+const Bitmap& Control::Picture() const { return inert_ ? EmptyBitmap : props_.picture; }
+void Control::SetPicture(const Bitmap& picture) {
+    if (Kind() != ControlKind::Picture) return;
+    if (!Writable()) return;
+    props_.picture = picture;
+    if (!picture.Empty()) {
+        props_.width = static_cast<float>(picture.width) * TwipsPerPixelX();
+        props_.height = static_cast<float>(picture.height) * TwipsPerPixelY();
+    }
+    ApplyDisplayText();
+    ApplyGeometry();
+}
+
+void Control::ZOrder(int position) {
+    if (!Writable()) return;
+    if (QWidget* w = NativeWidget()) {
+        if (position == 0) w->raise();
+        else w->lower();
+    }
+}
+
+void Control::SetFocus() {
+    if (inert_) return;
+    if (QWidget* w = NativeWidget()) w->setFocus(Qt::OtherFocusReason);
+}
+
+bool Control::HasFocus() const {
+    QWidget* w = NativeWidget();
+    return w != nullptr && w->hasFocus();
+}
+
+void Control::FireClick() {
+    if (array_->Click) array_->Click(index_);
+}
+
+void Control::FireChange() {
+    if (array_->Change) array_->Change(index_);
+}
+
+// Labels with automatic sizing take the size of their text: the width stays and the
+// height follows the wrapped text when word wrap is on; otherwise both follow.
+void Control::Refit() {
+    if (Kind() != ControlKind::Label || !props_.autoSize) return;
+    if (QGuiApplication::instance() == nullptr) return;
+    const QFontMetricsF metrics(FontOf(props_));
+    const QString text = LabelText(props_);
+    const float tx = TwipsPerPixelX();
+    const float ty = TwipsPerPixelY();
+    const qreal border = props_.borderStyle != 0 ? 2.0 : 0.0;
+    if (props_.wordWrap) {
+        qreal widthPx = std::max<qreal>(1.0, props_.width / tx - 2 * border);
+        QRectF box = metrics.boundingRect(QRectF(0, 0, widthPx, 1e6),
+                                          static_cast<int>(Qt::TextWordWrap | ToQtAlignment(props_.alignment, true)),
+                                          text.isEmpty() ? QStringLiteral(" ") : text);
+        props_.height = static_cast<float>(std::ceil(box.height() + 2 * border)) * ty;
+    } else {
+        qreal widest = 0.0;
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+        props_.width = static_cast<float>(std::ceil(widest + 2 * border)) * tx;
+        props_.height = static_cast<float>(std::ceil(metrics.height() * lines.size() + 2 * border)) * ty;
+    }
+}
+
+void Control::CreateWidget() {
+    if (inert_ || bridge_ != nullptr) return;
+    QWidget* parent = array_->Parent().NativeWidget();
+    if (parent == nullptr) return;
+    bridge_ = new ControlBridge(this);
+    switch (Kind()) {
+        case ControlKind::Button: {
+            auto* button = new QPushButton(parent);
+            button->setCheckable(true);
+            button->setAutoDefault(false);
+            QObject::connect(button, &QPushButton::clicked, bridge_, [bridge = bridge_](bool checked) {
+                // The widget has already changed its state: the value follows it and
+                // the click event runs once.
+                if (bridge->control != nullptr) bridge->control->SetValue(checked ? 1 : 0);
+            });
+            bridge_->widget = button;
+            break;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(parent);
+            label->setTextFormat(Qt::PlainText);
+            bridge_->widget = label;
+            break;
+        }
+        case ControlKind::TextBox: {
+            auto* edit = new QLineEdit(parent);
+            QObject::connect(edit, &QLineEdit::textChanged, bridge_, [bridge = bridge_](const QString& now) {
+                if (bridge->control == nullptr || bridge->settingText) return;
+                Control* control = bridge->control;
+                std::string bytes = FromUnicode(now);
+                if (bytes == control->props_.text) return;
+                control->props_.text = bytes;
+                control->FireChange();
+            });
+            bridge_->widget = edit;
+            break;
+        }
+        case ControlKind::Picture: {
+            auto* picture = new QLabel(parent);
+            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            bridge_->widget = picture;
+            break;
+        }
+        case ControlKind::Timer: {
+            bridge_->setParent(parent);
+            bridge_->timer = new QTimer(bridge_);
+            QObject::connect(bridge_->timer, &QTimer::timeout, bridge_, [bridge = bridge_]() {
+                if (bridge->control == nullptr) return;
+                Control* control = bridge->control;
+                if (control->array_->Timer) control->array_->Timer(control->index_);
+            });
+            break;
+        }
+    }
+    if (QWidget* w = bridge_->widget.data()) {
+        bridge_->setParent(w);
+        w->setMouseTracking(true);
+        w->installEventFilter(bridge_);
+        w->setAttribute(Qt::WA_Hover, false);
+    }
+    ApplyAll();
+}
+
+void Control::DestroyWidget() {
+    if (bridge_ == nullptr) return;
+    ControlBridge* bridge = bridge_;
+    bridge_ = nullptr;
+    bridge->control = nullptr;
+    if (bridge->timer != nullptr) bridge->timer->stop();
+    if (QWidget* w = bridge->widget.data()) {
+        // The widget may be delivering the very event that unloads its window.
+        w->hide();
+        w->deleteLater();
+    } else {
+        bridge->deleteLater();
+    }
+}
+
+void Control::ApplyAll() {
+    ApplyFont();
+    ApplyColours();
+    ApplyDisplayText();
+    ApplyGeometry();
+    if (QWidget* w = NativeWidget()) {
+        w->setEnabled(props_.enabled);
+        w->setToolTip(ToUnicode(props_.toolTipText));
+        if (auto* button = qobject_cast<QPushButton*>(w)) {
+            QSignalBlocker block(button);
+            button->setChecked(props_.value != 0);
+        }
+        w->setVisible(props_.visible);
+    }
+    ApplyTimer();
+}
+
+void Control::ApplyGeometry() {
+    QWidget* w = NativeWidget();
+    if (w == nullptr) return;
+    w->setGeometry(ToPixels(props_.left, true), ToPixels(props_.top, false),
+                   std::max(0, ToPixels(props_.width, true)), std::max(0, ToPixels(props_.height, false)));
+}
+
+void Control::ApplyFont() {
+    if (Kind() == ControlKind::Label) Refit();
+    QWidget* w = NativeWidget();
+    if (w == nullptr) return;
+    w->setFont(FontOf(props_));
+    ApplyGeometry();
+}
+
+void Control::ApplyColours() {
+    QWidget* w = NativeWidget();
+    if (w == nullptr) return;
+    QPalette palette = w->palette();
+    const QColor fore = ToQColor(props_.foreColor, Qt::black);
+    const QColor back = ToQColor(props_.backColor, QColor(240, 240, 240));
+    switch (Kind()) {
+        case ControlKind::Button:
+            palette.setColor(QPalette::Button, back);
+            palette.setColor(QPalette::ButtonText, fore);
+            break;
+        case ControlKind::TextBox:
+            palette.setColor(QPalette::Base, back);
+            palette.setColor(QPalette::Text, fore);
+            if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setFrame(props_.borderStyle != 0);
+            break;
+        case ControlKind::Label:
+        case ControlKind::Picture:
+            palette.setColor(QPalette::Window, back);
+            palette.setColor(QPalette::WindowText, fore);
+            w->setAutoFillBackground(Kind() == ControlKind::Label && props_.backStyle != 0);
+            if (auto* label = qobject_cast<QLabel*>(w)) {
+                label->setFrameStyle(props_.borderStyle != 0 ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+            }
+            break;
+        case ControlKind::Timer: break;
+    }
+    w->setPalette(palette);
+}
+
+void Control::ApplyDisplayText() {
+    QWidget* w = NativeWidget();
+    if (w == nullptr) return;
+    switch (Kind()) {
+        case ControlKind::Button:
+            static_cast<QPushButton*>(w)->setText(ToUnicode(props_.caption));
+            break;
+        case ControlKind::Label: {
+            auto* label = static_cast<QLabel*>(w);
+            label->setWordWrap(props_.wordWrap);
+            label->setAlignment(ToQtAlignment(props_.alignment, true));
+            label->setText(LabelText(props_));
+            break;
+        }
+        case ControlKind::TextBox: {
+            auto* edit = static_cast<QLineEdit*>(w);
+            edit->setAlignment(ToQtAlignment(props_.alignment, false));
+            QString text = ToUnicode(props_.text);
+            if (edit->text() != text) {
+                bridge_->settingText = true;
+                edit->setText(text);
+                bridge_->settingText = false;
+            }
+            break;
+        }
+        case ControlKind::Picture: {
+            auto* label = static_cast<QLabel*>(w);
+            if (props_.picture.Empty()) {
+                label->clear();
+            } else {
+                QImage image(reinterpret_cast<const uchar*>(props_.picture.pixels.data()), props_.picture.width,
+                             props_.picture.height, props_.picture.width * 4, QImage::Format_ARGB32);
+                label->setPixmap(QPixmap::fromImage(image.copy()));
+            }
+            break;
+        }
+        case ControlKind::Timer: break;
+    }
+}
+
+void Control::ApplyTimer() {
+    if (Kind() != ControlKind::Timer || bridge_ == nullptr || bridge_->timer == nullptr) return;
+    if (props_.enabled && props_.interval > 0) bridge_->timer->start(props_.interval);
+    else bridge_->timer->stop();
+}
+
+// ---------------------------------------------------------------------------------
+// Events from the widgets
+
+bool ControlBridge::eventFilter(QObject* watched, QEvent* event) {
+    if (control == nullptr || watched != widget.data()) return false;
+    Control* c = control;
+    ControlArray* array = c->array_;
+    const int index = c->index_;
+    const float tx = TwipsPerPixelX();
+    const float ty = TwipsPerPixelY();
+    const bool swallowMouse = c->Kind() == ControlKind::Label || c->Kind() == ControlKind::Picture;
+
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseMove: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            const float x = static_cast<float>(mouse->position().x()) * tx;
+            const float y = static_cast<float>(mouse->position().y()) * ty;
+            const int shift = ShiftOf(mouse->modifiers());
+            if (event->type() == QEvent::MouseButtonPress) {
+                if (array->MouseDown) array->MouseDown(index, ButtonOf(mouse->button()), shift, x, y);
+            } else if (event->type() == QEvent::MouseButtonRelease) {
+                if (array->MouseUp) array->MouseUp(index, ButtonOf(mouse->button()), shift, x, y);
+            } else {
+                if (array->MouseMove) array->MouseMove(index, ButtonsOf(mouse->buttons()), shift, x, y);
+            }
+            return swallowMouse;
+        }
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            int code = 0;
+            switch (key->key()) {
+                case Qt::Key_Return:
+                case Qt::Key_Enter: code = 13; break;
+                case Qt::Key_Escape: code = 27; break;
+                case Qt::Key_Backspace: code = 8; break;
+                default:
+                    if (!key->text().isEmpty()) code = CodeOf(key->text().at(0));
+                    break;
+            }
+            if (code == 0 || !array->KeyPress) return false;
+            const int original = code;
+            array->KeyPress(index, code);
+            if (control == nullptr) return true;  // the handler closed the window
+            if (code == 0) return true;           // the handler swallowed the key
+            if (code == original) return false;
+            // The handler typed another character instead.
+            if (auto* edit = qobject_cast<QLineEdit*>(widget.data())) {
+                if (code == 8) edit->backspace();
+                else if (code >= 32) edit->insert(ToUnicode(std::string(1, static_cast<char>(code))));
+            }
+            return true;
+        }
+        default: return false;
+    }
+}
+
+// ---------------------------------------------------------------------------------
+// ControlArray
+
+ControlArray::ControlArray(Form& form, std::string name, ControlKind kind)
+    : form_(&form), name_(std::move(name)), kind_(kind), inert_(this, -1, true) {
+    elements_[0] = std::make_unique<Control>(this, 0, false);
+    if (kind_ == ControlKind::Timer) elements_[0]->props_.enabled = true;
+    form_->Register(this);
+}
+
+ControlArray::~ControlArray() {
+    elements_.clear();
+    form_->Unregister(this);
+}
+
+Control& ControlArray::operator[](int index) {
+    auto it = elements_.find(index);
+    return it == elements_.end() ? inert_ : *it->second;
+}
+
+bool ControlArray::Exists(int index) const { return elements_.count(index) != 0; }
+
+int ControlArray::UBound() const { return elements_.empty() ? -1 : elements_.rbegin()->first; }
+
+std::vector<int> ControlArray::Indexes() const {
+    std::vector<int> out;
+    out.reserve(elements_.size());
+    for (const auto& [index, control] : elements_) out.push_back(index);
+    return out;
+}
+
+bool ControlArray::Load(int index) {
+    if (index < 1 || index > MaxArrayIndex || Exists(index) || !Exists(0)) return false;
+    auto element = std::make_unique<Control>(this, index, false);
+    element->props_ = elements_[0]->props_;
+    element->props_.visible = false;
+    element->props_.value = 0;
+    Control* created = element.get();
+    elements_[index] = std::move(element);
+    if (form_->IsLoaded()) created->CreateWidget();
+    return true;
+}
+
+bool ControlArray::Unload(int index) {
+    if (index < 1) return false;
+    auto it = elements_.find(index);
+    if (it == elements_.end()) return false;
+    it->second->DestroyWidget();
+    form_->graveyard_.push_back(std::move(it->second));
+    elements_.erase(it);
+    return true;
+}
+
+void ControlArray::FormLoaded() {
+    if (!designTaken_) {
+        design_ = elements_[0]->props_;
+        designTaken_ = true;
+    } else {
+        elements_[0]->props_ = design_;
+    }
+    for (auto& [index, control] : elements_) control->CreateWidget();
+}
+
+void ControlArray::FormUnloading(std::vector<std::unique_ptr<Control>>& graveyard) {
+    for (auto it = elements_.begin(); it != elements_.end();) {
+        it->second->DestroyWidget();
+        if (it->first == 0) {
+            ++it;
+            continue;
+        }
+        // Kept alive until the next load: a handler of this element may still be running.
+        graveyard.push_back(std::move(it->second));
+        it = elements_.erase(it);
+    }
+}
+
+}  // namespace platform

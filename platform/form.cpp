@@ -1,0 +1,437 @@
+#include "platform/form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/services.h"
+#include "platform/text_codec.h"
+#include "platform/widgets_p.h"
+
+namespace platform {
+
+namespace {
+
+std::vector<Form*>& LoadedForms() {
+    static std::vector<Form*> forms;
+    return forms;
+}
+
+std::function<void(Form&)>& ModalHook() {
+    static std::function<void(Form&)> hook;
+    return hook;
+}
+
+Qt::WindowFlags FlagsFor(int borderStyle) {
+    switch (borderStyle) {
+        case 0: return Qt::Window | Qt::FramelessWindowHint;
+        case 5: return Qt::Tool;
+        default: return Qt::Window;
+    }
+}
+
+}  // namespace
+
+std::vector<Form*> Forms() { return LoadedForms(); }
+
+void SetModalHook(std::function<void(Form&)> hook) { ModalHook() = std::move(hook); }
+
+// ---------------------------------------------------------------------------------
+// Helpers
+
+QColor ToQColor(std::int32_t colour, const QColor& fallback) {
+    if (colour < 0) return fallback;  // a system colour
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+int ToPixels(float twips, bool horizontal) {
+    const double perPixel = horizontal ? TwipsPerPixelX() : TwipsPerPixelY();
+    const double pixels = std::nearbyint(static_cast<double>(twips) / perPixel);
+    if (!std::isfinite(pixels)) return 0;
+    return static_cast<int>(std::clamp(pixels, -1.0e6, 1.0e6));
+}
+
+int ButtonOf(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton: return LeftButton;
+        case Qt::RightButton: return RightButton;
+        case Qt::MiddleButton: return MiddleButton;
+        default: return 0;
+    }
+}
+
+int ButtonsOf(Qt::MouseButtons buttons) {
+    int value = 0;
+    if (buttons & Qt::LeftButton) value |= LeftButton;
+    if (buttons & Qt::RightButton) value |= RightButton;
+    if (buttons & Qt::MiddleButton) value |= MiddleButton;
+    return value;
+}
+
+int ShiftOf(Qt::KeyboardModifiers modifiers) {
+    int value = 0;
+    if (modifiers & Qt::ShiftModifier) value |= ShiftMask;
+    if (modifiers & Qt::ControlModifier) value |= CtrlMask;
+    if (modifiers & Qt::AltModifier) value |= AltMask;
+    return value;
+}
+
+// ---------------------------------------------------------------------------------
+// FormWidget
+
+FormWidget::FormWidget(Form* form, Qt::WindowFlags flags) : QWidget(nullptr, flags), form(form) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void FormWidget::paintEvent(QPaintEvent*) {
+    if (form == nullptr) return;
+    QPainter painter(this);
+    painter.fillRect(rect(), ToQColor(form->BackColor(), palette().color(QPalette::Window)));
+    if (form->canvas_ && !form->canvas_->isNull()) painter.drawImage(0, 0, *form->canvas_);
+}
+
+void FormWidget::closeEvent(QCloseEvent* event) {
+    // The window goes only through its own unload, which may refuse.
+    event->ignore();
+    if (form != nullptr) form->Unload(UnloadFromCloseControl);
+}
+
+void FormWidget::keyPressEvent(QKeyEvent* event) {
+    if (form == nullptr) return;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != nullptr && focus != this) return;  // a control had the key already
+    int code = 0;
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: code = 13; break;
+        case Qt::Key_Escape: code = 27; break;
+        case Qt::Key_Backspace: code = 8; break;
+        default:
+            if (!event->text().isEmpty()) code = CodeOf(event->text().at(0));
+    }
+    if (code != 0) form->Form_KeyPress(code);
+}
+
+void FormWidget::mousePressEvent(QMouseEvent* event) {
+    if (form == nullptr) return;
+    form->Form_MouseDown(ButtonOf(event->button()), ShiftOf(event->modifiers()),
+                         static_cast<float>(event->position().x()) * TwipsPerPixelX(),
+                         static_cast<float>(event->position().y()) * TwipsPerPixelY());
+}
+
+void FormWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (form == nullptr) return;
+    Form* f = form;
+    f->Form_MouseUp(ButtonOf(event->button()), ShiftOf(event->modifiers()),
+                    static_cast<float>(event->position().x()) * TwipsPerPixelX(),
+                    static_cast<float>(event->position().y()) * TwipsPerPixelY());
+    if (form != nullptr && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        form->Form_Click();
+    }
+}
+
+void FormWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (form == nullptr) return;
+    form->Form_MouseMove(ButtonsOf(event->buttons()), ShiftOf(event->modifiers()),
+                         static_cast<float>(event->position().x()) * TwipsPerPixelX(),
+                         static_cast<float>(event->position().y()) * TwipsPerPixelY());
+}
+
+// ---------------------------------------------------------------------------------
+// Form
+
+Form::Form(std::string name) : name_(std::move(name)) {}
+
+Form::~Form() {
+    auto& forms = LoadedForms();
+    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+    if (modalLoop_ != nullptr) modalLoop_->quit();
+    if (widget_ != nullptr) {
+        widget_->form = nullptr;
+        delete widget_;
+        widget_ = nullptr;
+    }
+}
+
+void Form::Register(ControlArray* array) { arrays_.push_back(array); }
+
+void Form::Unregister(ControlArray* array) {
+    arrays_.erase(std::remove(arrays_.begin(), arrays_.end(), array), arrays_.end());
+}
+
+QWidget* Form::NativeWidget() const { return widget_; }
+
+void Form::Load() {
+    if (loaded_ || loading_) return;
+    Initialise();
+    loading_ = true;
+    graveyard_.clear();
+    if (!designTaken_) {
+        design_ = props_;
+        designTaken_ = true;
+    } else {
+        props_ = design_;
+    }
+    widget_ = new FormWidget(this, FlagsFor(props_.borderStyle));
+    ApplyLook();
+    ApplyGeometry();
+    for (ControlArray* array : arrays_) array->FormLoaded();
+    ApplyTabOrder();
+    loaded_ = true;
+    LoadedForms().push_back(this);
+    loading_ = false;
+    Form_Load();
+}
+
+void Form::Show() {
+    Load();
+    if (!loaded_ || widget_ == nullptr) return;
+    widget_->show();
+    widget_->raise();
+    widget_->activateWindow();
+}
+
+void Form::ShowModal() {
+    Load();
+    if (!loaded_ || widget_ == nullptr || modalLoop_ != nullptr) return;
+    widget_->setWindowModality(Qt::ApplicationModal);
+    Show();
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    if (auto hook = ModalHook()) {
+        QTimer::singleShot(0, widget_, [this, hook]() {
+            if (loaded_) hook(*this);
+        });
+    }
+    if (loaded_ && widget_ != nullptr && widget_->isVisible()) loop.exec();
+    modalLoop_ = nullptr;
+}
+
+void Form::Hide() {
+    if (widget_ != nullptr) widget_->hide();
+    if (modalLoop_ != nullptr) modalLoop_->quit();
+}
+
+bool Form::Unload(int unloadMode) {
+    if (!loaded_ || loading_) return !loaded_;
+    static thread_local std::vector<Form*> unloading;
+    if (std::find(unloading.begin(), unloading.end(), this) != unloading.end()) return true;
+    unloading.push_back(this);
+    int cancel = 0;
+    Form_QueryUnload(cancel, unloadMode);
+    unloading.erase(std::remove(unloading.begin(), unloading.end(), this), unloading.end());
+    if (cancel != 0) return false;
+    if (!loaded_) return true;
+
+    loaded_ = false;
+    auto& forms = LoadedForms();
+    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+    for (ControlArray* array : arrays_) array->FormUnloading(graveyard_);
+    if (widget_ != nullptr) {
+        widget_->hide();
+        widget_->form = nullptr;
+        widget_->deleteLater();
+        widget_ = nullptr;
+    }
+    canvas_.reset();
+    drawn_.clear();
+    if (modalLoop_ != nullptr) modalLoop_->quit();
+    return true;
+}
+
+void Form::SetCaption(const std::string& caption) {
+    props_.caption = caption;
+    ApplyLook();
+}
+void Form::SetLeft(float twips) {
+    props_.left = twips;
+    ApplyGeometry();
+}
+void Form::SetTop(float twips) {
+    props_.top = twips;
+    ApplyGeometry();
+}
+void Form::SetWidth(float twips) {
+    props_.width = twips;
+    ApplyGeometry();
+}
+void Form::SetHeight(float twips) {
+    props_.height = twips;
+    ApplyGeometry();
+}
+void Form::Move(float left, float top, float width, float height) {
+    props_.left = left;
+    props_.top = top;
+    props_.width = width;
+    props_.height = height;
+    ApplyGeometry();
+}
+
+float Form::ScaleWidth() const {
+    float frame = 0.0F;
+    if (widget_ != nullptr && widget_->isVisible()) {
+        frame = static_cast<float>(widget_->frameGeometry().width() - widget_->width()) * TwipsPerPixelX();
+    }
+    return std::max(0.0F, props_.width - frame);
+}
+
+float Form::ScaleHeight() const {
+    float frame = 0.0F;
+    if (widget_ != nullptr && widget_->isVisible()) {
+        frame = static_cast<float>(widget_->frameGeometry().height() - widget_->height()) * TwipsPerPixelY();
+    }
+    return std::max(0.0F, props_.height - frame);
+}
+
+void Form::SetBackColor(std::int32_t colour) {
+    props_.backColor = colour;
+    if (widget_ != nullptr) widget_->update();
+}
+void Form::SetFontName(const std::string& name) {
+    props_.fontName = name;
+    ApplyLook();
+}
+void Form::SetFontSize(float points) {
+    if (!(points > 0.0F && points < 2048.0F)) return;
+    props_.fontSize = points;
+    ApplyLook();
+}
+void Form::SetFontBold(bool bold) {
+    props_.fontBold = bold;
+    ApplyLook();
+}
+void Form::SetBorderStyle(int style) { props_.borderStyle = style; }
+
+bool Form::Visible() const { return widget_ != nullptr && widget_->isVisible(); }
+
+void Form::ApplyGeometry() {
+    if (widget_ == nullptr) return;
+    const int frameW = widget_->isVisible() ? widget_->frameGeometry().width() - widget_->width() : 0;
+    const int frameH = widget_->isVisible() ? widget_->frameGeometry().height() - widget_->height() : 0;
+    widget_->move(ToPixels(props_.left, true), ToPixels(props_.top, false));
+    widget_->resize(std::max(1, ToPixels(props_.width, true) - frameW),
+                    std::max(1, ToPixels(props_.height, false) - frameH));
+}
+
+void Form::ApplyLook() {
+    if (widget_ == nullptr) return;
+    widget_->setWindowTitle(ToUnicode(props_.caption));
+    QFont font(ToUnicode(props_.fontName));
+    font.setPointSizeF(static_cast<qreal>(props_.fontSize));
+    font.setBold(props_.fontBold);
+    widget_->setFont(font);
+    widget_->update();
+}
+
+void Form::ApplyTabOrder() {
+    if (widget_ == nullptr) return;
+    std::vector<Control*> order;
+    for (Control* control : Controls()) {
+        QWidget* w = control->NativeWidget();
+        if (w != nullptr && w->focusPolicy() != Qt::NoFocus) order.push_back(control);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+    for (std::size_t k = 1; k < order.size(); ++k) {
+        QWidget::setTabOrder(order[k - 1]->NativeWidget(), order[k]->NativeWidget());
+    }
+}
+
+ControlArray* Form::FindArray(std::string_view name) const {
+    for (ControlArray* array : arrays_) {
+        if (array->Name() == name) return array;
+    }
+    return nullptr;
+}
+
+std::vector<Control*> Form::Controls() const {
+    std::vector<Control*> out;
+    for (ControlArray* array : arrays_) {
+        for (int index : array->Indexes()) out.push_back(&(*array)[index]);
+    }
+    return out;
+}
+
+// The background image covers the inner area; it grows with the window and keeps
+// what was drawn, since the look is drawn once per window build.
+QImage& Form::Canvas() {
+    const int w = std::max(1, ToPixels(ScaleWidth(), true));
+    const int h = std::max(1, ToPixels(ScaleHeight(), false));
+    if (!canvas_) {
+        canvas_ = std::make_unique<QImage>(w, h, QImage::Format_ARGB32_Premultiplied);
+        canvas_->fill(Qt::transparent);
+    } else if (canvas_->width() < w || canvas_->height() < h) {
+        auto grown = std::make_unique<QImage>(std::max(w, canvas_->width()), std::max(h, canvas_->height()),
+                                              QImage::Format_ARGB32_Premultiplied);
+        grown->fill(Qt::transparent);
+        QPainter painter(grown.get());
+        painter.drawImage(0, 0, *canvas_);
+        painter.end();
+        canvas_ = std::move(grown);
+    }
+    return *canvas_;
+}
+
+void Form::Line(float x1, float y1, float x2, float y2, std::int32_t colour) {
+    if (recordDrawing_) drawn_.push_back(DrawItem{false, false, x1, y1, x2, y2, colour});
+    QImage& canvas = Canvas();
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(ToQColor(colour, Qt::black), 0));  // one pixel wide
+    const qreal tx = TwipsPerPixelX();
+    const qreal ty = TwipsPerPixelY();
+    painter.drawLine(QPointF(x1 / tx, y1 / ty), QPointF(x2 / tx, y2 / ty));
+    painter.end();
+    if (widget_ != nullptr) widget_->update();
+}
+
+void Form::Box(float x1, float y1, float x2, float y2, std::int32_t colour, bool filled) {
+    if (recordDrawing_) drawn_.push_back(DrawItem{true, filled, x1, y1, x2, y2, colour});
+    QImage& canvas = Canvas();
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QColor c = ToQColor(colour, Qt::black);
+    const int left = ToPixels(std::min(x1, x2), true);
+    const int top = ToPixels(std::min(y1, y2), false);
+    const int right = ToPixels(std::max(x1, x2), true);
+    const int bottom = ToPixels(std::max(y1, y2), false);
+    if (filled) {
+        painter.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), c);
+    } else {
+        painter.setPen(QPen(c, 0));
+        painter.drawRect(QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(0, 0, -1, -1));
+    }
+    painter.end();
+    if (widget_ != nullptr) widget_->update();
+}
+
+void Form::Cls() {
+    if (canvas_) canvas_->fill(Qt::transparent);
+    if (widget_ != nullptr) widget_->update();
+}
+
+void Form::SetRecordDrawing(bool on) {
+    recordDrawing_ = on;
+    if (!on) drawn_.clear();
+}
+
+std::int32_t Form::DrawnColourAt(float x, float y) const {
+    if (!canvas_) return -1;
+    const int px = ToPixels(x, true);
+    const int py = ToPixels(y, false);
+    if (px < 0 || py < 0 || px >= canvas_->width() || py >= canvas_->height()) return -1;
+    const QRgb pixel = canvas_->pixel(px, py);
+    if (qAlpha(pixel) == 0) return -1;
+    return qRed(pixel) + 256 * qGreen(pixel) + 65536 * qBlue(pixel);
+}
+
+}  // namespace platform

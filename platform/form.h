@@ -1,0 +1,169 @@
+// A window of the program. A window class derives from Form, declares its control
+// arrays as members and overrides the handlers it needs:
+//
+//   class avbox : public platform::Form {
+//   public:
+//       avbox() : Form("avbox") {
+//           buttonplus1.Click = [this](int Index) { buttonplus1_Click(Index); };
+//       }
+//       platform::ButtonArray buttonplus1{*this, "buttonplus1"};
+//       platform::LabelArray Label1{*this, "Label1"};
+//       platform::TimerArray Timer1{*this, "Timer1"};
+//       void Form_Load() override;
+//       void Form_QueryUnload(int& Cancel, int UnloadMode) override;
+//       void buttonplus1_Click(int Index);
+//   };
+//
+// The window loads on first use (Load, Show, ShowModal), which runs Form_Load.
+// Unloading runs Form_QueryUnload, drops the run-time elements and puts every
+// element 0 and the window itself back to the state they had before the first load.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/controls.h"
+
+class QWidget;
+class QImage;
+class QEventLoop;
+
+namespace platform {
+
+class FormWidget;
+
+// Unload modes passed to Form_QueryUnload.
+inline constexpr int UnloadFromCloseControl = 0;
+inline constexpr int UnloadFromCode = 1;
+inline constexpr int UnloadFromSystem = 2;
+
+// One drawing call, as recorded for tests (window coordinates, twips).
+struct DrawItem {
+    bool box = false;
+    bool filled = false;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    std::int32_t colour = 0;
+};
+
+struct FormProperties {
+    std::string caption;
+    float left = 0.0F, top = 0.0F, width = 4800.0F, height = 3600.0F;
+    std::int32_t backColor = 0xF0F0F0;
+    std::string fontName = "Tahoma";
+    float fontSize = 8.0F;
+    bool fontBold = false;
+    int borderStyle = 2;  // 0 none, 1 fixed single, 2 sizable, 5 tool window
+};
+
+class Form {
+public:
+    explicit Form(std::string name);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& Name() const { return name_; }
+
+    // Lifecycle.
+    void Load();
+    bool IsLoaded() const { return loaded_; }
+    void Show();
+    // Shows the window and waits in a nested event loop until it is unloaded or hidden.
+    void ShowModal();
+    bool IsModal() const { return modalLoop_ != nullptr; }
+    void Hide();
+    // Runs Form_QueryUnload; false when the handler cancelled.
+    bool Unload(int unloadMode = UnloadFromCode);
+
+    // Properties (twips, colour values, Windows-1252 texts).
+    const std::string& Caption() const { return props_.caption; }
+    void SetCaption(const std::string& caption);
+    float Left() const { return props_.left; }
+    float Top() const { return props_.top; }
+    float Width() const { return props_.width; }
+    float Height() const { return props_.height; }
+    void SetLeft(float twips);
+    void SetTop(float twips);
+    void SetWidth(float twips);
+    void SetHeight(float twips);
+    void Move(float left, float top, float width, float height);
+    // Inner drawing area: the outer size less the frame the window system adds.
+    float ScaleWidth() const;
+    float ScaleHeight() const;
+    std::int32_t BackColor() const { return props_.backColor; }
+    void SetBackColor(std::int32_t colour);
+    const std::string& FontName() const { return props_.fontName; }
+    void SetFontName(const std::string& name);
+    float FontSize() const { return props_.fontSize; }
+    void SetFontSize(float points);
+    bool FontBold() const { return props_.fontBold; }
+    void SetFontBold(bool bold);
+    // Kept; applied when the window is next created (a shown frame is not rebuilt).
+    int BorderStyle() const { return props_.borderStyle; }
+    void SetBorderStyle(int style);
+    bool Visible() const;
+
+    // Drawing into the window's persistent background image (window coordinates, twips).
+    void Line(float x1, float y1, float x2, float y2, std::int32_t colour);
+    void Box(float x1, float y1, float x2, float y2, std::int32_t colour, bool filled);
+    void Cls();
+    // Tests: keep a list of the drawing calls from now on.
+    void SetRecordDrawing(bool on);
+    const std::vector<DrawItem>& DrawnItems() const { return drawn_; }
+    // Colour value of the background image at a point (twips); -1 where nothing is drawn.
+    std::int32_t DrawnColourAt(float x, float y) const;
+
+    // The control arrays and every existing element, in declaration and index order.
+    ControlArray* FindArray(std::string_view name) const;
+    const std::vector<ControlArray*>& Arrays() const { return arrays_; }
+    std::vector<Control*> Controls() const;
+
+    QWidget* NativeWidget() const;
+
+    // Handlers a window overrides.
+    virtual void Form_Load() {}
+    virtual void Form_QueryUnload(int& Cancel, int UnloadMode) { (void)Cancel; (void)UnloadMode; }
+    virtual void Form_Click() {}
+    virtual void Form_KeyPress(int& KeyAscii) { (void)KeyAscii; }
+    virtual void Form_MouseDown(int Button, int Shift, float X, float Y) { (void)Button; (void)Shift; (void)X; (void)Y; }
+    virtual void Form_MouseUp(int Button, int Shift, float X, float Y) { (void)Button; (void)Shift; (void)X; (void)Y; }
+    virtual void Form_MouseMove(int Button, int Shift, float X, float Y) { (void)Button; (void)Shift; (void)X; (void)Y; }
+
+private:
+    friend class ControlArray;
+    friend class Control;
+    friend class FormWidget;
+
+    void Register(ControlArray* array);
+    void Unregister(ControlArray* array);
+    void ApplyGeometry();
+    void ApplyLook();
+    void ApplyTabOrder();
+    QImage& Canvas();
+
+    std::string name_;
+    FormProperties props_;
+    FormProperties design_;
+    bool designTaken_ = false;
+    bool loaded_ = false;
+    bool loading_ = false;
+    FormWidget* widget_ = nullptr;
+    QEventLoop* modalLoop_ = nullptr;
+    std::unique_ptr<QImage> canvas_;
+    std::vector<ControlArray*> arrays_;
+    std::vector<std::unique_ptr<Control>> graveyard_;
+    std::vector<DrawItem> drawn_;
+    bool recordDrawing_ = false;
+};
+
+// The loaded windows, oldest first.
+std::vector<Form*> Forms();
+
+// Tests: called (from the nested event loop) each time a window is shown modally.
+void SetModalHook(std::function<void(Form&)> hook);
+
+}  // namespace platform

@@ -1,0 +1,64 @@
+#include "platform/services.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QUrl>
+#include <QWidget>
+
+#include "platform/text_codec.h"
+
+namespace platform {
+
+void Initialise() {
+    static bool done = false;
+    if (done || QGuiApplication::instance() == nullptr) return;
+    done = true;
+    if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) return;
+    // fontconfig does not look in the wine folder; a missing file leaves the default face.
+    for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
+        if (QFile::exists(QString::fromLatin1(file))) QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    }
+}
+
+std::optional<PixelRect> DesktopWorkArea() {
+    if (QGuiApplication::instance() == nullptr) return std::nullopt;
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return std::nullopt;
+    const QRect area = screen->availableGeometry();
+    if (area.isEmpty()) return std::nullopt;
+    return PixelRect{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+}
+
+namespace {
+float PerPixel(bool horizontal) {
+    if (QGuiApplication::instance() == nullptr) return 15.0F;
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return 15.0F;
+    const qreal dpi = horizontal ? screen->logicalDotsPerInchX() : screen->logicalDotsPerInchY();
+    return dpi > 1.0 ? static_cast<float>(1440.0 / dpi) : 15.0F;
+}
+}  // namespace
+
+float TwipsPerPixelX() { return PerPixel(true); }
+float TwipsPerPixelY() { return PerPixel(false); }
+
+void OpenWebAddress(const std::string& address) {
+    QDesktopServices::openUrl(QUrl(ToUnicode(address)));
+}
+
+void SafeSetFocus(Control& control) {
+    if (!control.Exists() || !control.Visible() || !control.Enabled()) return;
+    QWidget* w = control.NativeWidget();
+    if (w == nullptr || w->focusPolicy() == Qt::NoFocus || !w->isEnabled()) return;
+    w->setFocus(Qt::OtherFocusReason);
+}
+
+void ResetMousePointer() {
+    if (QGuiApplication::instance() == nullptr) return;
+    while (QGuiApplication::overrideCursor() != nullptr) QGuiApplication::restoreOverrideCursor();
+}
+
+}  // namespace platform

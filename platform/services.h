@@ -1,0 +1,41 @@
+// Services of the desktop the program relies on. No window-system header here.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/controls.h"
+
+namespace platform {
+
+// Registers the Tahoma face shipped under /usr/share/wine/fonts when the font
+// database does not list it (quietly does nothing when the files are absent).
+// Called by the first window; needs a running application object.
+void Initialise();
+
+struct PixelRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+// The primary screen's work area in pixels (the desktop less panels); empty when
+// there is no screen.
+std::optional<PixelRect> DesktopWorkArea();
+
+// Twips per screen pixel: 1440 / the screen's logical dots per inch (15 at 96 DPI).
+float TwipsPerPixelX();
+float TwipsPerPixelY();
+
+// Opens a web address in the user's browser; the outcome is not reported.
+void OpenWebAddress(const std::string& address);
+
+// Gives the control the keyboard focus when it exists, is visible and enabled.
+void SafeSetFocus(Control& control);
+// Puts the mouse pointer back to the default arrow.
+void ResetMousePointer();
+
+}  // namespace platform
+
+namespace AvcalcMod {
+using platform::ResetMousePointer;
+using platform::SafeSetFocus;
+}  // namespace AvcalcMod

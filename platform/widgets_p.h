@@ -1,0 +1,49 @@
+// Qt side of the runtime: the objects that tie widgets to controls and windows.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+class QTimer;
+
+namespace platform {
+
+class Control;
+class Form;
+
+// Owned by the control's widget (or by the window's widget, for a timer). Once the
+// control lets go of it, control is null and every event it forwards is dropped.
+class ControlBridge : public QObject {
+public:
+    explicit ControlBridge(Control* control) : control(control) {}
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    Control* control;
+    QPointer<QWidget> widget;
+    QTimer* timer = nullptr;
+    bool settingText = false;
+};
+
+class FormWidget : public QWidget {
+public:
+    explicit FormWidget(Form* form, Qt::WindowFlags flags);
+    Form* form;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+// Helpers shared by the runtime's sources.
+QColor ToQColor(std::int32_t colour, const QColor& fallback);
+int ToPixels(float twips, bool horizontal);
+int ButtonOf(Qt::MouseButton button);
+int ButtonsOf(Qt::MouseButtons buttons);
+int ShiftOf(Qt::KeyboardModifiers modifiers);
+
+}  // namespace platform

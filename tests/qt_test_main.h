@@ -1,0 +1,35 @@
+// main() of the window tests: an offscreen application unless a display is chosen.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include <functional>
+
+// Waits, running the event loop, until the condition holds; false after the timeout.
+// (QTest's own QTRY_ macros report to QTest, not to GoogleTest.)
+inline bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 2000) {
+    return QTest::qWaitFor(condition, milliseconds);
+}
+
+// Under the sanitizer build: allocations that fontconfig and Qt keep for the life of
+// the process are reported as leaks at exit; only those libraries are passed over.
+#define AVC_QT_TEST_MAIN()                                                   \
+    extern "C" const char* __lsan_default_suppressions() {                   \
+        return "leak:libfontconfig.so\n"                                      \
+               "leak:libQt6Core.so\n"                                         \
+               "leak:libQt6Gui.so\n"                                          \
+               "leak:libQt6Widgets.so\n"                                      \
+               "leak:libglib-2.0.so\n"                                        \
+               "leak:libdbus-1.so\n";                                         \
+    }                                                                        \
+    int main(int argc, char** argv) {                                        \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {                \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                         \
+        }                                                                    \
+        QApplication app(argc, argv);                                        \
+        ::testing::InitGoogleTest(&argc, argv);                              \
+        return RUN_ALL_TESTS();                                              \
+    }

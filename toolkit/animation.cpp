@@ -1,0 +1,114 @@
+#include "toolkit/animation.h"
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include "platform/gif_decode.h"
+#include "startup/avcalc_mod.h"
+#include "startup/number_forms.h"
+#include "startup/shared_routines.h"
+#include "toolkit/gif_frames.h"
+
+namespace AvcalcMod {
+
+namespace {
+
+bool ValidSlot(std::int32_t slot) { return slot >= 0 && slot < AnimationSlots; }
+
+// A tag text as a timer interval; empty when it is not a whole number of milliseconds.
+std::optional<std::int32_t> DelayOf(const std::string& tag) {
+    auto value = runtime::StrictValue(tag);
+    if (!value) return std::nullopt;
+    return runtime::ToLong(*value);
+}
+
+// Reads a whole file; empty when it cannot be opened or read.
+std::optional<std::string> ReadWholeFile(const std::string& fileName) {
+    try {
+        std::ifstream in(fileName, std::ios::binary);
+        if (!in) return std::nullopt;
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad()) return std::nullopt;
+        return bytes;
+    } catch (...) {  // too large to hold, or a read error
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+void StartAnimation(platform::Form& window, std::int32_t left1, std::int32_t top1, std::int32_t left2,
+                    std::int32_t top2, std::int32_t left3, std::int32_t top3, std::int32_t picture,
+                    std::int32_t slot) {
+    platform::ControlArray* images = window.FindArray("Image3");
+    if (images != nullptr) {
+        platform::Control& first = (*images)[0];
+        const std::int64_t lefts[] = {left1, left2, left3};
+        const std::int64_t tops[] = {top1, top2, top3};
+        if (LayoutMode >= 1 && LayoutMode <= 3) {
+            first.SetLeft(static_cast<float>(lefts[LayoutMode - 1] * 100));
+            first.SetTop(static_cast<float>(tops[LayoutMode - 1] * 100));
+        }
+    }
+    if (images == nullptr) return;  // nothing to cut the frames into
+    const bool loaded = LoadAnimationFrames("m" + TrimmedStr(picture) + ".gif", *images, slot);
+    if (!loaded) return;
+    if (ValidSlot(slot)) AnimationFrame[static_cast<std::size_t>(slot)] = 0;
+    platform::ControlArray* timers = window.FindArray("Timer1");
+    if (timers == nullptr) return;
+    if (auto delay = DelayOf((*images)[0].Tag())) (*timers)[0].SetInterval(*delay);
+    (*timers)[0].SetEnabled(true);
+}
+
+bool LoadAnimationFrames(const std::string& fileName, platform::ControlArray& pictures, std::int32_t slot) {
+    const std::optional<std::string> bytes = ReadWholeFile(fileName);
+    if (!bytes) return false;
+    const std::string_view all(*bytes);
+    const GifCutPlan plan = CutGifFrames(all);
+    const std::string_view header = all.substr(0, plan.headerLength);
+
+    for (const GifFrameCut& frame : plan.frames) {
+        const int element = frame.number - 1;
+        if (frame.number > 1) {
+            if (!pictures.Load(element)) return true;
+            platform::Control& first = pictures[0];
+            platform::Control& added = pictures[element];
+            added.SetLeft(first.Left() + static_cast<float>(frame.left) * static_cast<float>(TwipsPerPixelX));
+            added.SetTop(first.Top() + static_cast<float>(frame.top) * static_cast<float>(TwipsPerPixelY));
+        }
+        platform::Control& target = pictures[element];
+        target.SetTag(TrimmedStr(frame.delayMs));
+        // The header and the frame's chunk are read in place; only the first image counts.
+        auto image = platform::DecodeFirstGifImage(header, all.substr(frame.chunkStart, frame.chunkLength));
+        if (!image) return true;
+        target.SetPicture(*image);
+    }
+    if (ValidSlot(slot)) AnimationFrameCount[static_cast<std::size_t>(slot)] = pictures.Count() - 1;
+    return true;
+}
+
+void AdvanceAnimation(platform::Form& window, std::int32_t slot) {
+    if (!ValidSlot(slot)) return;
+    platform::ControlArray* images = window.FindArray("Image3");
+    if (images == nullptr) return;
+    std::int32_t f = AnimationFrame[static_cast<std::size_t>(slot)];
+    if (f >= AnimationFrameCount[static_cast<std::size_t>(slot)]) {
+        f = 0;
+        for (int index : images->Indexes()) {
+            if (index >= 1) (*images)[index].SetVisible(false);
+        }
+    } else {
+        if (!images->Exists(f)) return;
+        (*images)[f].SetVisible(false);
+        f = f + 1;
+    }
+    if (!images->Exists(f)) return;
+    (*images)[f].SetVisible(true);
+    AnimationFrame[static_cast<std::size_t>(slot)] = f;
+    platform::ControlArray* timers = window.FindArray("Timer1");
+    if (timers == nullptr) return;
+    if (auto delay = DelayOf((*images)[f].Tag())) (*timers)[0].SetInterval(*delay);
+}
+
+}  // namespace AvcalcMod

@@ -7,4 +7,4 @@ cmake --preset default >/dev/null
 cmake --build --preset default
 # The program reads vdats.tst and its pictures from the working directory.
 cd build/default
-exec ./toolkit_demo
+exec ./Quenmar_Aviation_Calculator

@@ -1,21 +1,14 @@
-// Until the main window exists the program starts as a small reporter: it reads the
-// data file as the start-up sequence does and says what it found.
-#include <iostream>
+// The program starts by loading its start-up window, whose load handler runs the whole
+// start-up sequence and ends the program when the main window closes.
+#include <QApplication>
 
-#include "startup/avcalc_mod.h"
-#include "startup/data_file.h"
+#include "platform/services.h"
+#include "window/avcalc1.h"
 
-int main() {
-    using namespace AvcalcMod;
-    BuildFragmentTable();
-    ReadTextSection();
-    int filled = 0;
-    for (int n = 1; n <= TextLineCount; ++n)
-        filled += TextLines[static_cast<std::size_t>(n)].empty() ? 0 : 1;
-    std::cout << "Quenmar Aviation Calculator\n"
-              << "vdats.tst: " << filled << " of " << TextLineCount << " text lines hold text\n"
-              << "keypad: " << TextLines[211] << "\n"
-              << "default title: " << TextLines[37] << "\n"
-              << "colour 3: " << ColourTable[3] << ", colour 4: " << ColourTable[4] << "\n";
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    platform::Initialise();
+    static Avcalc1 startup;
+    startup.Load();
     return 0;
 }

@@ -1,0 +1,81 @@
+// The keypad of the main window: keys append their caption to the display, "<" takes
+// the last character off, "C" returns to the plain calculator and "=" evaluates the
+// display (or runs the waiting formula). Keyboard equivalents press the keys.
+#include "engine/evaluator.h"
+#include "startup/avcalc_mod.h"
+#include "startup/shared_routines.h"
+#include "window/avc.h"
+
+using namespace AvcalcMod;
+
+namespace {
+constexpr int ClearKey = 11;
+constexpr int DeleteKey = 16;
+constexpr int EqualsKey = 17;
+constexpr int NoSolutionLine = 562;
+constexpr std::int32_t DisplayTextColour = 6291456;  // RGB(0, 0, 96)
+}  // namespace
+
+void avc::buttonplus1_Click(int Index) {
+    if (ReleasedOnly(buttonplus1, Index)) return;
+    Label1->SetWidth(9950 * ScaleFactor);
+
+    if (Index == EqualsKey) {
+        if (Mode == 0) {
+            double value = Result;
+            if (engine::TryEvaluate(Label1->Caption(), value)) {
+                Result = value;
+                Label1->SetCaption(engine::NumberText(Result));
+            } else {
+                Label1->SetCaption(TextLines[NoSolutionLine]);
+            }
+        } else if (Mode == 3) {
+            RunPendingFormula();
+        }
+        return;
+    }
+
+    Label1->SetCaption(Label1->Caption() + buttonplus1[Index].Caption());
+    if (Index == ClearKey) {
+        SetKeypadEnabled(true);
+        ClearFormulaFields();
+        Mode = 0;
+        Label1->SetAlignment(platform::AlignLeft);
+        // A rejected field turned the display's text light; clearing brings it back.
+        Label1->SetForeColor(DisplayTextColour);
+    }
+    if (Index == DeleteKey) {
+        DisplayText = Label1->Caption();
+        if (DisplayText.size() > 1) DisplayText = DropRight(DisplayText, 2);
+        Label1->SetCaption(DisplayText);
+        return;
+    }
+    Mode = 0;
+}
+
+void avc::buttonplus1_KeyPress(int, int& KeyAscii) {
+    if (KeyAscii == 27) {
+        int cancel = 0;
+        Form_QueryUnload(cancel, 0);
+        return;  // the window is gone
+    }
+    const std::string& keys = TextLines[211];
+    for (int i = 1; i <= 20; ++i) {
+        if (static_cast<std::size_t>(i) > keys.size()) break;
+        if (KeyAscii ==
+            static_cast<unsigned char>(LowerChar(keys[static_cast<std::size_t>(i - 1)])))
+            Press(buttonplus1[i - 1]);
+    }
+    if (KeyAscii == 8) Press(buttonplus1[DeleteKey]);
+    if (KeyAscii == '^') Label1->SetCaption(Label1->Caption() + "^");
+}
+
+void avc::buttonplus2_KeyPress(int Index, int& KeyAscii) {
+    if (KeyAscii == 'c') Press(buttonplus1[ClearKey]);
+    if (KeyAscii == 13) Press(buttonplus2[Index]);
+}
+
+void avc::buttonplus3_KeyPress(int Index, int& KeyAscii) {
+    if (KeyAscii == 'c') Press(buttonplus1[ClearKey]);
+    if (KeyAscii == 13) Press(buttonplus3[Index]);
+}

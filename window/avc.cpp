@@ -1,0 +1,240 @@
+// Construction of the main window, its two modes and the routing of the events that
+// are not calculator keys (hover, right-click help, the formula fields, the animation
+// tick and the close request).
+#include "window/avc.h"
+
+#include "platform/services.h"
+#include "startup/avcalc_mod.h"
+#include "startup/shared_routines.h"
+#include "toolkit/animation.h"
+#include "toolkit/skin.h"
+
+using namespace AvcalcMod;
+
+namespace {
+
+// The window caption: the product's full title and the maker's web address.
+constexpr const char* ProductTitle = "Quenmar Student Pilot Series Aviation Calculator";
+
+constexpr std::int32_t DisplayBackColour = 16318463;  // RGB(255, 255, 248)
+constexpr std::int32_t DisplayTextColour = 6291456;   // RGB(0, 0, 96)
+
+constexpr int ClearKey = 11;
+constexpr int EqualsKey = 17;
+
+const std::string& TextLine(int n) {
+    return TextLines[static_cast<std::size_t>(n)];
+}
+
+// Help boxes of a right click, by the control group clicked.
+constexpr int KeypadHelp = 520;
+constexpr int ConversionHelp = 514;
+constexpr int FlightPlanHelp = 516;
+constexpr int FormulaHelp = 518;
+constexpr int WindowHelp = 522;
+
+}  // namespace
+
+avc& TheMainWindow() {
+    static avc window;
+    return window;
+}
+
+avc::avc() : Form("avc") {
+    buttonplus1.Click = [this](int Index) { buttonplus1_Click(Index); };
+    buttonplus2.Click = [this](int Index) { buttonplus2_Click(Index); };
+    buttonplus3.Click = [this](int Index) { buttonplus3_Click(Index); };
+    buttonplus1.KeyPress = [this](int Index, int& KeyAscii) {
+        buttonplus1_KeyPress(Index, KeyAscii);
+    };
+    buttonplus2.KeyPress = [this](int Index, int& KeyAscii) {
+        buttonplus2_KeyPress(Index, KeyAscii);
+    };
+    buttonplus3.KeyPress = [this](int Index, int& KeyAscii) {
+        buttonplus3_KeyPress(Index, KeyAscii);
+    };
+    for (platform::ControlArray* buttons : {&buttonplus1, &buttonplus2, &buttonplus3}) {
+        buttons->MouseUp = [this, buttons](int Index, int Button, int, float, float) {
+            buttonplus_MouseUp(*buttons, Index, Button);
+        };
+        buttons->MouseMove = [this, buttons](int Index, int, int, float, float) {
+            ClearUnderlines(*this);
+            UnderlineCaption((*buttons)[Index]);
+        };
+    }
+    Label1.MouseMove = [this](int, int, int, float, float) { ClearUnderlines(*this); };
+    Label2.MouseMove = [this](int, int, int, float, float) { ClearUnderlines(*this); };
+    Text1.Change = [this](int Index) { Text1_Change(Index); };
+    Text1.KeyPress = [this](int Index, int& KeyAscii) { Text1_KeyPress(Index, KeyAscii); };
+    Timer1.Timer = [this](int) { Timer1_Timer(); };
+}
+
+avc::~avc() = default;
+
+void avc::Form_Load() {
+    CurrentForm = this;
+    for (std::int32_t code : {1119, 1217, 138, 227, 313}) LoadControls(code);
+    Mode = 0;
+    NameFragments = navigation::NamePiecesFromLine(TextLines[220]);
+    ClearFormulaFields();
+    StyleForm(*this);
+    SetCaption(std::string("   ") + ProductTitle + " - " + WebAddress);
+    Move(800, 1800, 10400, 4350);
+
+    Label1->SetBackColor(DisplayBackColour);
+    Label1->Move(180, 100, 9950, 350);
+    Label1->SetBorderStyle(1);
+    Label1->SetForeColor(DisplayTextColour);
+    Label1->SetFontSize(8);
+
+    StartAnimation(*this, 78, 8, 78, 8, 80, 10, 9, 2);
+
+    // Keypad: five columns of four, numbered down each column.
+    const std::string keyTip = TextLine(282) + TextLine(39);
+    int k = 0;
+    for (int c = 1; c <= 5; ++c) {
+        for (int r = 1; r <= 4; ++r, ++k) {
+            platform::Control& key = buttonplus1[k];
+            key.SetCaption(TextLine(211).substr(std::min<std::size_t>(k, TextLine(211).size()), 1));
+            key.Move(static_cast<float>(480 * c - 300), static_cast<float>(565 * r), 450, 500);
+            key.SetToolTipText(keyTip);
+        }
+    }
+
+    // Conversions: three columns of six; the fourth column of the layout loop stays empty.
+    const std::string conversionTip = TextLine(279) + TextLine(39);
+    int counter = 20;
+    for (int c = 1; c <= 4; ++c) {
+        for (int r = 1; r <= 6; ++r) {
+            ++counter;
+            if (counter >= 39) continue;
+            const int m = counter - 21;
+            platform::Control& button = buttonplus2[m];
+            const std::string& captions = TextLines[212];
+            const auto at = static_cast<std::size_t>(14 * m);
+            button.SetCaption(at < captions.size() ? captions.substr(at, 13) : std::string());
+            button.Move(static_cast<float>(1570 * c + 1070),
+                        static_cast<float>(GridPosition(r - 1, 370, 190).value_or(0)), 1500, 350);
+            button.SetToolTipText(conversionTip);
+        }
+    }
+
+    // Formula buttons: five large on the lower row, four small above them.
+    for (int i = 0; i <= 8; ++i) {
+        platform::Control& button = buttonplus3[i];
+        std::string tipHead = TextLine(280);
+        button.SetCaption(TextLine(270 + i));
+        if (i >= 5)
+            button.Move(static_cast<float>(GridPosition(i - 6, 1790, 180).value_or(0)), 2800, 1720,
+                        400);
+        else
+            button.Move(static_cast<float>(2000 * i + 180), 3240, 1920, 500);
+        if (i == 3) tipHead = TextLine(99);
+        if (i == 4) tipHead = TextLine(361);
+        if (i > 4) tipHead = TextLine(362);
+        button.SetToolTipText(tipHead + TextLine(39));
+    }
+
+    // The four formula fields with their shadowed titles, hidden until a formula asks.
+    for (int i = 0; i <= 3; ++i) {
+        Text1[i].Move(7400, static_cast<float>(GridPosition(i, 615, -50).value_or(0)), 2700, 320);
+        Text1[i].SetVisible(false);
+        ShowTitle(Label2[i], Label2[i + 4], 7400, GridPosition(i, 615, 330).value_or(0), 2700, 320,
+                  "", 2);
+    }
+    Text1[1].SetTabIndex(1);
+    Label1->SetCaption("");
+
+    ScaleCurrentForm();
+    PaintGradient(3, 4);
+    ResetMousePointer();
+    for (int i = 0; i <= 19; ++i) {
+        FrameControl(buttonplus1[i], 20);
+        if (i < 9) FrameControl(buttonplus3[i], 40);
+        if (i < 18) FrameControl(buttonplus2[i], 30);
+    }
+    FrameControl(*Label1.operator->(), 50);
+}
+
+void avc::SetKeypadEnabled(bool Enabled) {
+    for (int i = 0; i <= 19; ++i)
+        if (i != ClearKey && i != EqualsKey) buttonplus1[i].SetEnabled(Enabled);
+    for (int i = 0; i <= 17; ++i) buttonplus2[i].SetEnabled(Enabled);
+    if (Enabled) {
+        Label1->SetBackStyle(1);
+        Label1->SetBorderStyle(1);
+        Label1->Move(180 * ScaleFactor, 130 * ScaleFactor, 9950 * ScaleFactor, 350 * ScaleFactor);
+        Timer1->SetEnabled(true);
+    } else {
+        Label1->SetAlignment(platform::AlignCentre);
+        Label1->SetBackStyle(1);
+        Label1->SetBorderStyle(1);
+        Timer1->SetEnabled(false);
+    }
+}
+
+void avc::ClearFormulaFields() {
+    for (int i = 0; i <= 3; ++i) {
+        Label2[i].SetVisible(false);
+        Label2[i + 4].SetVisible(false);
+        Text1[i].SetVisible(false);
+        Text1[i].SetText("");
+    }
+    Label1->SetCaption("");
+}
+
+bool avc::ReleasedOnly(platform::ControlArray& buttons, int Index) {
+    if (buttons[Index].Value() == 0) return false;
+    buttons[Index].SetValue(0);  // its own click does the work
+    return true;
+}
+
+// ---------------------------------------------------------------------------------
+// Routing
+
+void avc::buttonplus_MouseUp(platform::ControlArray& buttons, int Index, int Button) {
+    if (Button != platform::RightButton) return;
+    if (&buttons == &buttonplus1)
+        ShowHelp(TextLine(KeypadHelp), TextLine(KeypadHelp + 1));
+    else if (&buttons == &buttonplus2)
+        ShowHelp(TextLine(ConversionHelp), TextLine(ConversionHelp + 1));
+    else if (Index == 3 || Index == 4)
+        ShowHelp(TextLine(FlightPlanHelp), TextLine(FlightPlanHelp + 1));
+    else
+        ShowHelp(TextLine(FormulaHelp), TextLine(FormulaHelp + 1));
+}
+
+void avc::Form_MouseUp(int Button, int, float, float) {
+    if (Button == platform::RightButton) ShowHelp(TextLine(WindowHelp), TextLine(WindowHelp + 1));
+}
+
+void avc::Form_MouseMove(int, int, float, float) {
+    ClearUnderlines(*this);
+}
+
+void avc::Text1_Change(int Index) {
+    const std::string text = Text1[Index].Text();
+    if (text.empty() || text.back() != '=') return;
+    Text1[Index].SetText(DropRight(text, 1));
+    Press(buttonplus1[EqualsKey]);
+}
+
+void avc::Text1_KeyPress(int Index, int& KeyAscii) {
+    if (KeyAscii == 13) SafeSetFocus(Text1[Index + 1]);
+    if (KeyAscii == 27) Press(buttonplus1[ClearKey]);
+}
+
+void avc::Timer1_Timer() {
+    AdvanceAnimation(*this, 2);
+}
+
+void avc::Form_QueryUnload(int&, int) {
+    CloseDataFile();
+    UnloadForm(this);
+}
+
+void avc::CloseDataFile() {
+    if (search_) search_->Close();
+    search_.reset();
+    DataFileOpen = false;
+}

@@ -1,0 +1,88 @@
+// The calculator's main window: keypad, conversion and formula buttons, the display, the
+// four formula fields with their shadowed titles and the animated picture. Its handlers
+// live beside the logic they drive: engine/ (keys and conversions), formulas/ (formula
+// buttons and '=' in formula mode), navigation/ (search and distance) and window/
+// (construction and event routing).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "navigation/records.h"
+#include "navigation/search.h"
+#include "platform/form.h"
+
+class avc : public platform::Form {
+  public:
+    avc();
+    ~avc() override;
+
+    // Controls.
+    platform::ButtonArray buttonplus1{*this, "buttonplus1"};  // keypad 0..19
+    platform::ButtonArray buttonplus2{*this, "buttonplus2"};  // conversions 0..17
+    platform::ButtonArray buttonplus3{*this, "buttonplus3"};  // formulas 0..8
+    platform::LabelArray Label1{*this, "Label1"};             // the display (one element)
+    platform::LabelArray Label2{*this, "Label2"};             // field titles 0..3, shadows 4..7
+    platform::TextBoxArray Text1{*this, "Text1"};             // formula fields 0..3
+    platform::PictureArray Image3{*this, "Image3"};           // animation frames
+    platform::TimerArray Timer1{*this, "Timer1"};
+
+    // Window state.
+    std::int32_t Mode = 0;       // 0 calculator, 2 conversion shown, 3 formula waits
+    std::string PendingFormula;  // formula code, or the last conversion's code
+    std::string DisplayText;
+    double Result = 0;
+    double FieldValue = 0;
+    float SavedField = 0;
+    double Direction = 0;
+    double Airspeed = 0;
+    double Heading = 0;
+    double Speed = 0;
+    navigation::NamePieces NameFragments;
+    bool DataFileOpen = false;
+
+    // Construction and modes.
+    void Form_Load() override;
+    void SetKeypadEnabled(bool Enabled);
+    void ClearFormulaFields();
+
+    // Keypad, conversions, formulas.
+    void buttonplus1_Click(int Index);
+    void buttonplus1_KeyPress(int Index, int& KeyAscii);
+    void buttonplus2_Click(int Index);
+    void buttonplus2_KeyPress(int Index, int& KeyAscii);
+    void buttonplus3_Click(int Index);
+    void buttonplus3_KeyPress(int Index, int& KeyAscii);
+    void ShowFormulaPrompt(std::int32_t FirstLine, std::int32_t LastField);
+
+    // Routing of the other events.
+    void buttonplus_MouseUp(platform::ControlArray& buttons, int Index, int Button);
+    void Form_MouseUp(int Button, int Shift, float X, float Y) override;
+    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
+    void Text1_Change(int Index);
+    void Text1_KeyPress(int Index, int& KeyAscii);
+    void Timer1_Timer();
+    void Form_QueryUnload(int& Cancel, int UnloadMode) override;
+
+    // '=' in formula mode, by pending code.
+    void RunPendingFormula();
+    void SearchAerodromes();
+    void ShowDistanceAndTrack();
+
+    // Sets the button so that its click runs the key once, as every press does.
+    static void Press(platform::Control& button) { button.SetValue(1); }
+
+  private:
+    // True when the click only released a set button (the released click does the work).
+    static bool ReleasedOnly(platform::ControlArray& buttons, int Index);
+    void ShowHelp(const std::string& text, const std::string& title);
+    // Asks whether the match now on the display is the wanted aerodrome.
+    bool AcceptMatch();
+    void CloseDataFile();
+
+    std::unique_ptr<navigation::AerodromeSearch> search_;
+};
+
+// The one main window of the program.
+avc& TheMainWindow();

@@ -57,6 +57,11 @@ void avc::ShowFormulaPrompt(std::int32_t FirstLine, std::int32_t LastField) {
         Text1[i].SetVisible(true);
         Label2[i].SetVisible(true);
         Label2[i + 4].SetVisible(true);
+        // The animated picture shares this corner of the window: the fields and their
+        // titles go in front of it so that they can be read.
+        Text1[i].ZOrder(0);
+        Label2[i + 4].ZOrder(0);
+        Label2[i].ZOrder(0);
     }
     SafeSetFocus(Text1[0]);
     Label1->SetBackColor(ColourTable[28]);

@@ -189,11 +189,15 @@ TEST_F(MainWindowTest, ConversionsShowTwoDecimalsInGeneralForm) {
         char code;
         const char* display;
     } cases[] = {
-        {"32", 'f', "0"},        {"100", 'u', "212"},  {"-40", 'f', "-40"}, {"-40", 'u', "-40"},
-        {"37.77", 'u', "99.99"}, {"5x2", 'n', "5.75"},  // the leading number only: 5 x 1.150779
-                                                        // = 5.753895
-        {"10", 'j', "67"},                              // jet fuel at 6.7 lb per US gallon
-        {"1013", 'a', "29.91"},                         // 1013 x 0.02953 = 29.91389
+        {"32", 'f', "0"},
+        {"100", 'u', "212"},
+        {"-40", 'f', "-40"},
+        {"-40", 'u', "-40"},
+        {"37.77", 'u', "99.99"},
+        {"5x2", 'n', "5.75"},    // the leading number only: 5 x 1.150779
+                                 // = 5.753895
+        {"10", 'j', "67"},       // jet fuel at 6.7 lb per US gallon
+        {"1013", 'a', "29.91"},  // 1013 x 0.02953 = 29.91389
     };
     for (const auto& c : cases) {
         Key('C');
@@ -432,6 +436,52 @@ TEST_F(MainWindowTest, SearchShowsAMatchAndEndsTheFormula) {
     w().Text1[0].SetText("no aerodrome has this name");
     Keys("=");
     EXPECT_EQ(Display(), T(218));
+}
+
+// ---------------------------------------------------------------------------------
+// Hover, animation, start-up
+
+TEST_F(MainWindowTest, OnlyTheButtonUnderTheMouseIsUnderlined) {
+    w().buttonplus1.MouseMove(3, 0, 0, 10, 10);
+    EXPECT_TRUE(w().buttonplus1[3].FontUnderline());
+    w().buttonplus2.MouseMove(5, 0, 0, 10, 10);
+    EXPECT_FALSE(w().buttonplus1[3].FontUnderline());
+    EXPECT_TRUE(w().buttonplus2[5].FontUnderline());
+    w().Label1.MouseMove(0, 0, 0, 10, 10);
+    EXPECT_FALSE(w().buttonplus2[5].FontUnderline());
+    w().buttonplus3.MouseMove(8, 0, 0, 10, 10);
+    w().Form_MouseMove(0, 0, 10, 10);
+    EXPECT_FALSE(w().buttonplus3[8].FontUnderline());
+}
+
+TEST_F(MainWindowTest, TheTimerStepsTheAnimation) {
+    const int frames = w().Image3.Count();
+    ASSERT_GT(frames, 1) << "m9.gif has several frames";
+    EXPECT_EQ(AvcalcMod::AnimationFrameCount[2], frames - 1);
+    EXPECT_GT(w().Timer1->Interval(), 0);
+    w().Timer1->SetEnabled(false);  // the ticks below come from the test alone
+    for (int tick = 0; tick < frames + 1; ++tick) {
+        const int before = AvcalcMod::AnimationFrame[2];
+        w().Timer1_Timer();
+        const int now = AvcalcMod::AnimationFrame[2];
+        EXPECT_EQ(now, (before + 1) % frames);
+        for (int k = 0; k < frames; ++k) EXPECT_EQ(w().Image3[k].Visible(), k == now) << k;
+        EXPECT_EQ(std::to_string(w().Timer1->Interval()), w().Image3[now].Tag());
+    }
+}
+
+TEST_F(MainWindowTest, StartUpSetsTheGlobalsFromScreenAndFile) {
+    EXPECT_FLOAT_EQ(AvcalcMod::ScaleFactor, 1.28F);
+    EXPECT_EQ(AvcalcMod::LayoutMode, 2);
+    EXPECT_EQ(AvcalcMod::FontNames[5], "Tahoma");
+    EXPECT_GT(AvcalcMod::WorkAreaWidth, 0);
+    EXPECT_GT(AvcalcMod::WorkAreaHeight, 0);
+    EXPECT_GT(AvcalcMod::TwipsPerPixelX, 0);
+    EXPECT_EQ(AvcalcMod::TextLines[523], "Aviation Calculator Help");
+    EXPECT_EQ(AvcalcMod::TextLines[211].size(), 20U);
+    EXPECT_NE(AvcalcMod::ColourTable[3], 0);
+    // The window is centred in the work area (integer halves of the margins).
+    EXPECT_FLOAT_EQ(w().Left(), static_cast<float>((AvcalcMod::WorkAreaWidth - 13312) / 2));
 }
 
 // ---------------------------------------------------------------------------------

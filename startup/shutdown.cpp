@@ -1,0 +1,66 @@
+#include "startup/shutdown.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <vector>
+
+#include "platform/form.h"
+#include "startup/avcalc_mod.h"
+#include "startup/data_file.h"
+#include "startup/shared_routines.h"
+#include "toolkit/message_dialog.h"
+
+namespace AvcalcMod {
+
+namespace {
+
+enum class Stage { Running, Farewell, Ended };
+Stage stage = Stage::Running;
+
+std::function<void()>& EndHook() {
+    static std::function<void()> hook;
+    return hook;
+}
+
+}  // namespace
+
+void SetEndProgramHook(std::function<void()> hook) { EndHook() = std::move(hook); }
+
+void ResetShutDown() { stage = Stage::Running; }
+
+void EndProgram() {
+    if (EndHook()) {
+        EndHook()();
+        return;
+    }
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(stdout);
+    std::fflush(stderr);
+    // No close handlers, no static teardown (Qt's would warn about windows still alive).
+    std::_Exit(0);
+}
+
+void ShutDown() {
+    // Only reached again when the end hook returned (tests): the first entry resuming
+    // after its farewell box must not take the program down a second time.
+    if (stage == Stage::Ended) return;
+    if (stage == Stage::Running) {
+        CloseAllFiles();
+        stage = Stage::Farewell;
+        ShowMessageDialog(JoinLines(178, 194), FarewellTitle, 0);
+        if (stage == Stage::Ended) return;
+    }
+    // The second entry (a click on the farewell text) comes here with the box still up.
+    const std::vector<platform::Form*> loaded = platform::Forms();
+    for (platform::Form* window : loaded) {
+        window->Hide();
+        window->Unload(platform::UnloadFromCode);
+    }
+    CurrentForm = nullptr;
+    stage = Stage::Ended;
+    EndProgram();
+}
+
+}  // namespace AvcalcMod

@@ -1,0 +1,42 @@
+// The program's one box window: every message, help text, question and the farewell
+// text is shown in it by ShowMessageDialog. Its handlers close it and leave in
+// DialogResult which button was used (1 OK, 2 the second button or any other way out);
+// a click on the farewell text opens the product's web page and ends the program.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/form.h"
+
+class avbox : public platform::Form {
+public:
+    avbox();
+
+    platform::ButtonArray buttonplus1{*this, "buttonplus1"};
+    platform::LabelArray Label1{*this, "Label1"};
+    platform::PictureArray Image3{*this, "Image3"};
+    platform::TimerArray Timer1{*this, "Timer1"};
+
+    void Form_Load() override;
+    void Form_QueryUnload(int& Cancel, int UnloadMode) override;
+    void Form_Click() override;
+    void Form_KeyPress(int& KeyAscii) override;
+    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
+
+    void buttonplus1_Click(int Index);
+    void buttonplus1_KeyPress(int Index, int& KeyAscii);
+    void buttonplus1_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void Label1_Click(int Index);
+    void Timer1_Timer();
+
+private:
+    void OpenLinkOrClose();
+    void CloseBox();
+};
+
+// The single instance, created on first use.
+avbox& TheBox();
+
+// Tests: replaces the opening of the web address (null restores the desktop's browser).
+void SetWebAddressOpener(std::function<void(const std::string&)> opener);

@@ -121,15 +121,22 @@ void FormWidget::keyPressEvent(QKeyEvent* event) {
     if (code != 0) form->Form_KeyPress(code);
 }
 
+// A mouse event that a control under the pointer did not take (a push button ignores
+// the right button and moves while not pressed) travels on to the window; it belongs to
+// that control, not to the window's background.
+bool FormWidget::FromControl(const QMouseEvent* event) const {
+    return childAt(event->position().toPoint()) != nullptr;
+}
+
 void FormWidget::mousePressEvent(QMouseEvent* event) {
-    if (form == nullptr) return;
+    if (form == nullptr || FromControl(event)) return;
     form->Form_MouseDown(ButtonOf(event->button()), ShiftOf(event->modifiers()),
                          static_cast<float>(event->position().x()) * TwipsPerPixelX(),
                          static_cast<float>(event->position().y()) * TwipsPerPixelY());
 }
 
 void FormWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (form == nullptr) return;
+    if (form == nullptr || FromControl(event)) return;
     Form* f = form;
     f->Form_MouseUp(ButtonOf(event->button()), ShiftOf(event->modifiers()),
                     static_cast<float>(event->position().x()) * TwipsPerPixelX(),
@@ -140,7 +147,7 @@ void FormWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void FormWidget::mouseMoveEvent(QMouseEvent* event) {
-    if (form == nullptr) return;
+    if (form == nullptr || FromControl(event)) return;
     form->Form_MouseMove(ButtonsOf(event->buttons()), ShiftOf(event->modifiers()),
                          static_cast<float>(event->position().x()) * TwipsPerPixelX(),
                          static_cast<float>(event->position().y()) * TwipsPerPixelY());
@@ -219,6 +226,10 @@ void Form::ShowModal() {
 void Form::Hide() {
     if (widget_ != nullptr) widget_->hide();
     if (modalLoop_ != nullptr) modalLoop_->quit();
+}
+
+void Form::Refresh() {
+    if (widget_ != nullptr) widget_->update();
 }
 
 bool Form::Unload(int unloadMode) {

@@ -76,6 +76,8 @@ public:
     void ShowModal();
     bool IsModal() const { return modalLoop_ != nullptr; }
     void Hide();
+    // Repaints the window (its background image and controls).
+    void Refresh();
     // Runs Form_QueryUnload; false when the handler cancelled.
     bool Unload(int unloadMode = UnloadFromCode);
 

@@ -37,6 +37,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool FromControl(const QMouseEvent* event) const;
 };
 
 // Helpers shared by the runtime's sources.

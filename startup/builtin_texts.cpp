@@ -67,13 +67,14 @@ void WriteBuiltInTexts() {
 
     TextLines[178] = std::string("Thank-you for using the ") + static_cast<char>(174) +
                      "Quenmar Aviation Calculator.";
-    TextLines[179] = "Ready for more? The Quenmar Flight Training Suite takes you further:";
-    TextLines[180] = "ground school lessons for every subject of the written exams,";
-    TextLines[181] = "practice exams with explained answers, a flight planning workbook,";
-    TextLines[182] = "weight and balance and performance worksheets, a radio procedures trainer,";
-    TextLines[183] = "and a logbook that totals your hours toward each licence.";
-    TextLines[184] = "It covers the Recreational Pilot Permit, the Private and Commercial Pilot";
-    TextLines[185] = "Licences, and the Night, VFR Over-the-Top and Instrument Ratings.";
+    // Short lines: the farewell box's picture stands to the right of the first ones.
+    TextLines[179] = "Ready for more? Our Flight Training Suite has";
+    TextLines[180] = "ground school for every written-exam subject,";
+    TextLines[181] = "practice exams with explained answers,";
+    TextLines[182] = "a flight planning workbook, weight and";
+    TextLines[183] = "balance and performance worksheets, and a";
+    TextLines[184] = "logbook that totals your hours per licence:";
+    TextLines[185] = "RPP, PPL, CPL, Night, VFR OTT and IFR.";
     TextLines[186] = "";
     TextLines[187] = "Quenmar Aviation Software";
     TextLines[188] = "E-mail: info@quenmar.example      Telephone: 1-800-555-0199";

@@ -5,6 +5,7 @@
 #include "startup/builtin_texts.h"
 #include "startup/data_file.h"
 #include "startup/number_forms.h"
+#include "startup/shutdown.h"
 #include "toolkit/skin.h"
 #include "window/avc.h"
 
@@ -48,9 +49,9 @@ void Avcalc1::Form_Load() {
     PrepareGlobals();
     UnloadForm(this);
     TheMainWindow().ShowModal();
-    if (EndOfRun()) EndOfRun()();
+    ShutDown();
 }
 
 void Avcalc1::Form_QueryUnload(int&, int UnloadMode) {
-    if (UnloadMode == platform::UnloadFromCloseControl && EndOfRun()) EndOfRun()();
+    if (UnloadMode == platform::UnloadFromCloseControl) ShutDown();
 }

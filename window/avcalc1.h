@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
 #include "platform/form.h"
 
@@ -23,6 +22,3 @@ class Avcalc1 : public platform::Form {
 // Start-up up to the main window: measures the screen, reads the data file and writes the
 // built-in texts (what the load handler does before it shows the main window).
 void PrepareGlobals();
-
-// What ends the program; the orderly end replaces the plain one it starts with.
-void SetEndOfRun(std::function<void()> end);

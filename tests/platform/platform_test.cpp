@@ -47,6 +47,8 @@ public:
     platform::TimerArray Timer1{*this, "Timer1"};
 
     void Form_Load() override { ++loads; }
+    void Form_MouseUp(int Button, int, float, float) override { formMouseUps.push_back(Button); }
+    void Form_MouseMove(int, int, float, float) override { ++formMoves; }
     void Form_QueryUnload(int& Cancel, int UnloadMode) override {
         queries.push_back(UnloadMode);
         Cancel = refuseUnload ? 1 : 0;
@@ -60,6 +62,8 @@ public:
     std::vector<std::pair<int, std::string>> changes;
     std::vector<std::pair<int, int>> keys;
     std::vector<std::pair<int, int>> mouseUps;
+    std::vector<int> formMouseUps;
+    int formMoves = 0;
     std::vector<int> moves;
     float lastX = 0, lastY = 0;
 };
@@ -282,6 +286,26 @@ TEST(Events, RightButtonIsButtonTwoWithTwipPositions) {
     EXPECT_FLOAT_EQ(form.lastX, 4 * platform::TwipsPerPixelX());
     EXPECT_FLOAT_EQ(form.lastY, 6 * platform::TwipsPerPixelY());
     EXPECT_TRUE(form.clicks.empty());  // a right click does not press the button
+    // The button ignores the right button; the click is still the button's, not the
+    // window background's (which would open a second help box).
+    EXPECT_TRUE(form.formMouseUps.empty());
+    form.Unload();
+}
+
+TEST(Events, MouseOverAControlIsNotMouseOverTheWindow) {
+    TestForm form;
+    form.buttonplus1->Move(600, 600, 1200, 600);
+    form.Show();
+    QWidget* window = form.NativeWidget();
+    QWidget* button = form.buttonplus1->NativeWidget();
+    const QPoint onButton = button->mapTo(window, QPoint(5, 5));
+    QMouseEvent overButton(QEvent::MouseMove, QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                           Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(button, &overButton);
+    EXPECT_EQ(form.formMoves, 0);
+    QTest::mouseClick(window, Qt::RightButton, {}, QPoint(window->width() - 3, window->height() - 3));  // bare background
+    QTest::mouseClick(window, Qt::RightButton, {}, onButton);
+    EXPECT_EQ(form.formMouseUps, std::vector<int>{platform::RightButton});
     form.Unload();
 }
 

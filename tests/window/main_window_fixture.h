@@ -8,8 +8,13 @@
 #include <QWidget>
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "platform/form.h"
 #include "startup/avcalc_mod.h"
+#include "startup/shutdown.h"
+#include "toolkit/skin.h"
+#include "window/avbox.h"
 #include "window/avc.h"
 #include "window/avcalc1.h"
 
@@ -24,6 +29,22 @@ class MainWindowTest : public ::testing::Test {
     void SetUp() override {
         std::filesystem::current_path(AVC_BUILD_DIR);  // vdats.tst and m9.gif are there
         AvcalcMod::ResetGlobals();
+        AvcalcMod::ResetShutDown();
+        AvcalcMod::SetEndProgramHook([this] { ++ended; });
+        // Every box the window opens is answered from `answers` (1 OK, 2 the second
+        // button); a box with no answer left is closed as Esc would close it.
+        platform::SetModalHook([this](platform::Form& form) {
+            if (&form != &TheBox()) return;
+            boxes.push_back({TheBox().Caption(), TheBox().Label1[0].Caption()});
+            shownOnDisplay.push_back(w().Label1->Caption());
+            if (next < answers.size()) {
+                TheBox().buttonplus1_Click(answers[next++] - 1);
+            } else {
+                int esc = 27;
+                TheBox().Form_KeyPress(esc);
+            }
+            if (TheBox().IsLoaded()) AvcalcMod::UnloadForm(&TheBox());
+        });
         PrepareGlobals();
         w().Show();
         // Focus moves only inside the active window.
@@ -31,10 +52,21 @@ class MainWindowTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowActive(w().NativeWidget()));
     }
     void TearDown() override {
+        platform::SetModalHook(nullptr);
+        AvcalcMod::SetEndProgramHook(nullptr);
         w().Unload();
         AvcalcMod::ResetGlobals();
     }
     static avc& w() { return TheMainWindow(); }
+
+    struct Box {
+        std::string caption, text;
+    };
+    std::vector<Box> boxes;                  // every box shown, in order
+    std::vector<std::string> shownOnDisplay; // the display while each box was up
+    std::vector<int> answers;
+    std::size_t next = 0;
+    int ended = 0;
 
     // Presses the keypad key whose caption is the character.
     void Key(char c) {

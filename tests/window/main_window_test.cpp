@@ -4,6 +4,7 @@
 #include "qt_test_main.h"
 #include "startup/avcalc_mod.h"
 #include "startup/builtin_texts.h"
+#include "startup/shared_routines.h"
 #include "tests/window/main_window_fixture.h"
 
 using namespace windowtest;
@@ -420,22 +421,82 @@ TEST_F(MainWindowTest, DistanceAndTrackBetweenIdentifiers) {
     EXPECT_EQ(Display(), T(23) + T(228) + " and the " + T(229) + T(210));
 }
 
-TEST_F(MainWindowTest, SearchShowsAMatchAndEndsTheFormula) {
+TEST_F(MainWindowTest, SearchAsksAboutEachMatchAndKeepsTheAcceptedOne) {
+    // "ottawa" occurs in several names; they come in file order and each is asked about.
+    answers = {2, 1};  // skip the first, keep the second
+    ChooseFormula('p');
+    w().Text1[0].SetText("OtTaWa");
+    Keys("=");
+    ASSERT_EQ(boxes.size(), 2U);
+    EXPECT_EQ(boxes[0].caption, "   " + T(309));
+    EXPECT_EQ(boxes[0].text, T(308));
+    EXPECT_NE(shownOnDisplay[0], shownOnDisplay[1]);
+    for (const std::string& shown : shownOnDisplay)
+        EXPECT_NE(AvcalcMod::InStrNoCase(shown, "ottawa"), 0) << shown;
+    EXPECT_EQ(Display(), shownOnDisplay[1]);
+    EXPECT_EQ(w().PendingFormula, "");
+    EXPECT_FALSE(w().DataFileOpen);
+    Keys("=");  // the search has run: '=' does nothing until a formula is chosen again
+    EXPECT_EQ(boxes.size(), 2U);
+    EXPECT_EQ(Display(), shownOnDisplay[1]);
+}
+
+TEST_F(MainWindowTest, SearchShowsTheMatchInItsDisplayForm) {
+    answers = {1};
     ChooseFormula('p');
     w().Text1[0].SetText("macdonald-cartier");
     Keys("=");
-    EXPECT_NE(Display().find("OTTAWA / MACDONALD-CARTIER INTERNATIONAL AIRPORT, OTTAWA, ON CYOW"),
-              std::string::npos);
-    EXPECT_EQ(w().PendingFormula, "");
-    EXPECT_FALSE(w().DataFileOpen);
-    const std::string shown = Display();
-    Keys("=");  // the search has run: '=' does nothing until a formula is chosen again
-    EXPECT_EQ(Display(), shown);
+    ASSERT_EQ(boxes.size(), 1U);
+    // Two blanks, the name line, two blanks, the variation, the latitude and longitude
+    // from the whole seconds stored: 45.3225 N is 45 19 21, 75.6692 W is 75 40 09.
+    EXPECT_EQ(Display(),
+              "  OTTAWA / MACDONALD-CARTIER INTERNATIONAL AIRPORT, OTTAWA, ON CYOW   13W 45.19.21  75.40.09");
+}
+
+TEST_F(MainWindowTest, SearchWithEveryMatchSkippedOrNoneEndsWithTheNotFoundText) {
+    ChooseFormula('p');
+    w().Text1[0].SetText("macdonald-cartier");
+    Keys("=");  // no answer: the box is closed as Esc closes it
+    EXPECT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(Display(), T(218));
 
     ChooseFormula('p');
     w().Text1[0].SetText("no aerodrome has this name");
     Keys("=");
+    EXPECT_EQ(boxes.size(), 1U);
     EXPECT_EQ(Display(), T(218));
+
+    ChooseFormula('p');
+    Keys("=");  // an empty field: nothing happens
+    EXPECT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(w().PendingFormula, "p");
+}
+
+TEST_F(MainWindowTest, RightClickShowsTheHelpOfEachGroup) {
+    const struct {
+        platform::ControlArray* array;
+        int index;
+        int line;
+    } cases[] = {
+        {&w().buttonplus1, 4, 520}, {&w().buttonplus2, 17, 514}, {&w().buttonplus3, 3, 516},
+        {&w().buttonplus3, 4, 516}, {&w().buttonplus3, 2, 518},  {&w().buttonplus3, 8, 518},
+    };
+    for (const auto& c : cases) {
+        boxes.clear();
+        c.array->MouseUp(c.index, platform::RightButton, 0, 10, 10);
+        ASSERT_EQ(boxes.size(), 1U) << c.array->Name() << c.index;
+        EXPECT_EQ(boxes[0].text, T(c.line));
+        EXPECT_EQ(boxes[0].caption, "   " + T(c.line + 1));
+    }
+    boxes.clear();
+    w().Form_MouseUp(platform::RightButton, 0, 10, 10);
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].caption, "   Aviation Calculator Help");
+    boxes.clear();
+    w().buttonplus1.MouseUp(4, platform::LeftButton, 0, 10, 10);  // only the right button
+    EXPECT_FALSE(static_cast<bool>(w().Label1.MouseUp));  // and nothing on the display
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(w().IsLoaded());
 }
 
 // ---------------------------------------------------------------------------------

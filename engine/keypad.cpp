@@ -9,11 +9,7 @@
 using namespace AvcalcMod;
 
 namespace {
-constexpr int ClearKey = 11;
-constexpr int DeleteKey = 16;
-constexpr int EqualsKey = 17;
 constexpr int NoSolutionLine = 562;
-constexpr std::int32_t DisplayTextColour = 6291456;  // RGB(0, 0, 96)
 }  // namespace
 
 void avc::buttonplus1_Click(int Index) {

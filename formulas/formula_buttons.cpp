@@ -11,9 +11,6 @@ using namespace AvcalcMod;
 
 namespace {
 
-constexpr std::int32_t DisplayTextColour = 6291456;  // RGB(0, 0, 96)
-constexpr std::int32_t LightColour = 16318463;       // RGB(255, 255, 248)
-
 struct PromptLayout {
     char code;
     std::int32_t firstLine;
@@ -110,7 +107,7 @@ void avc::RunPendingFormula() {
     for (int i = 0; i < 4; ++i)
         if (result.FieldTexts[static_cast<std::size_t>(i)])
             Text1[i].SetText(*result.FieldTexts[static_cast<std::size_t>(i)]);
-    if (result.LightDisplay) Label1->SetForeColor(LightColour);
+    if (result.LightDisplay) Label1->SetForeColor(LightTextColour);
     FieldValue = result.State.FieldValue;
     SavedField = result.State.SavedField;
     Direction = result.State.Direction;

@@ -16,12 +16,6 @@ namespace {
 // The window caption: the product's full title and the maker's web address.
 constexpr const char* ProductTitle = "Quenmar Student Pilot Series Aviation Calculator";
 
-constexpr std::int32_t DisplayBackColour = 16318463;  // RGB(255, 255, 248)
-constexpr std::int32_t DisplayTextColour = 6291456;   // RGB(0, 0, 96)
-
-constexpr int ClearKey = 11;
-constexpr int EqualsKey = 17;
-
 const std::string& TextLine(int n) {
     return TextLines[static_cast<std::size_t>(n)];
 }

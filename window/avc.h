@@ -70,6 +70,14 @@ class avc : public platform::Form {
     void SearchAerodromes();
     void ShowDistanceAndTrack();
 
+    // Keys with fixed roles.
+    static constexpr int ClearKey = 11;
+    static constexpr int DeleteKey = 16;
+    static constexpr int EqualsKey = 17;
+    // The display's colours: light text stands on it only after a rejected field.
+    static constexpr std::int32_t DisplayBackColour = 16318463;  // RGB(255, 255, 248)
+    static constexpr std::int32_t DisplayTextColour = 6291456;   // RGB(0, 0, 96)
+
     // Sets the button so that its click runs the key once, as every press does.
     static void Press(platform::Control& button) { button.SetValue(1); }
 

@@ -80,6 +80,9 @@ void avc::Form_Load() {
     Label1->SetBorderStyle(1);
     Label1->SetForeColor(DisplayTextColour);
     Label1->SetFontSize(8);
+    // The display shows expressions, results and aerodrome names ("A & B FIELD"): an
+    // ampersand there is a character, not an access key.
+    Label1->SetUseMnemonic(false);
 
     StartAnimation(*this, 78, 8, 78, 8, 80, 10, 9, 2);
 

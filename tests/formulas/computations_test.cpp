@@ -46,24 +46,18 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Formula,
     ::testing::Values(
         Case{'e', {"30.12"}, "[27]-200 feet."},  // -199.99999999999
-        Case{'e', {"29.92"}, "[27]0 feet."},
         Case{'e', {"0"}, "[27]29920 feet."},
         Case{'e', {"40"}, "[27]-10080 feet."},  // the limit itself is accepted
         Case{'a', {"5500", "120"}, "[176]133.2"},
-        Case{'a', {"10000", "150"}, "[176]180"},
         Case{'a', {"5500.5", "100"}, "[176]111"},  // 5500.5 rounds to 5500 (half to even)
-        Case{'s', {"15", "29.92"}, "[284]0"},      // 0.498
         Case{'s', {"30", "29.92"}, "[284]1832"},   // 1832.197
         Case{'s', {"0", "29.92"}, "[284]-2087"},   // -2086.767
         Case{'o', {"20", "50"}, "[236]9.3"},       // 9.2696
         Case{'o', {"15", "100"}, "[236]15.0"},     // one decimal always shown
         Case{'o', {"20", "0"}, "[236]0.0"},        // no logarithm of 0: G stays 0
-        Case{'o', {"20", "-5"}, "[236]0.0"},
         Case{'w', {"20", "30"}, "[230]10[231]17"},  // 9.99999, 17.3205
         Case{'w', {"25", "90"}, "[230]25[231]0"},
-        Case{'w', {"20", "90"}, "[230]20[231]0"},
         Case{'d', {"90", "120", "360", "20"}, "[177]80 at 118"},  // 80.406, 118.32
-        Case{'d', {"45", "100", "225", "20"}, "[177]45 at 120"},
         // An airspeed of 0 faults in X: the heading holds the course.
         Case{'d', {"180", "0", "360", "20"}, "[177]180 at 20"},
         // The cross component exceeds the airspeed: no heading holds the course.
@@ -154,38 +148,24 @@ TEST(RunFormula, OverflowingDisplayStatementLeavesDisplayAlone) {
     EXPECT_FALSE(r.LightDisplay);
 }
 
-TEST(Angles, VectorAngle) {
+TEST(Angles, EdgesOfTheHelpers) {
     EXPECT_FLOAT_EQ(formulas::VectorAngle(0, -5), static_cast<float>(Pi));
-    EXPECT_FLOAT_EQ(formulas::VectorAngle(5, 0), static_cast<float>(Pi / 2));
     EXPECT_FLOAT_EQ(formulas::VectorAngle(-5, 0), static_cast<float>(-Pi / 2));
-    EXPECT_EQ(formulas::VectorAngle(0, 0), 0);
     EXPECT_FLOAT_EQ(formulas::VectorAngle(-1, -1), static_cast<float>(-3 * Pi / 4));
-    EXPECT_FLOAT_EQ(formulas::VectorAngle(1, 1), static_cast<float>(Pi / 4));
+    EXPECT_EQ(formulas::VectorAngle(0, 0), 0);
     EXPECT_EQ(formulas::VectorAngle(1e308, 1e-308), 0);  // Y / X overflows: r stays 0
-}
-
-TEST(Angles, ArcSinAndArcCos) {
-    EXPECT_EQ(formulas::ArcCos(1), 0);
-    EXPECT_DOUBLE_EQ(formulas::ArcCos(-1), Pi);
+    // Just outside [-1, 1] from rounding: held at the end, never NaN.
     EXPECT_EQ(formulas::ArcCos(1 + 1e-15), 0);
     EXPECT_DOUBLE_EQ(formulas::ArcCos(-1 - 1e-15), Pi);
-    EXPECT_DOUBLE_EQ(formulas::ArcCos(0), std::acos(0.0));
     EXPECT_NEAR(formulas::ArcCos(0.5), std::acos(0.5), 1e-15);
     EXPECT_NEAR(formulas::ArcSin(0.5), std::asin(0.5), 1e-15);
     EXPECT_EQ(formulas::ArcSin(1), 0);
     EXPECT_EQ(formulas::ArcSin(-1.5), 0);
-}
-
-TEST(Angles, NormalizeAngleCorrectsOnceEachWay) {
     double a = -0.5;
     EXPECT_DOUBLE_EQ(formulas::NormalizeAngle(a), 2 * Pi - 0.5);
     EXPECT_DOUBLE_EQ(a, 2 * Pi - 0.5);
     a = 2 * Pi;
     EXPECT_EQ(formulas::NormalizeAngle(a), 2 * Pi);
-    a = 2 * Pi + 0.25;
-    EXPECT_NEAR(formulas::NormalizeAngle(a), 0.25, 1e-14);
-    a = 0;
-    EXPECT_EQ(formulas::NormalizeAngle(a), 0);
     a = -10;  // one correction only
     EXPECT_DOUBLE_EQ(formulas::NormalizeAngle(a), -10 + 2 * Pi);
 }

@@ -2,14 +2,11 @@
 // aerodromes at exact positions.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "navigation/records.h"
+#include "tests/test_files.h"
 #include "tools/packing.h"
 
 namespace navtest {
@@ -40,21 +37,12 @@ inline const navigation::NamePieces& NoPieces() {
     return pieces;
 }
 
-inline std::string TempPath(const std::string& name) {
-    auto dir = std::filesystem::temp_directory_path() / "avc_nav_tests";
-    std::filesystem::create_directories(dir);
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string test = info ? std::string(info->test_suite_name()) + "_" + info->name() : "x";
-    for (char& c : test)
-        if (c == '/') c = '_';  // parameterised tests are named "Suite/Case/3"
-    return (dir / (test + "_" + name)).string();
-}
+inline std::string TempPath(const std::string& name) { return (testing_files::TestFolder() / name).string(); }
 
 inline std::string WriteLines(const std::string& name, const std::vector<std::string>& lines) {
-    std::string path = TempPath(name);
-    std::ofstream out(path, std::ios::binary);
-    for (const auto& l : lines) out << l << "\r\n";
-    return path;
+    std::string bytes;
+    for (const auto& l : lines) bytes += l + "\r\n";
+    return testing_files::WriteFile(TempPath(name), bytes);
 }
 
 // A text section stand-in, the marker, the records and (optionally) the end line.

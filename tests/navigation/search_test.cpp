@@ -42,21 +42,6 @@ TEST(AerodromeSearch, MatchesInFileOrderWithTheirDisplayText) {
     EXPECT_EQ(found[0], "  BRAVO AIRPORT, TESTVILLE, ON  BBB   5E 44.00.00  105.30.15");
 }
 
-TEST(AerodromeSearch, AcceptingAMatchKeepsItAndSkippingAllGivesTheNotFoundText) {
-    std::string path = WriteSection("places.tst", kPlaces);
-    int asked = 0;
-    std::string shown = navigation::SearchAerodromes(path, "alpha", navtest::NoPieces(), "NONE",
-                                                     [&](const std::string&) { return ++asked == 2; });
-    EXPECT_EQ(asked, 2);
-    EXPECT_EQ(shown, "  ALPHA LAKE, TESTVILLE, ON CCCC   0W 43.00.00  80.00.00");
-    shown = navigation::SearchAerodromes(path, "alpha", navtest::NoPieces(), "NONE",
-                                         [](const std::string&) { return false; });
-    EXPECT_EQ(shown, "NONE");
-    shown = navigation::SearchAerodromes(path, "zulu", navtest::NoPieces(), "NONE",
-                                         [](const std::string&) { return true; });
-    EXPECT_EQ(shown, "NONE");
-}
-
 TEST(AerodromeSearch, FilesWithoutMarkerOrEndLineEndTheSearch) {
     EXPECT_TRUE(AllMatches(WriteSection("nomarker.tst", kPlaces, false), "a", navtest::NoPieces()).empty());
     EXPECT_EQ(AllMatches(WriteSection("noend.tst", kPlaces, true, false), "a", navtest::NoPieces()).size(), 4u);
@@ -117,9 +102,6 @@ TEST(LookUpPoint, MissingMarkerOrEndLineEndsAsNotFound) {
     EXPECT_EQ(p.Display, "CAAA  Not found");
     std::string noEnd = WriteSection("noend.tst", kPlaces, true, false);
     EXPECT_EQ(navigation::LookUpPoint(noEnd, "QQQQ", navtest::NoPieces()).Display, "QQQQ  Not found");
-    EXPECT_EQ(navigation::LookUpPoint(noEnd, "CDDD", navtest::NoPieces()).FoundIdent, "CDDD ");
-    EXPECT_EQ(navigation::LookUpPoint(navtest::TempPath("missing.tst"), "CAAA", navtest::NoPieces()).Display,
-              "CAAA  Not found");
 }
 
 TEST(DamagedRecords, NoCrashAndFiniteValues) {
@@ -153,12 +135,10 @@ protected:
         AvcalcMod::BuildFragmentTable();
         AvcalcMod::ReadTextSection(Path());
         pieces_ = navigation::NamePiecesFromLine(AvcalcMod::TextLines[220]);
-        notFound_ = AvcalcMod::TextLines[navigation::SearchNotFoundLine];
         AvcalcMod::ResetGlobals();
     }
     static std::string Path() { return std::string(AVC_SOURCE_DIR) + "/data/vdats.tst"; }
     static inline navigation::NamePieces pieces_;
-    static inline std::string notFound_;
 };
 
 TEST_F(RealData, SearchFindsEveryOttawaInFileOrder) {
@@ -171,25 +151,6 @@ TEST_F(RealData, SearchFindsEveryOttawaInFileOrder) {
         EXPECT_NE(found[i].find(idents[i] + "  "), std::string::npos) << found[i];
     EXPECT_EQ(found[0], "  OTTAWA / CARP AIRPORT, CARP, ON CYRP   12W 45.19.09  76.01.20");
     EXPECT_EQ(found[9], "  OTTAWA MUNICIPAL AIRPORT, OTTAWA, KS  OWI   2E 38.32.21  95.15.11");
-    EXPECT_EQ(navigation::SearchAerodromes(Path(), "no such aerodrome", pieces_, notFound_,
-                                           [](const std::string&) { return true; }),
-              notFound_);
-    EXPECT_FALSE(notFound_.empty());
-}
-
-TEST_F(RealData, LookUpByIdentifier) {
-    auto p = navigation::LookUpPoint(Path(), "CYOW", pieces_);
-    EXPECT_EQ(p.FoundIdent, "CYOW ");
-    // 45.3225 N, 75.6692 W, 13 W: stored as 45 19 21 and 75 40 09.
-    EXPECT_FLOAT_EQ(p.FoundLatitude, static_cast<float>(45 + 19.0 / 60 + 21.0 / 3600));
-    EXPECT_FLOAT_EQ(p.FoundLongitude, static_cast<float>(75 + 40.0 / 60 + 9.0 / 3600));
-    EXPECT_FLOAT_EQ(p.Variation, 13);
-    EXPECT_EQ(navigation::LookUpPoint(Path(), "yow", pieces_).FoundIdent, "CYOW ");
-    p = navigation::LookUpPoint(Path(), "JFK", pieces_);
-    EXPECT_EQ(p.FoundIdent, " JFK ");
-    EXPECT_NEAR(p.FoundLatitude, 40.639928, 1.0 / 3600);
-    EXPECT_NEAR(p.FoundLongitude, 73.778692, 1.0 / 3600);
-    EXPECT_EQ(navigation::LookUpPoint(Path(), "qqqq", pieces_).Display, "QQQQ  Not found");
 }
 
 }  // namespace

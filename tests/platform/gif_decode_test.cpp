@@ -2,21 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/gif_decode.h"
-#include "tools/gif_writer.h"
+#include "gif_test_data.h"
 
 namespace {
 
-gifwriter::Frame Solid(int w, int h, std::uint8_t index, int transparent = -1) {
-    gifwriter::Frame f;
-    f.width = w;
-    f.height = h;
-    f.delay = 10;
-    f.transparent = transparent;
-    f.pixels.assign(static_cast<std::size_t>(w * h), index);
-    return f;
-}
-
-const std::vector<std::uint32_t> Palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
+using giftest::Palette;
+using giftest::Solid;
 
 TEST(DecodeFirstGifImage, DecodesTheFirstImageInItsOwnSize) {
     gifwriter::Frame first = Solid(3, 2, 1);
@@ -31,7 +22,8 @@ TEST(DecodeFirstGifImage, DecodesTheFirstImageInItsOwnSize) {
 }
 
 TEST(DecodeFirstGifImage, TransparentIndexHasNoAlpha) {
-    gifwriter::Frame f = Solid(2, 2, 0, 0);
+    gifwriter::Frame f = Solid(2, 2, 0);
+    f.transparent = 0;
     f.pixels[3] = 2;
     auto image = platform::DecodeFirstGifImage(gifwriter::Write(2, 2, Palette, {f}, false));
     ASSERT_TRUE(image.has_value());

@@ -68,6 +68,14 @@ public:
     float lastX = 0, lastY = 0;
 };
 
+// A test window, shown at the start of the test and unloaded at its end.
+class ShownForm : public ::testing::Test {
+protected:
+    void SetUp() override { form.Show(); }
+    void TearDown() override { form.Unload(); }
+    TestForm form;
+};
+
 void Settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
@@ -160,9 +168,7 @@ TEST(Form, ModalShowReturnsWhenUnloadedAndHookSeesIt) {
     EXPECT_FALSE(form.IsModal());
 }
 
-TEST(Form, GeometryIsKeptExactlyInTwips) {
-    TestForm form;
-    form.Show();
+TEST_F(ShownForm, GeometryIsKeptExactlyInTwips) {
     const float scaled = 7400.0F * 1.28F;
     form.Label1->SetLeft(scaled);
     form.SetWidth(10400.0F * 1.28F);
@@ -172,12 +178,9 @@ TEST(Form, GeometryIsKeptExactlyInTwips) {
     EXPECT_EQ(form.Label1->FontSize(), 10.24F);
     const float tpp = platform::TwipsPerPixelX();
     EXPECT_EQ(form.Label1->NativeWidget()->x(), qRound(scaled / tpp));
-    form.Unload();
 }
 
-TEST(ControlArray, NewElementIsHiddenCopyOfElementZero) {
-    TestForm form;
-    form.Show();
+TEST_F(ShownForm, NewElementIsHiddenCopyOfElementZero) {
     Control& first = form.Label1[0];
     first.Move(100, 200, 300, 400);
     first.SetCaption("zero");
@@ -193,12 +196,9 @@ TEST(ControlArray, NewElementIsHiddenCopyOfElementZero) {
     EXPECT_FALSE(form.Label1.Load(1));  // exists already
     EXPECT_FALSE(form.Label1.Load(0));
     EXPECT_FALSE(form.Label1.Load(platform::MaxArrayIndex + 1));
-    form.Unload();
 }
 
-TEST(ControlArray, MissingElementIsInert) {
-    TestForm form;
-    form.Show();
+TEST_F(ShownForm, MissingElementIsInert) {
     Control& missing = form.Text1[7];
     EXPECT_FALSE(missing.Exists());
     missing.SetText("ignored");
@@ -213,12 +213,9 @@ TEST(ControlArray, MissingElementIsInert) {
     EXPECT_EQ(form.Text1.Count(), 1);
     form.buttonplus1[3].SetValue(1);
     EXPECT_TRUE(form.clicks.empty());
-    form.Unload();
 }
 
-TEST(Events, SettingValueRunsClickBeforeTheSetterReturns) {
-    TestForm form;
-    form.Show();
+TEST_F(ShownForm, SettingValueRunsClickBeforeTheSetterReturns) {
     form.releaseOnClick = true;
     form.buttonplus1->SetValue(1);
     // The press ran the handler, which cleared the button; that clearing clicked again.
@@ -227,32 +224,23 @@ TEST(Events, SettingValueRunsClickBeforeTheSetterReturns) {
     form.clicks.clear();
     form.buttonplus1->SetValue(0);  // no change, no click
     EXPECT_TRUE(form.clicks.empty());
-    form.Unload();
 }
 
-TEST(Events, MouseClickTogglesValueAndClicksOnce) {
-    TestForm form;
-    form.Show();
+TEST_F(ShownForm, MouseClickTogglesValueAndClicksOnce) {
     form.releaseOnClick = true;
     QTest::mouseClick(form.buttonplus1->NativeWidget(), Qt::LeftButton);
     EXPECT_EQ(form.clicks, (std::vector<std::pair<int, int>>{{0, 1}, {0, 0}}));
     EXPECT_FALSE(static_cast<QPushButton*>(form.buttonplus1->NativeWidget())->isChecked());
-    form.Unload();
 }
 
-TEST(Events, TextSetFromCodeRunsChange) {
-    TestForm form;
-    form.Show();
+TEST_F(ShownForm, TextSetFromCodeRunsChange) {
     form.Text1->SetText("12");
     form.Text1->SetText("12");  // unchanged: no event
     EXPECT_EQ(form.changes, (std::vector<std::pair<int, std::string>>{{0, "12"}}));
     EXPECT_EQ(static_cast<QLineEdit*>(form.Text1->NativeWidget())->text(), "12");
-    form.Unload();
 }
 
-TEST(Events, KeysArriveAsCharacterCodesAndMayBeChanged) {
-    TestForm form;
-    form.Show();
+TEST_F(ShownForm, KeysArriveAsCharacterCodesAndMayBeChanged) {
     QWidget* edit = form.Text1->NativeWidget();
     edit->setFocus();
     QTest::keyClicks(edit, "1x2a");
@@ -266,20 +254,14 @@ TEST(Events, KeysArriveAsCharacterCodesAndMayBeChanged) {
     EXPECT_EQ(form.Text1->Text(), "12");
     ASSERT_FALSE(form.changes.empty());
     EXPECT_EQ(form.changes.back().second, "12");
-    form.Unload();
 }
 
-TEST(Events, UserTypingOutsideTheCodePageReadsBackAsQuestionMark) {
-    TestForm form;
-    form.Show();
+TEST_F(ShownForm, UserTypingOutsideTheCodePageReadsBackAsQuestionMark) {
     static_cast<QLineEdit*>(form.Text1->NativeWidget())->setText(QString::fromUtf8("7\u4E2D"));
     EXPECT_EQ(form.Text1->Text(), "7?");
-    form.Unload();
 }
 
-TEST(Events, RightButtonIsButtonTwoWithTwipPositions) {
-    TestForm form;
-    form.Show();
+TEST_F(ShownForm, RightButtonIsButtonTwoWithTwipPositions) {
     QTest::mouseClick(form.buttonplus1->NativeWidget(), Qt::RightButton, {}, QPoint(4, 6));
     ASSERT_EQ(form.mouseUps.size(), 1U);
     EXPECT_EQ(form.mouseUps[0].second, platform::RightButton);
@@ -289,7 +271,6 @@ TEST(Events, RightButtonIsButtonTwoWithTwipPositions) {
     // The button ignores the right button; the click is still the button's, not the
     // window background's (which would open a second help box).
     EXPECT_TRUE(form.formMouseUps.empty());
-    form.Unload();
 }
 
 TEST(Events, MouseOverAControlIsNotMouseOverTheWindow) {
@@ -309,14 +290,11 @@ TEST(Events, MouseOverAControlIsNotMouseOverTheWindow) {
     form.Unload();
 }
 
-TEST(Events, MouseMoveReachesLabels) {
-    TestForm form;
-    form.Show();
+TEST_F(ShownForm, MouseMoveReachesLabels) {
     QTest::mouseMove(form.Label1->NativeWidget(), QPoint(3, 3));
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(form.Label1->NativeWidget(), &move);
     EXPECT_FALSE(form.moves.empty());
-    form.Unload();
 }
 
 TEST(Events, AltWithAccessKeyPressesTheButton) {
@@ -333,11 +311,9 @@ TEST(Events, AltWithAccessKeyPressesTheButton) {
     form.Unload();
 }
 
-TEST(Timer, TicksAtItsIntervalAndZeroStopsIt) {
-    TestForm form;
+TEST_F(ShownForm, TicksAtItsIntervalAndZeroStopsIt) {
     int ticks = 0;
     form.Timer1.Timer = [&](int) { ++ticks; };
-    form.Show();
     form.Timer1->SetInterval(10);
     EXPECT_TRUE(WaitUntil([&] { return ticks >= 2; }));
     form.Timer1->SetInterval(0);
@@ -346,7 +322,6 @@ TEST(Timer, TicksAtItsIntervalAndZeroStopsIt) {
     EXPECT_EQ(ticks, seen);
     form.Timer1->SetInterval(-5);  // refused
     EXPECT_EQ(form.Timer1->Interval(), 0);
-    form.Unload();
 }
 
 TEST(Drawing, PersistsInTheBackgroundImage) {
@@ -371,9 +346,7 @@ TEST(Drawing, PersistsInTheBackgroundImage) {
     form.Unload();
 }
 
-TEST(Focus, SafeSetFocusPassesOverHiddenDisabledAndMissing) {
-    TestForm form;
-    form.Show();
+TEST_F(ShownForm, SafeSetFocusPassesOverHiddenDisabledAndMissing) {
     QWidget* window = form.NativeWidget();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
@@ -391,7 +364,6 @@ TEST(Focus, SafeSetFocusPassesOverHiddenDisabledAndMissing) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     platform::ResetMousePointer();
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    form.Unload();
 }
 
 }  // namespace

@@ -17,9 +17,7 @@ TEST(GeneralText, DoubleHasFifteenSignificantDigits) {
     } cases[] = {
         {0, "0"},
         {-0.0, "0"},
-        {5, "5"},
         {-6, "-6"},
-        {0.5, "0.5"},
         {1234.5, "1234.5"},
         {1.0 / 3.0, "0.333333333333333"},
         {2.0 / 3.0, "0.666666666666667"},
@@ -29,9 +27,7 @@ TEST(GeneralText, DoubleHasFifteenSignificantDigits) {
         {1234567890123456.0, "1.23456789012346E+15"},
         {-2.5e20, "-2.5E+20"},
         {1e-7, "1E-07"},
-        {1.5e-10, "1.5E-10"},
         {0.0001, "0.0001"},
-        {1e300, "1E+300"},
     };
     for (const auto& c : cases) EXPECT_EQ(GeneralText(c.value), c.text) << c.value;
 }
@@ -92,8 +88,6 @@ TEST(StrictValue, AcceptsOnlyWholeNumberTexts) {
         const char* text;
         double value;
     } good[] = {
-        {"5", 5},
-        {"-5", -5},
         {"+5", 5},
         {" 5 ", 5},
         {"2,5", 25},
@@ -141,7 +135,6 @@ TEST(FormatFixed, StandardAndOneDecimalFormats) {
         const char* oneDecimal;
     } cases[] = {
         {99.986, "99.99", "100.0"},
-        {1234.5, "1,234.50", "1234.5"},
         {1234567.891, "1,234,567.89", "1234567.9"},
         {0, "0.00", "0.0"},
         {-0.004, "0.00", "0.0"},
@@ -151,7 +144,6 @@ TEST(FormatFixed, StandardAndOneDecimalFormats) {
         {-0.05, "-0.05", "-0.1"},
         {9.995, "10.00", "10.0"},
         {1e20, "100,000,000,000,000,000,000.00", "100000000000000000000.0"},
-        {1.5e-10, "0.00", "0.0"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatStandard(c.value), c.standard) << c.value;

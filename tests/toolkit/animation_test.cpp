@@ -1,14 +1,13 @@
 // Animated pictures: frame cutting into Image3, the timer, the ticks and bad files.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-
 #include <filesystem>
 #include <fstream>
 
-#include "tools/gif_writer.h"
+#include "gif_test_data.h"
 #include "toolkit/animation.h"
 #include "qt_test_main.h"
+#include "test_files.h"
 #include "toolkit_fixture.h"
 
 namespace {
@@ -16,22 +15,12 @@ namespace {
 namespace fs = std::filesystem;
 using namespace AvcalcMod;
 
-const std::vector<std::uint32_t> Palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
-
-gifwriter::Frame Solid(int left, int top, int w, int h, int delay, std::uint8_t index) {
-    gifwriter::Frame f;
-    f.left = left;
-    f.top = top;
-    f.width = w;
-    f.height = h;
-    f.delay = delay;
-    f.pixels.assign(static_cast<std::size_t>(w * h), index);
-    return f;
-}
+using giftest::Palette;
+using giftest::Solid;
 
 std::string ThreeFrameGif() {
     return gifwriter::Write(32, 32, Palette,
-                            {Solid(0, 0, 8, 6, 10, 1), Solid(10, 5, 8, 6, 20, 2), Solid(2, 3, 4, 4, 30, 3)}, true);
+                            {Solid(8, 6, 1), Solid(8, 6, 2, 20, 10, 5), Solid(4, 4, 3, 30, 2, 3)}, true);
 }
 
 // Each test runs in a folder of its own, which must hold only what the test put there.
@@ -40,16 +29,10 @@ protected:
     void SetUp() override {
         ToolkitTest::SetUp();
         previous_ = fs::current_path();
-        folder_ = fs::temp_directory_path() /
-                  ("avc-animation-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        fs::current_path(folder_);
+        fs::current_path(folder_.Path());
     }
     void TearDown() override {
         fs::current_path(previous_);
-        fs::remove_all(folder_);
         ToolkitTest::TearDown();
     }
     static void Put(const std::string& name, const std::string& bytes) {
@@ -58,7 +41,7 @@ protected:
     }
     std::vector<std::string> FolderContents() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_)) names.push_back(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(folder_.Path())) names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -79,7 +62,7 @@ protected:
     }
 
     fs::path previous_;
-    fs::path folder_;
+    testing_files::TempDir folder_;
 };
 
 TEST_F(AnimationTest, ThreeFramesGiveTagsCountOrderAndIntervals) {
@@ -115,7 +98,7 @@ TEST_F(AnimationTest, ThreeFramesGiveTagsCountOrderAndIntervals) {
 }
 
 TEST_F(AnimationTest, TimerDrivesTheFramesOnItsOwn) {
-    Put("m9.gif", gifwriter::Write(8, 8, Palette, {Solid(0, 0, 8, 8, 1, 1), Solid(0, 0, 8, 8, 1, 2)}, true));
+    Put("m9.gif", gifwriter::Write(8, 8, Palette, {Solid(8, 8, 1, 1), Solid(8, 8, 2, 1)}, true));
     form.Timer1.Timer = [this](int) { AdvanceAnimation(form, 2); };
     StartAnimation(form, 1, 1, 1, 1, 1, 1, 9, 2);
     EXPECT_EQ(form.Timer1->Interval(), 10);
@@ -124,7 +107,7 @@ TEST_F(AnimationTest, TimerDrivesTheFramesOnItsOwn) {
 }
 
 TEST_F(AnimationTest, DelayZeroStopsTheTimerOnThatFrame) {
-    Put("m9.gif", gifwriter::Write(8, 8, Palette, {Solid(0, 0, 8, 8, 10, 1), Solid(0, 0, 8, 8, 0, 2)}, true));
+    Put("m9.gif", gifwriter::Write(8, 8, Palette, {Solid(8, 8, 1), Solid(8, 8, 2, 0)}, true));
     StartAnimation(form, 78, 8, 78, 8, 80, 10, 9, 2);
     EXPECT_EQ(form.Timer1->Interval(), 100);
     AdvanceAnimation(form, 2);
@@ -133,7 +116,7 @@ TEST_F(AnimationTest, DelayZeroStopsTheTimerOnThatFrame) {
 }
 
 TEST_F(AnimationTest, SingleFrameShowsElementZeroOnEveryTick) {
-    Put("m8.gif", gifwriter::Write(8, 8, Palette, {Solid(0, 0, 8, 8, 7, 1)}, true));
+    Put("m8.gif", gifwriter::Write(8, 8, Palette, {Solid(8, 8, 1, 7)}, true));
     StartAnimation(form, 44, 3, 45, 5, 46, 7, 8, 2);
     EXPECT_EQ(form.Image3.Count(), 1);
     EXPECT_EQ(AnimationFrameCount[2], 0);
@@ -193,7 +176,7 @@ std::vector<BadFile> BadFiles() {
     files.push_back({"truncated", good.substr(0, second + 3 + 6 + 10 + 5), 2, true});
     // No graphic control extension at all: the whole file is one frame from byte 2.
     files.push_back({"no frame marker", gifwriter::Write(8, 8, Palette, [] {
-                         auto f = Solid(0, 0, 8, 8, 0, 1);
+                         auto f = Solid(8, 8, 1, 0);
                          f.controlExtension = false;
                          return std::vector<gifwriter::Frame>{f};
                      }(), false),

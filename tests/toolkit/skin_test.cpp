@@ -7,6 +7,7 @@
 #include <set>
 
 #include "qt_test_main.h"
+#include "toolkit/colour_plan.h"
 #include "toolkit/skin.h"
 #include "toolkit_fixture.h"
 
@@ -16,6 +17,21 @@ using namespace AvcalcMod;
 using toolkittest::ToolkitTest;
 
 constexpr std::int32_t Rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+
+TEST(SplitColour, SetsComponentsAndClearsTheArgument) {
+    const struct {
+        std::int32_t colour, red, green, blue;
+    } cases[] = {{16318463, 255, 255, 248}, {Rgb(1, 2, 3), 1, 2, 3}, {-2147483633, 0, 0, 0}, {-65535, 0, 0, 0}};
+    for (const auto& c : cases) {
+        ResetGlobals();
+        ColourRed = ColourGreen = ColourBlue = 77;
+        std::int32_t colour = c.colour;
+        SplitColour(colour);
+        EXPECT_EQ((std::array{ColourRed, ColourGreen, ColourBlue}), (std::array{c.red, c.green, c.blue})) << c.colour;
+        EXPECT_EQ(colour, 0);
+    }
+    EXPECT_EQ(ColourValue(300, -4, 20), Rgb(255, 0, 20));
+}
 
 TEST_F(ToolkitTest, LoadControlsGrowsToTheLastIndexAllVisible) {
     LoadControls(1119);
@@ -46,10 +62,9 @@ TEST_P(LoadControlsCodes, PicksTheArrayFromTheDigits) {
 INSTANTIATE_TEST_SUITE_P(Codes, LoadControlsCodes,
                          ::testing::Values(LoadCase{1217, "buttonplus2", 18}, LoadCase{138, "buttonplus3", 9},
                                            LoadCase{227, "Label2", 8}, LoadCase{211, "Label1", 2},
-                                           LoadCase{313, "Text1", 4}, LoadCase{393, "Text1", 4},  // array digit unused
-                                           LoadCase{4112, "Image1", 13}, LoadCase{42, "Image1", 2}, LoadCase{14, "none", 1},  // no such array
-                                           LoadCase{5119, "none", 1}, LoadCase{1, "none", 1},
-                                           LoadCase{-113, "none", 1},
+                                           LoadCase{393, "Text1", 4},  // the array digit is unused
+                                           LoadCase{4112, "Image1", 13}, LoadCase{14, "none", 1},  // no such array
+                                           LoadCase{5119, "none", 1}, LoadCase{-113, "none", 1},
                                            LoadCase{11, "buttonplus1", 2}));  // last index 0: one more
 
 TEST_F(ToolkitTest, LoadControlsBringsPicturesToTheFront) {

@@ -67,24 +67,12 @@ INSTANTIATE_TEST_SUITE_P(
     Ways, Closing,
     ::testing::Values(CloseCase{"OkClick", 2, Way::ClickOk, 1}, CloseCase{"OkAloneClick", 0, Way::ClickOk, 1},
                       CloseCase{"EnterOnOk", 2, Way::EnterOnOk, 1}, CloseCase{"SecondClick", 2, Way::ClickSecond, 2},
-                      CloseCase{"OtherCodeSecondClick", 5, Way::ClickSecond, 2},
                       CloseCase{"EnterOnSecond", 2, Way::EnterOnSecond, 2},
                       CloseCase{"EscOnButton", 2, Way::EscOnButton, 2}, CloseCase{"EscOnHelpBox", 6, Way::EscOnBox, 2},
-                      CloseCase{"FrameClose", 2, Way::FrameClose, 2}, CloseCase{"HelpFrameClose", 6, Way::FrameClose, 2},
-                      CloseCase{"TextClick", 6, Way::ClickText, 2}, CloseCase{"ShadowClick", 0, Way::ClickShadow, 2},
-                      CloseCase{"BackgroundClick", 6, Way::ClickBackground, 2},
-                      CloseCase{"QuestionBackgroundClick", 2, Way::ClickBackground, 2}),
+                      CloseCase{"FrameClose", 2, Way::FrameClose, 2}, CloseCase{"TextClick", 6, Way::ClickText, 2},
+                      CloseCase{"ShadowClick", 0, Way::ClickShadow, 2},
+                      CloseCase{"BackgroundClick", 6, Way::ClickBackground, 2}),
     [](const ::testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.name); });
-
-TEST_F(WindowTest, EachMessageStartsFromResultTwo) {
-    action = [](avbox& box) { QTest::mouseClick(box.buttonplus1[0].NativeWidget(), Qt::LeftButton); };
-    ShowMessageDialog("First", "Fresh", 2);
-    EXPECT_EQ(DialogResult, 1);
-    DialogResult = 0;  // as callers do
-    action = [](avbox& box) { QTest::keyClick(box.NativeWidget(), Qt::Key_Escape); };
-    ShowMessageDialog("Second", "Fresh", 2);
-    EXPECT_EQ(DialogResult, 2);
-}
 
 TEST_F(WindowTest, HoverUnderlinesAButtonUntilTheMouseIsOverTheBox) {
     bool okAfterMove = false, secondAfterMove = true, bothAfterSecond = false, anyAfterBox = true;

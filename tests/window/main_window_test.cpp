@@ -83,18 +83,13 @@ TEST_F(MainWindowTest, KeysAppendAndEqualsEvaluates) {
     } cases[] = {
         {"2+3=", "5"},
         {"2+3=x2=", "10"},
-        {"007=", "7"},
-        {"2++=", "!"},
         {"5<", ""},
         {"<", "<"},
         {"<<", ""},
         {"=", "!"},
-        {"1/3x3=", "0.999999999999999"},
-        {"2x(3+4)-1=", "13"},
         {"1000000000x1000000000=", "!"},
         {"1000000000x1000000=", "!"},  // 1E+15 written back trips the "+" pass
         {"1/10000000=", "1E-07"},      // a tiny value survives the "-" pass
-        {"(2)(3)=", "23"},
     };
     for (const auto& c : cases) {
         Key('C');
@@ -193,12 +188,8 @@ TEST_F(MainWindowTest, ConversionsShowTwoDecimalsInGeneralForm) {
         {"32", 'f', "0"},
         {"100", 'u', "212"},
         {"-40", 'f', "-40"},
-        {"-40", 'u', "-40"},
-        {"37.77", 'u', "99.99"},
-        {"5x2", 'n', "5.75"},    // the leading number only: 5 x 1.150779
-                                 // = 5.753895
+        {"5x2", 'n', "5.75"},    // the leading number only: 5 x 1.150779 = 5.753895
         {"10", 'j', "67"},       // jet fuel at 6.7 lb per US gallon
-        {"1013", 'a', "29.91"},  // 1013 x 0.02953 = 29.91389
     };
     for (const auto& c : cases) {
         Key('C');
@@ -244,17 +235,11 @@ TEST_F(MainWindowTest, FormulaPromptsAreAssembledFromTheDataFile) {
         std::vector<std::string> titles;
     } cases[] = {
         {'e', 1, T(23) + T(345) + T(210) + "    ", {T(345)}},
-        {'p', 1, T(23) + T(553) + T(210) + "    ", {T(553)}},
         {'a', 2, T(23) + T(341) + " and the " + T(342) + T(210), {T(341), T(342)}},
-        {'y', 2, T(23) + T(228) + " and the " + T(229) + T(210), {T(228), T(229)}},
         {'d',
          4,
          T(23) + T(234) + ", " + T(235) + ", " + T(215) + " and " + T(216) + T(210),
          {T(234), T(235), T(215), T(216)}},
-        {'-',
-         4,
-         T(23) + T(234) + ", " + T(235) + ", " + T(232) + " and " + T(233) + T(210),
-         {T(234), T(235), T(232), T(233)}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(1, c.code));
@@ -306,16 +291,11 @@ TEST_F(MainWindowTest, FormulaResultsReachTheDisplay) {
         std::string display;
     } cases[] = {
         {'e', {"30.12"}, T(27) + "-200 feet."},
-        {'e', {"29.92"}, T(27) + "0 feet."},
         {'a', {"5500", "120"}, T(176) + "133.2"},
-        {'a', {"10000", "150"}, T(176) + "180"},
         {'s', {"30", "29.92"}, T(284) + "1832"},
         {'o', {"20", "50"}, T(236) + "9.3"},
-        {'o', {"15", "100"}, T(236) + "15.0"},
         {'w', {"20", "30"}, T(230) + "10" + T(231) + "17"},
         {'d', {"90", "120", "360", "20"}, T(177) + "80 at 118"},
-        {'d', {"45", "100", "225", "20"}, T(177) + "45 at 120"},
-        {'-', {"90", "100", "90", "120"}, T(174) + "270 at 20"},
         {'-', {"90", "120", "80", "110"}, T(174) + "21 at 22"},
         {'-', {"90", "100", "90", "100"}, T(562)},
     };
@@ -400,12 +380,9 @@ TEST_F(MainWindowTest, DistanceAndTrackBetweenIdentifiers) {
     } cases[] = {
         {"CYOW", "CYYZ",
          "   CYOW  to CYYZ     Dist = 196.1/225.9" + T(51) + "241.2" + T(227) + "254.2 /251.2"},
-        {"yow", "yyz",
-         "   CYOW  to CYYZ     Dist = 196.1/225.9" + T(51) + "241.2" + T(227) + "254.2 /251.2"},
         {"JFK", "LAX",
          "    JFK  to  LAX     Dist = 2144.5/2470.5" + T(51) + "273.8" + T(227) + "286.8 /262.8"},
         {"CYOW", "QQQQ", "QQQQ  Not found"},
-        {"CYOW", "CYOW", T(562)},
     };
     for (const auto& c : cases) {
         ChooseFormula('y');
@@ -439,18 +416,6 @@ TEST_F(MainWindowTest, SearchAsksAboutEachMatchAndKeepsTheAcceptedOne) {
     Keys("=");  // the search has run: '=' does nothing until a formula is chosen again
     EXPECT_EQ(boxes.size(), 2U);
     EXPECT_EQ(Display(), shownOnDisplay[1]);
-}
-
-TEST_F(MainWindowTest, SearchShowsTheMatchInItsDisplayForm) {
-    answers = {1};
-    ChooseFormula('p');
-    w().Text1[0].SetText("macdonald-cartier");
-    Keys("=");
-    ASSERT_EQ(boxes.size(), 1U);
-    // Two blanks, the name line, two blanks, the variation, the latitude and longitude
-    // from the whole seconds stored: 45.3225 N is 45 19 21, 75.6692 W is 75 40 09.
-    EXPECT_EQ(Display(),
-              "  OTTAWA / MACDONALD-CARTIER INTERNATIONAL AIRPORT, OTTAWA, ON CYOW   13W 45.19.21  75.40.09");
 }
 
 TEST_F(MainWindowTest, SearchWithEveryMatchSkippedOrNoneEndsWithTheNotFoundText) {

@@ -19,8 +19,7 @@ const std::string LongText =
     "of its labels, and the window has to grow by exactly the height that the wrapped "
     "text takes, so that nothing of it is cut off and the buttons sit below it.";
 
-Seen ShowAndSee(WindowTest&, std::vector<Seen>& seen, const std::string& text, const std::string& title,
-                std::int32_t code) {
+Seen ShowAndSee(std::vector<Seen>& seen, const std::string& text, const std::string& title, std::int32_t code) {
     ShowMessageDialog(text, title, code);
     return seen.empty() ? Seen{} : seen.back();
 }
@@ -38,8 +37,8 @@ class DialogCodes : public WindowTest, public ::testing::WithParamInterface<Code
 
 TEST_P(DialogCodes, WindowAndButtonsForShortAndWrappedText) {
     const CodeCase& c = GetParam();
-    const Seen one = ShowAndSee(*this, seen, ShortText, "Geometry", c.code);
-    const Seen wrapped = ShowAndSee(*this, seen, LongText, "Geometry", c.code);
+    const Seen one = ShowAndSee(seen, ShortText, "Geometry", c.code);
+    const Seen wrapped = ShowAndSee(seen, LongText, "Geometry", c.code);
     ASSERT_EQ(seen.size(), 2U);
 
     for (const Seen* s : {&one, &wrapped}) {
@@ -95,7 +94,7 @@ TEST_P(DialogCaptions, OkAndCancelOrSkip) {
     action = [&](avbox& box) {
         for (int i = 0; i < 2; ++i) autoSize[i] = box.Label1[i].AutoSize();
     };
-    const Seen s = ShowAndSee(*this, seen, ShortText, c.title, c.code);
+    const Seen s = ShowAndSee(seen, ShortText, c.title, c.code);
     ASSERT_EQ(seen.size(), 1U);
     EXPECT_EQ(s.button[0].caption, "OK");
     EXPECT_EQ(s.button[1].caption, c.second);
@@ -105,6 +104,8 @@ TEST_P(DialogCaptions, OkAndCancelOrSkip) {
 INSTANTIATE_TEST_SUITE_P(Titles, DialogCaptions,
                          ::testing::Values(CaptionCase{"Copy the result?", 2, "Skip", true},
                                            CaptionCase{"copy the result?", 2, "Cancel", false},
+                                           CaptionCase{"Cop", 2, "Skip", true},  // three letters suffice
+                                           CaptionCase{"Co", 2, "Cancel", false},
                                            CaptionCase{"Aerodrome Search", 2, "Skip", true},
                                            CaptionCase{"Aerodrome Search?", 2, "Cancel", false},
                                            CaptionCase{"Copy the result?", 5, "Cancel", false}),
@@ -113,12 +114,12 @@ INSTANTIATE_TEST_SUITE_P(Titles, DialogCaptions,
                          });
 
 TEST_F(WindowTest, EmptyTitleShowsLine37) {
-    const Seen s = ShowAndSee(*this, seen, ShortText, "", 0);
+    const Seen s = ShowAndSee(seen, ShortText, "", 0);
     EXPECT_EQ(s.caption, "   Quenmar Aviation Calculator");
 }
 
 TEST_F(WindowTest, FarewellLayoutAndAnimation) {
-    const Seen s = ShowAndSee(*this, seen, JoinLines(178, 194), FarewellTitle, 0);
+    const Seen s = ShowAndSee(seen, JoinLines(178, 194), FarewellTitle, 0);
     ASSERT_EQ(seen.size(), 1U);
     EXPECT_EQ(s.caption, "      Learn to Fly!");
     for (int b = 0; b < 4; ++b) EXPECT_FALSE(s.button[b].visible) << b;
@@ -137,7 +138,7 @@ TEST_F(WindowTest, FarewellLayoutAndAnimation) {
 }
 
 TEST_F(WindowTest, FarewellTitleWithAnotherCodeIsAnOrdinaryBox) {
-    const Seen s = ShowAndSee(*this, seen, ShortText, FarewellTitle, 5);
+    const Seen s = ShowAndSee(seen, ShortText, FarewellTitle, 5);
     EXPECT_TRUE(s.button[0].visible);
     EXPECT_TRUE(s.button[1].visible);
     EXPECT_EQ(s.label[0].left, 300.0F);
@@ -151,7 +152,7 @@ TEST_F(WindowTest, ScaledCentredAndPainted) {
     ColourTable[17] = 0x00204060;  // both ends alike: every gradient line has this colour
     std::int32_t painted = -2;
     action = [&](avbox& box) { painted = box.DrawnColourAt(100, 100); };
-    const Seen s = ShowAndSee(*this, seen, ShortText, "Scaled", 0);
+    const Seen s = ShowAndSee(seen, ShortText, "Scaled", 0);
     EXPECT_EQ(s.width, 8960.0F);  // 7000 x 1.28
     EXPECT_EQ(s.left, static_cast<float>((15360 - 8960) / 2));
     EXPECT_EQ(s.top, static_cast<float>((11070 - static_cast<std::int32_t>(s.height + 0.5F)) / 2));

@@ -94,18 +94,4 @@ TEST_F(WindowTest, ShutDownClosesOpenFiles) {
     std::remove(path);
 }
 
-TEST_F(WindowTest, FarewellWithEmptyDataFileStillShowsTheBuiltInLines) {
-    for (auto& line : TextLines) line.clear();
-    WriteBuiltInTexts();
-    std::string text;
-    action = [&](avbox& box) {
-        text = box.Label1[0].Caption();
-        box.NativeWidget()->close();
-    };
-    ShutDown();
-    EXPECT_EQ(text.substr(0, 24), "Thank-you for using the ");
-    EXPECT_EQ(seen.at(0).caption, "      Learn to Fly!");
-    EXPECT_EQ(ended, 1);
-}
-
 }  // namespace

@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -416,6 +417,18 @@ TEST_F(MainWindowTest, SearchAsksAboutEachMatchAndKeepsTheAcceptedOne) {
     Keys("=");  // the search has run: '=' does nothing until a formula is chosen again
     EXPECT_EQ(boxes.size(), 2U);
     EXPECT_EQ(Display(), shownOnDisplay[1]);
+}
+
+TEST_F(MainWindowTest, AnAmpersandInANameIsShownAsItself) {
+    answers = {1};
+    ChooseFormula('p');
+    w().Text1[0].SetText("h & m fast");
+    Keys("=");
+    ASSERT_EQ(boxes.size(), 1U);
+    auto* shown = qobject_cast<QLabel*>(w().Label1->NativeWidget());
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->text().contains(QStringLiteral("SPIRITWOOD / H & M FAST FARMS")))
+        << shown->text().toStdString();
 }
 
 TEST_F(MainWindowTest, SearchWithEveryMatchSkippedOrNoneEndsWithTheNotFoundText) {

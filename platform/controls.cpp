@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
-
 #include <algorithm>
 
 #include "platform/form.h"
@@ -33,8 +32,10 @@ QString LabelText(const ControlProperties& p) {
     if (!p.useMnemonic) return ToUnicode(p.caption);
     std::string shown;
     for (std::size_t k = 0; k < p.caption.size(); ++k) {
-        if (p.caption[k] == '&' && k + 1 < p.caption.size()) ++k;
-        else if (p.caption[k] == '&') continue;
+        if (p.caption[k] == '&' && k + 1 < p.caption.size())
+            ++k;
+        else if (p.caption[k] == '&')
+            continue;
         shown.push_back(p.caption[k]);
     }
     return ToUnicode(shown);
@@ -43,9 +44,12 @@ QString LabelText(const ControlProperties& p) {
 Qt::Alignment ToQtAlignment(int alignment, bool label) {
     Qt::Alignment vertical = label ? Qt::AlignTop : Qt::AlignVCenter;
     switch (alignment) {
-        case AlignRight: return Qt::AlignRight | vertical;
-        case AlignCentre: return Qt::AlignHCenter | vertical;
-        default: return Qt::AlignLeft | vertical;
+        case AlignRight:
+            return Qt::AlignRight | vertical;
+        case AlignCentre:
+            return Qt::AlignHCenter | vertical;
+        default:
+            return Qt::AlignLeft | vertical;
     }
 }
 
@@ -62,13 +66,22 @@ QFont FontOf(const ControlProperties& p) {
 // ---------------------------------------------------------------------------------
 // Control
 
-Control::Control(ControlArray* array, int index, bool inert) : array_(array), index_(index), inert_(inert) {}
+Control::Control(ControlArray* array, int index, bool inert)
+    : array_(array), index_(index), inert_(inert) {}
 
-Control::~Control() { DestroyWidget(); }
+Control::~Control() {
+    DestroyWidget();
+}
 
-ControlKind Control::Kind() const { return array_->Kind(); }
-const std::string& Control::Name() const { return array_->Name(); }
-Form* Control::Parent() const { return inert_ ? nullptr : &array_->Parent(); }
+ControlKind Control::Kind() const {
+    return array_->Kind();
+}
+const std::string& Control::Name() const {
+    return array_->Name();
+}
+Form* Control::Parent() const {
+    return inert_ ? nullptr : &array_->Parent();
+}
 
 bool Control::Writable() {
     if (inert_) return false;
@@ -76,7 +89,9 @@ bool Control::Writable() {
     return true;
 }
 
-QWidget* Control::NativeWidget() const { return bridge_ != nullptr ? bridge_->widget.data() : nullptr; }
+QWidget* Control::NativeWidget() const {
+    return bridge_ != nullptr ? bridge_->widget.data() : nullptr;
+}
 
 void Control::SetLeft(float twips) {
     if (!Writable()) return;
@@ -109,7 +124,9 @@ void Control::Move(float left, float top, float width, float height) {
     ApplyGeometry();
 }
 
-const std::string& Control::Caption() const { return inert_ ? EmptyText : props_.caption; }
+const std::string& Control::Caption() const {
+    return inert_ ? EmptyText : props_.caption;
+}
 void Control::SetCaption(const std::string& caption) {
     if (Kind() != ControlKind::Button && Kind() != ControlKind::Label) return;
     if (!Writable()) return;
@@ -119,7 +136,9 @@ void Control::SetCaption(const std::string& caption) {
     ApplyGeometry();
 }
 
-const std::string& Control::Text() const { return inert_ ? EmptyText : props_.text; }
+const std::string& Control::Text() const {
+    return inert_ ? EmptyText : props_.text;
+}
 void Control::SetText(const std::string& text) {
     if (Kind() != ControlKind::TextBox) return;
     if (!Writable()) return;
@@ -158,7 +177,9 @@ void Control::SetBackStyle(int style) {
     ApplyColours();
 }
 
-const std::string& Control::FontName() const { return inert_ ? EmptyText : props_.fontName; }
+const std::string& Control::FontName() const {
+    return inert_ ? EmptyText : props_.fontName;
+}
 void Control::SetFontName(const std::string& name) {
     if (!Writable()) return;
     props_.fontName = name;
@@ -212,14 +233,18 @@ void Control::SetUseMnemonic(bool on) {
     ApplyGeometry();
 }
 
-const std::string& Control::ToolTipText() const { return inert_ ? EmptyText : props_.toolTipText; }
+const std::string& Control::ToolTipText() const {
+    return inert_ ? EmptyText : props_.toolTipText;
+}
 void Control::SetToolTipText(const std::string& text) {
     if (!Writable()) return;
     props_.toolTipText = text;
     if (QWidget* w = NativeWidget()) w->setToolTip(ToUnicode(text));
 }
 
-const std::string& Control::Tag() const { return inert_ ? EmptyText : props_.tag; }
+const std::string& Control::Tag() const {
+    return inert_ ? EmptyText : props_.tag;
+}
 void Control::SetTag(const std::string& tag) {
     if (!Writable()) return;
     props_.tag = tag;
@@ -252,7 +277,9 @@ void Control::SetInterval(std::int32_t milliseconds) {
     ApplyTimer();
 }
 
-const Bitmap& Control::Picture() const { return inert_ ? EmptyBitmap : props_.picture; }
+const Bitmap& Control::Picture() const {
+    return inert_ ? EmptyBitmap : props_.picture;
+}
 void Control::SetPicture(const Bitmap& picture) {
     if (Kind() != ControlKind::Picture) return;
     if (!Writable()) return;
@@ -268,8 +295,10 @@ void Control::SetPicture(const Bitmap& picture) {
 void Control::ZOrder(int position) {
     if (!Writable()) return;
     if (QWidget* w = NativeWidget()) {
-        if (position == 0) w->raise();
-        else w->lower();
+        if (position == 0)
+            w->raise();
+        else
+            w->lower();
     }
 }
 
@@ -303,16 +332,19 @@ void Control::Refit() {
     const qreal border = props_.borderStyle != 0 ? 2.0 : 0.0;
     if (props_.wordWrap) {
         qreal widthPx = std::max<qreal>(1.0, props_.width / tx - 2 * border);
-        QRectF box = metrics.boundingRect(QRectF(0, 0, widthPx, 1e6),
-                                          static_cast<int>(Qt::TextWordWrap | ToQtAlignment(props_.alignment, true)),
-                                          text.isEmpty() ? QStringLiteral(" ") : text);
+        QRectF box = metrics.boundingRect(
+            QRectF(0, 0, widthPx, 1e6),
+            static_cast<int>(Qt::TextWordWrap | ToQtAlignment(props_.alignment, true)),
+            text.isEmpty() ? QStringLiteral(" ") : text);
         props_.height = static_cast<float>(std::ceil(box.height() + 2 * border)) * ty;
     } else {
         qreal widest = 0.0;
         const QStringList lines = text.split(QLatin1Char('\n'));
-        for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+        for (const QString& line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
         props_.width = static_cast<float>(std::ceil(widest + 2 * border)) * tx;
-        props_.height = static_cast<float>(std::ceil(metrics.height() * lines.size() + 2 * border)) * ty;
+        props_.height =
+            static_cast<float>(std::ceil(metrics.height() * lines.size() + 2 * border)) * ty;
     }
 }
 
@@ -326,11 +358,13 @@ void Control::CreateWidget() {
             auto* button = new QPushButton(parent);
             button->setCheckable(true);
             button->setAutoDefault(false);
-            QObject::connect(button, &QPushButton::clicked, bridge_, [bridge = bridge_](bool checked) {
-                // The widget has already changed its state: the value follows it and
-                // the click event runs once.
-                if (bridge->control != nullptr) bridge->control->SetValue(checked ? 1 : 0);
-            });
+            QObject::connect(button, &QPushButton::clicked, bridge_,
+                             [bridge = bridge_](bool checked) {
+                                 // The widget has already changed its state: the value follows it
+                                 // and the click event runs once.
+                                 if (bridge->control != nullptr)
+                                     bridge->control->SetValue(checked ? 1 : 0);
+                             });
             bridge_->widget = button;
             break;
         }
@@ -342,14 +376,15 @@ void Control::CreateWidget() {
         }
         case ControlKind::TextBox: {
             auto* edit = new QLineEdit(parent);
-            QObject::connect(edit, &QLineEdit::textChanged, bridge_, [bridge = bridge_](const QString& now) {
-                if (bridge->control == nullptr || bridge->settingText) return;
-                Control* control = bridge->control;
-                std::string bytes = FromUnicode(now);
-                if (bytes == control->props_.text) return;
-                control->props_.text = bytes;
-                control->FireChange();
-            });
+            QObject::connect(edit, &QLineEdit::textChanged, bridge_,
+                             [bridge = bridge_](const QString& now) {
+                                 if (bridge->control == nullptr || bridge->settingText) return;
+                                 Control* control = bridge->control;
+                                 std::string bytes = FromUnicode(now);
+                                 if (bytes == control->props_.text) return;
+                                 control->props_.text = bytes;
+                                 control->FireChange();
+                             });
             bridge_->widget = edit;
             break;
         }
@@ -415,7 +450,8 @@ void Control::ApplyGeometry() {
     QWidget* w = NativeWidget();
     if (w == nullptr) return;
     w->setGeometry(ToPixels(props_.left, true), ToPixels(props_.top, false),
-                   std::max(0, ToPixels(props_.width, true)), std::max(0, ToPixels(props_.height, false)));
+                   std::max(0, ToPixels(props_.width, true)),
+                   std::max(0, ToPixels(props_.height, false)));
 }
 
 void Control::ApplyFont() {
@@ -448,10 +484,12 @@ void Control::ApplyColours() {
             palette.setColor(QPalette::WindowText, fore);
             w->setAutoFillBackground(Kind() == ControlKind::Label && props_.backStyle != 0);
             if (auto* label = qobject_cast<QLabel*>(w)) {
-                label->setFrameStyle(props_.borderStyle != 0 ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+                label->setFrameStyle(props_.borderStyle != 0 ? (QFrame::Box | QFrame::Plain)
+                                                             : QFrame::NoFrame);
             }
             break;
-        case ControlKind::Timer: break;
+        case ControlKind::Timer:
+            break;
     }
     w->setPalette(palette);
 }
@@ -486,20 +524,24 @@ void Control::ApplyDisplayText() {
             if (props_.picture.Empty()) {
                 label->clear();
             } else {
-                QImage image(reinterpret_cast<const uchar*>(props_.picture.pixels.data()), props_.picture.width,
-                             props_.picture.height, props_.picture.width * 4, QImage::Format_ARGB32);
+                QImage image(reinterpret_cast<const uchar*>(props_.picture.pixels.data()),
+                             props_.picture.width, props_.picture.height, props_.picture.width * 4,
+                             QImage::Format_ARGB32);
                 label->setPixmap(QPixmap::fromImage(image.copy()));
             }
             break;
         }
-        case ControlKind::Timer: break;
+        case ControlKind::Timer:
+            break;
     }
 }
 
 void Control::ApplyTimer() {
     if (Kind() != ControlKind::Timer || bridge_ == nullptr || bridge_->timer == nullptr) return;
-    if (props_.enabled && props_.interval > 0) bridge_->timer->start(props_.interval);
-    else bridge_->timer->stop();
+    if (props_.enabled && props_.interval > 0)
+        bridge_->timer->start(props_.interval);
+    else
+        bridge_->timer->stop();
 }
 
 // ---------------------------------------------------------------------------------
@@ -523,26 +565,18 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event) {
             const float y = static_cast<float>(mouse->position().y()) * ty;
             const int shift = ShiftOf(mouse->modifiers());
             if (event->type() == QEvent::MouseButtonPress) {
-                if (array->MouseDown) array->MouseDown(index, ButtonOf(mouse->button()), shift, x, y);
+                if (array->MouseDown)
+                    array->MouseDown(index, ButtonOf(mouse->button()), shift, x, y);
             } else if (event->type() == QEvent::MouseButtonRelease) {
                 if (array->MouseUp) array->MouseUp(index, ButtonOf(mouse->button()), shift, x, y);
             } else {
-                if (array->MouseMove) array->MouseMove(index, ButtonsOf(mouse->buttons()), shift, x, y);
+                if (array->MouseMove)
+                    array->MouseMove(index, ButtonsOf(mouse->buttons()), shift, x, y);
             }
             return swallowMouse;
         }
         case QEvent::KeyPress: {
-            auto* key = static_cast<QKeyEvent*>(event);
-            int code = 0;
-            switch (key->key()) {
-                case Qt::Key_Return:
-                case Qt::Key_Enter: code = 13; break;
-                case Qt::Key_Escape: code = 27; break;
-                case Qt::Key_Backspace: code = 8; break;
-                default:
-                    if (!key->text().isEmpty()) code = CodeOf(key->text().at(0));
-                    break;
-            }
+            int code = KeyCodeOf(static_cast<QKeyEvent*>(event));
             if (code == 0 || !array->KeyPress) return false;
             const int original = code;
             array->KeyPress(index, code);
@@ -551,12 +585,15 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event) {
             if (code == original) return false;
             // The handler typed another character instead.
             if (auto* edit = qobject_cast<QLineEdit*>(widget.data())) {
-                if (code == 8) edit->backspace();
-                else if (code >= 32) edit->insert(ToUnicode(std::string(1, static_cast<char>(code))));
+                if (code == 8)
+                    edit->backspace();
+                else if (code >= 32)
+                    edit->insert(ToUnicode(std::string(1, static_cast<char>(code))));
             }
             return true;
         }
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -580,9 +617,13 @@ Control& ControlArray::operator[](int index) {
     return it == elements_.end() ? inert_ : *it->second;
 }
 
-bool ControlArray::Exists(int index) const { return elements_.count(index) != 0; }
+bool ControlArray::Exists(int index) const {
+    return elements_.count(index) != 0;
+}
 
-int ControlArray::UBound() const { return elements_.empty() ? -1 : elements_.rbegin()->first; }
+int ControlArray::UBound() const {
+    return elements_.empty() ? -1 : elements_.rbegin()->first;
+}
 
 std::vector<int> ControlArray::Indexes() const {
     std::vector<int> out;

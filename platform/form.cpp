@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
-
 #include <algorithm>
 #include <cmath>
 
@@ -32,17 +31,24 @@ std::function<void(Form&)>& ModalHook() {
 
 Qt::WindowFlags FlagsFor(int borderStyle) {
     switch (borderStyle) {
-        case 0: return Qt::Window | Qt::FramelessWindowHint;
-        case 5: return Qt::Tool;
-        default: return Qt::Window;
+        case 0:
+            return Qt::Window | Qt::FramelessWindowHint;
+        case 5:
+            return Qt::Tool;
+        default:
+            return Qt::Window;
     }
 }
 
 }  // namespace
 
-std::vector<Form*> Forms() { return LoadedForms(); }
+std::vector<Form*> Forms() {
+    return LoadedForms();
+}
 
-void SetModalHook(std::function<void(Form&)> hook) { ModalHook() = std::move(hook); }
+void SetModalHook(std::function<void(Form&)> hook) {
+    ModalHook() = std::move(hook);
+}
 
 // ---------------------------------------------------------------------------------
 // Helpers
@@ -61,10 +67,14 @@ int ToPixels(float twips, bool horizontal) {
 
 int ButtonOf(Qt::MouseButton button) {
     switch (button) {
-        case Qt::LeftButton: return LeftButton;
-        case Qt::RightButton: return RightButton;
-        case Qt::MiddleButton: return MiddleButton;
-        default: return 0;
+        case Qt::LeftButton:
+            return LeftButton;
+        case Qt::RightButton:
+            return RightButton;
+        case Qt::MiddleButton:
+            return MiddleButton;
+        default:
+            return 0;
     }
 }
 
@@ -109,15 +119,7 @@ void FormWidget::keyPressEvent(QKeyEvent* event) {
     if (form == nullptr) return;
     QWidget* focus = QApplication::focusWidget();
     if (focus != nullptr && focus != this) return;  // a control had the key already
-    int code = 0;
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter: code = 13; break;
-        case Qt::Key_Escape: code = 27; break;
-        case Qt::Key_Backspace: code = 8; break;
-        default:
-            if (!event->text().isEmpty()) code = CodeOf(event->text().at(0));
-    }
+    int code = KeyCodeOf(event);
     if (code != 0) form->Form_KeyPress(code);
 }
 
@@ -141,7 +143,8 @@ void FormWidget::mouseReleaseEvent(QMouseEvent* event) {
     f->Form_MouseUp(ButtonOf(event->button()), ShiftOf(event->modifiers()),
                     static_cast<float>(event->position().x()) * TwipsPerPixelX(),
                     static_cast<float>(event->position().y()) * TwipsPerPixelY());
-    if (form != nullptr && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    if (form != nullptr && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint())) {
         form->Form_Click();
     }
 }
@@ -169,13 +172,17 @@ Form::~Form() {
     }
 }
 
-void Form::Register(ControlArray* array) { arrays_.push_back(array); }
+void Form::Register(ControlArray* array) {
+    arrays_.push_back(array);
+}
 
 void Form::Unregister(ControlArray* array) {
     arrays_.erase(std::remove(arrays_.begin(), arrays_.end(), array), arrays_.end());
 }
 
-QWidget* Form::NativeWidget() const { return widget_; }
+QWidget* Form::NativeWidget() const {
+    return widget_;
+}
 
 void Form::Load() {
     if (loaded_ || loading_) return;
@@ -290,7 +297,8 @@ void Form::Move(float left, float top, float width, float height) {
 float Form::ScaleWidth() const {
     float frame = 0.0F;
     if (widget_ != nullptr && widget_->isVisible()) {
-        frame = static_cast<float>(widget_->frameGeometry().width() - widget_->width()) * TwipsPerPixelX();
+        frame = static_cast<float>(widget_->frameGeometry().width() - widget_->width()) *
+                TwipsPerPixelX();
     }
     return std::max(0.0F, props_.width - frame);
 }
@@ -298,7 +306,8 @@ float Form::ScaleWidth() const {
 float Form::ScaleHeight() const {
     float frame = 0.0F;
     if (widget_ != nullptr && widget_->isVisible()) {
-        frame = static_cast<float>(widget_->frameGeometry().height() - widget_->height()) * TwipsPerPixelY();
+        frame = static_cast<float>(widget_->frameGeometry().height() - widget_->height()) *
+                TwipsPerPixelY();
     }
     return std::max(0.0F, props_.height - frame);
 }
@@ -320,14 +329,20 @@ void Form::SetFontBold(bool bold) {
     props_.fontBold = bold;
     ApplyLook();
 }
-void Form::SetBorderStyle(int style) { props_.borderStyle = style; }
+void Form::SetBorderStyle(int style) {
+    props_.borderStyle = style;
+}
 
-bool Form::Visible() const { return widget_ != nullptr && widget_->isVisible(); }
+bool Form::Visible() const {
+    return widget_ != nullptr && widget_->isVisible();
+}
 
 void Form::ApplyGeometry() {
     if (widget_ == nullptr) return;
-    const int frameW = widget_->isVisible() ? widget_->frameGeometry().width() - widget_->width() : 0;
-    const int frameH = widget_->isVisible() ? widget_->frameGeometry().height() - widget_->height() : 0;
+    const int frameW =
+        widget_->isVisible() ? widget_->frameGeometry().width() - widget_->width() : 0;
+    const int frameH =
+        widget_->isVisible() ? widget_->frameGeometry().height() - widget_->height() : 0;
     widget_->move(ToPixels(props_.left, true), ToPixels(props_.top, false));
     widget_->resize(std::max(1, ToPixels(props_.width, true) - frameW),
                     std::max(1, ToPixels(props_.height, false) - frameH));
@@ -350,8 +365,9 @@ void Form::ApplyTabOrder() {
         QWidget* w = control->NativeWidget();
         if (w != nullptr && w->focusPolicy() != Qt::NoFocus) order.push_back(control);
     }
-    std::stable_sort(order.begin(), order.end(),
-                     [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+        return a->TabIndex() < b->TabIndex();
+    });
     for (std::size_t k = 1; k < order.size(); ++k) {
         QWidget::setTabOrder(order[k - 1]->NativeWidget(), order[k]->NativeWidget());
     }
@@ -381,8 +397,9 @@ QImage& Form::Canvas() {
         canvas_ = std::make_unique<QImage>(w, h, QImage::Format_ARGB32_Premultiplied);
         canvas_->fill(Qt::transparent);
     } else if (canvas_->width() < w || canvas_->height() < h) {
-        auto grown = std::make_unique<QImage>(std::max(w, canvas_->width()), std::max(h, canvas_->height()),
-                                              QImage::Format_ARGB32_Premultiplied);
+        auto grown =
+            std::make_unique<QImage>(std::max(w, canvas_->width()), std::max(h, canvas_->height()),
+                                     QImage::Format_ARGB32_Premultiplied);
         grown->fill(Qt::transparent);
         QPainter painter(grown.get());
         painter.drawImage(0, 0, *canvas_);

@@ -1,5 +1,6 @@
 #include "platform/text_codec.h"
 
+#include <QKeyEvent>
 #include <array>
 
 namespace platform {
@@ -22,6 +23,20 @@ QString ToUnicode(const std::string& bytes) {
         out.append(code >= 0x80 && code <= 0x9F ? QChar(HighPage[code - 0x80]) : QChar(code));
     }
     return out;
+}
+
+int KeyCodeOf(const QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return 13;
+        case Qt::Key_Escape:
+            return 27;
+        case Qt::Key_Backspace:
+            return 8;
+        default:
+            return event->text().isEmpty() ? 0 : CodeOf(event->text().at(0));
+    }
 }
 
 int CodeOf(QChar c) {

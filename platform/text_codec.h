@@ -4,6 +4,8 @@
 #include <QString>
 #include <string>
 
+class QKeyEvent;
+
 namespace platform {
 
 QString ToUnicode(const std::string& bytes);
@@ -11,5 +13,8 @@ QString ToUnicode(const std::string& bytes);
 std::string FromUnicode(const QString& text);
 // Single character code (0..255) of a Unicode character; '?' when outside the page.
 int CodeOf(QChar c);
+// The character code a key press stands for: Enter 13, Esc 27, Backspace 8, otherwise
+// the typed character; 0 for a key that types nothing.
+int KeyCodeOf(const QKeyEvent* event);
 
 }  // namespace platform

@@ -4,7 +4,6 @@
 // vdats.tst and m9.gif (the build folder). "--quit-after <ms>" closes it by itself.
 #include <QApplication>
 #include <QTimer>
-
 #include <cstring>
 #include <string>
 
@@ -15,13 +14,14 @@
 #include "startup/shared_routines.h"
 #include "toolkit/animation.h"
 #include "toolkit/skin.h"
+#include "window/avcalc1.h"
 
 namespace {
 
 using namespace AvcalcMod;
 
 class ToolkitDemo : public platform::Form {
-public:
+  public:
     ToolkitDemo() : Form("demo") {
         for (platform::ControlArray* buttons : {&buttonplus1, &buttonplus2, &buttonplus3}) {
             buttons->Click = [this, buttons](int Index) { Button_Click(*buttons, Index); };
@@ -65,22 +65,28 @@ public:
         for (int k = 0; k < 20; ++k) {
             const int c = k / 4 + 1;
             const int r = k % 4 + 1;
-            buttonplus1[k].SetCaption(keys.size() > static_cast<std::size_t>(k) ? keys.substr(k, 1) : "?");
-            buttonplus1[k].Move(static_cast<float>(480 * c - 300), static_cast<float>(565 * r), 450, 500);
+            buttonplus1[k].SetCaption(keys.size() > static_cast<std::size_t>(k) ? keys.substr(k, 1)
+                                                                                : "?");
+            buttonplus1[k].Move(static_cast<float>(480 * c - 300), static_cast<float>(565 * r), 450,
+                                500);
         }
         const std::string& conversions = TextLines[212];
         for (int m = 0; m < 18; ++m) {
             const int c = m / 6 + 1;
             const int r = m % 6 + 1;
             const std::size_t at = static_cast<std::size_t>(14 * m);
-            buttonplus2[m].SetCaption(at < conversions.size() ? conversions.substr(at, 13) : "Convert");
-            buttonplus2[m].Move(static_cast<float>(1570 * c + 1070), static_cast<float>(370 * r + 190), 1500, 350);
+            buttonplus2[m].SetCaption(at < conversions.size() ? conversions.substr(at, 13)
+                                                              : "Convert");
+            buttonplus2[m].Move(static_cast<float>(1570 * c + 1070),
+                                static_cast<float>(370 * r + 190), 1500, 350);
         }
         for (int i = 0; i < 9; ++i) {
             const std::string& caption = TextLines[static_cast<std::size_t>(270 + i)];
             buttonplus3[i].SetCaption(caption.empty() ? "Formula" : caption);
-            if (i >= 5) buttonplus3[i].Move(static_cast<float>(1790 * (i - 5) + 180), 2800, 1720, 400);
-            else buttonplus3[i].Move(static_cast<float>(2000 * i + 180), 3240, 1920, 500);
+            if (i >= 5)
+                buttonplus3[i].Move(static_cast<float>(1790 * (i - 5) + 180), 2800, 1720, 400);
+            else
+                buttonplus3[i].Move(static_cast<float>(2000 * i + 180), 3240, 1920, 500);
         }
         // The first field slot is left free: the picture sits there.
         const char* titles[] = {"", "Wind speed (kt)", "Wind angle (deg)", "True airspeed (kt)"};
@@ -103,7 +109,7 @@ public:
 
     void Form_QueryUnload(int&, int) override { CurrentForm = nullptr; }
 
-private:
+  private:
     void Button_Click(platform::ControlArray& buttons, int Index) {
         // A press sets the button; clearing it runs the action once and releases it.
         if (buttons[Index].Value() == 1) {
@@ -120,19 +126,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     platform::Initialise();
 
-    if (auto area = platform::DesktopWorkArea()) {
-        WorkAreaWidth = static_cast<std::int32_t>((area->right - area->left) * platform::TwipsPerPixelX());
-        WorkAreaHeight = static_cast<std::int32_t>((area->bottom - area->top) * platform::TwipsPerPixelY());
-    }
-    if (WorkAreaWidth == 0) WorkAreaWidth = 12000;
-    if (WorkAreaHeight == 0) WorkAreaHeight = 8550;
-    ScaleFactor = 1.28F;
-    TwipsPerPixelX = static_cast<std::int32_t>(platform::TwipsPerPixelX() + 0.5F);
-    TwipsPerPixelY = static_cast<std::int32_t>(platform::TwipsPerPixelY() + 0.5F);
-    BuildFragmentTable();
-    ReadTextSection();
-    FontNames[5] = "Tahoma";
-    LayoutMode = 2;
+    PrepareGlobals();  // as the start-up sequence does
 
     ToolkitDemo demo;
     for (int k = 1; k + 1 < argc; ++k) {

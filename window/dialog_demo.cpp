@@ -6,7 +6,6 @@
 // "--quit-after <ms>" closes the box by itself.
 #include <QApplication>
 #include <QTimer>
-
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -19,6 +18,7 @@
 #include "toolkit/message_dialog.h"
 #include "toolkit/skin.h"
 #include "window/avbox.h"
+#include "window/avcalc1.h"
 
 using namespace AvcalcMod;
 
@@ -26,20 +26,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     platform::Initialise();
 
-    if (auto area = platform::DesktopWorkArea()) {
-        WorkAreaWidth = static_cast<std::int32_t>((area->right - area->left) * platform::TwipsPerPixelX());
-        WorkAreaHeight = static_cast<std::int32_t>((area->bottom - area->top) * platform::TwipsPerPixelY());
-    }
-    if (WorkAreaWidth == 0) WorkAreaWidth = 12000;
-    if (WorkAreaHeight == 0) WorkAreaHeight = 8550;
-    ScaleFactor = 1.28F;
-    TwipsPerPixelX = static_cast<std::int32_t>(platform::TwipsPerPixelX() + 0.5F);
-    TwipsPerPixelY = static_cast<std::int32_t>(platform::TwipsPerPixelY() + 0.5F);
-    BuildFragmentTable();
-    ReadTextSection();
-    WriteBuiltInTexts();
-    FontNames[5] = "Tahoma";
-    LayoutMode = 2;
+    PrepareGlobals();  // as the start-up sequence does
 
     std::string what = argc > 1 ? argv[1] : "help";
     int helpPair = 3;
@@ -49,7 +36,8 @@ int main(int argc, char** argv) {
             QTimer::singleShot(ms, &app, []() { UnloadForm(&TheBox()); });
         }
     }
-    if (what == "help" && argc > 2 && argv[2][0] >= '0' && argv[2][0] <= '4') helpPair = argv[2][0] - '0';
+    if (what == "help" && argc > 2 && argv[2][0] >= '0' && argv[2][0] <= '4')
+        helpPair = argv[2][0] - '0';
 
     if (what == "farewell") {
         ShutDown();  // ends the process

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "common/number_forms.h"
+#include "common/shared_routines.h"
 #include "engine/evaluator.h"
-#include "startup/number_forms.h"
-#include "startup/shared_routines.h"
 
 namespace engine {
 
@@ -38,9 +38,9 @@ std::string ConvertDisplay(std::string_view displayText, std::string_view captio
                            std::string_view factorLine) {
     if (displayText.empty()) return {};
     // A number too large for a double fails to read, and x keeps its starting 0.
-    double x = runtime::LenientValue(displayText).value_or(0);
+    double x = numbers::LenientValue(displayText).value_or(0);
     double r = ConvertValue(x, ConversionCode(caption), factorLine);
-    if (auto rounded = runtime::StrictValue(runtime::FormatStandard(r))) r = *rounded;
+    if (auto rounded = numbers::StrictValue(numbers::FormatStandard(r))) r = *rounded;
     return NumberText(r);
 }
 

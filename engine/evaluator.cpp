@@ -4,17 +4,21 @@
 #include <cmath>
 #include <exception>
 
-#include "startup/number_forms.h"
-#include "startup/shared_routines.h"
+#include "common/number_forms.h"
+#include "common/shared_routines.h"
 
 namespace engine {
 namespace {
 
 using AvcalcMod::CharCode;
 
-std::int32_t Length(const std::string& text) { return static_cast<std::int32_t>(text.size()); }
+std::int32_t Length(const std::string& text) {
+    return static_cast<std::int32_t>(text.size());
+}
 
-bool IsNumberChar(std::int32_t c) { return AvcalcMod::IsBetween(c, 47, 58) || c == ',' || c == '.'; }
+bool IsNumberChar(std::int32_t c) {
+    return AvcalcMod::IsBetween(c, 47, 58) || c == ',' || c == '.';
+}
 
 // True when a number can be read directly left of position pos. This is the test that
 // decides whether a "-" is a sign. The number found there may itself carry a sign, but a
@@ -27,32 +31,43 @@ bool CanReadLeft(const std::string& text, std::int32_t pos) {
     std::int32_t start = end;
     while (IsNumberChar(CharCode(text, start))) --start;
     // The run is the characters start + 1 .. end.
-    return NumberValue(text.substr(static_cast<std::size_t>(start),
-                                   static_cast<std::size_t>(end - start)))
+    return NumberValue(
+               text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)))
         .has_value();
 }
 
-// Value of one operation, or empty when the runtime would have raised an error.
+// Value of one operation; empty when it has no finite result (division by zero, an
+// integer-division operand or quotient outside 32 bits, an overflow, a power without a
+// real value), so the whole evaluation fails instead of showing NaN or infinity.
 std::optional<double> Operate(double left, char op, double right) {
     double r = 0;
     switch (op) {
-        case '^': r = std::pow(left, right); break;
+        case '^':
+            r = std::pow(left, right);
+            break;
         case '/':
             if (right == 0) return std::nullopt;
             r = left / right;
             break;
         case '\\': {
-            auto a = runtime::ToLong(left);
-            auto b = runtime::ToLong(right);
+            auto a = numbers::ToLong(left);
+            auto b = numbers::ToLong(right);
             if (!a || !b || *b == 0) return std::nullopt;
             if (*a == INT32_MIN && *b == -1) return std::nullopt;  // quotient overflows
             r = static_cast<double>(*a / *b);
             break;
         }
-        case 'x': r = left * right; break;
-        case '-': r = left - right; break;
-        case '+': r = left + right; break;
-        default: return std::nullopt;
+        case 'x':
+            r = left * right;
+            break;
+        case '-':
+            r = left - right;
+            break;
+        case '+':
+            r = left + right;
+            break;
+        default:
+            return std::nullopt;
     }
     if (!std::isfinite(r)) return std::nullopt;
     return r;
@@ -70,9 +85,13 @@ bool EvaluateFlat(std::string& text, double& value) {
 
 }  // namespace
 
-std::string NumberText(double value) { return runtime::GeneralText(value); }
+std::string NumberText(double value) {
+    return numbers::GeneralText(value);
+}
 
-std::optional<double> NumberValue(const std::string& text) { return runtime::StrictValue(text); }
+std::optional<double> NumberValue(const std::string& text) {
+    return numbers::StrictValue(text);
+}
 
 bool TryEvaluate(std::string Text, double& Result) {
     try {
@@ -85,8 +104,8 @@ bool TryEvaluate(std::string Text, double& Result) {
 
 bool CheckExpression(std::string& Text) {
     std::size_t b = Text.find_first_not_of(' ');
-    Text = b == std::string::npos ? std::string()
-                                  : Text.substr(b, Text.find_last_not_of(' ') - b + 1);
+    Text =
+        b == std::string::npos ? std::string() : Text.substr(b, Text.find_last_not_of(' ') - b + 1);
 
     std::size_t i = 0;
     int depth = 0;
@@ -96,7 +115,8 @@ bool CheckExpression(std::string& Text) {
             Text.erase(i, 1);
             continue;
         }
-        if (std::string_view("^/\\x-+,.").find(c) != std::string_view::npos || (c >= '0' && c <= '9')) {
+        if (std::string_view("^/\\x-+,.").find(c) != std::string_view::npos ||
+            (c >= '0' && c <= '9')) {
             ++i;
         } else if (c == '(') {
             ++depth, ++i;
@@ -194,8 +214,8 @@ bool ReadOperand(const std::string& Text, std::int32_t Pos, double& Value, bool 
     std::int32_t first = Leftward ? i + 1 : Pos + 1;
     std::int32_t last = Leftward ? Pos - 1 : i - 1;
     if (last < first || first < 1 || last > Length(Text)) return false;
-    auto v = NumberValue(
-        Text.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1)));
+    auto v = NumberValue(Text.substr(static_cast<std::size_t>(first - 1),
+                                     static_cast<std::size_t>(last - first + 1)));
     if (!v) return false;
     Value = *v;
     return true;
@@ -215,7 +235,8 @@ bool ReplaceOperation(std::string& Text, std::int32_t Pos, double Value) {
     if (CharCode(Text, j) == '-') j = Pos + 2;
     while (IsNumberChar(CharCode(Text, j))) ++j;
 
-    std::string rest = j <= Length(Text) ? Text.substr(static_cast<std::size_t>(j - 1)) : std::string();
+    std::string rest =
+        j <= Length(Text) ? Text.substr(static_cast<std::size_t>(j - 1)) : std::string();
     Text = Text.substr(0, static_cast<std::size_t>(i)) + number + rest;
     return true;
 }

@@ -2,23 +2,26 @@
 
 #include <cmath>
 
-#include "formulas/checked.h"
+#include "common/angles.h"
+#include "common/checked.h"
+#include "common/number_forms.h"
 #include "navigation/search.h"
-#include "startup/number_forms.h"
+#include "startup/text_lines.h"
 
 namespace navigation {
 
+using angles::ArcCos;
+using angles::ArcSin;
+using angles::DegreesToRadians;
+using angles::Pi;
+using angles::RadiansToDegrees;
 using checked::Num;
-using formulas::ArcCos;
-using formulas::ArcSin;
-using formulas::DegreesToRadians;
-using formulas::Pi;
-using formulas::RadiansToDegrees;
+namespace Line = AvcalcMod::Line;
 
 namespace {
 // The value shown with one decimal ("0.0", halves away from zero) and read back.
 std::optional<double> OneDecimal(double value) {
-    return runtime::StrictValue(runtime::FormatOneDecimal(value));
+    return numbers::StrictValue(numbers::FormatOneDecimal(value));
 }
 
 float ToRadians(float degrees) {
@@ -30,7 +33,7 @@ float ToRadians(float degrees) {
 
 DistanceResult ShowDistanceAndTrack(const std::string& path, std::string_view departure,
                                     std::string_view destination, const NamePieces& pieces,
-                                    const formulas::TextLineSource& lines) {
+                                    const AvcalcMod::TextLineArray& lines) {
     DistanceResult out;
     PointLookUp first = LookUpPoint(path, departure, pieces);
     if (first.FoundIdent.empty()) {
@@ -43,7 +46,7 @@ DistanceResult ShowDistanceAndTrack(const std::string& path, std::string_view de
         return out;
     }
     if (second.FoundIdent == first.FoundIdent) {
-        out.Display = lines[formulas::NoSolutionLine];
+        out.Display = lines[Line::NoSolution];
         return out;
     }
 
@@ -59,7 +62,8 @@ DistanceResult ShowDistanceAndTrack(const std::string& path, std::string_view de
     float d = 0;
     if (h >= 0) checked::SetSingle(d, 2 * ArcSin(std::sqrt(h)));
     if (d == 0)
-        checked::SetSingle(d, ArcCos(sinLat1 * sinLat2 + cosLat1 * cosLat2 * std::cos(lon1 - lon2)));
+        checked::SetSingle(d,
+                           ArcCos(sinLat1 * sinLat2 + cosLat1 * cosLat2 * std::cos(lon1 - lon2)));
     if (d == 0) return out;  // two identifiers at one position: nothing to show
 
     float nm = 0;
@@ -71,23 +75,24 @@ DistanceResult ShowDistanceAndTrack(const std::string& path, std::string_view de
     // (one second short of the pole) has a cosine near 5E-06.
     double s = std::sin(static_cast<double>(d)) * cosLat1;
     if (s == 0 || std::fabs(cosLat1) < 1e-6) {
-        out.Display = lines[formulas::NoSolutionLine];
+        out.Display = lines[Line::NoSolution];
         return out;
     }
     double c = ArcCos((sinLat2 - sinLat1 * std::cos(static_cast<double>(d))) / s);
-    double direction = std::sin(lon2 - lon1) < 0 ? c : 2 * Pi - c;
-    direction = OneDecimal(direction * RadiansToDegrees).value_or(direction * RadiansToDegrees);
-    out.Direction = direction;
+    const double trackRad = std::sin(lon2 - lon1) < 0 ? c : 2 * Pi - c;
+    const double trackDeg =
+        OneDecimal(trackRad * RadiansToDegrees).value_or(trackRad * RadiansToDegrees);
+    out.TrueTrackDeg = trackDeg;
 
     float sm = 0;
     if (auto v = OneDecimal(static_cast<double>(nm) * 1.152)) checked::SetSingle(sm, *v);
 
-    out.Display = "   " + first.FoundIdent + " to " + second.FoundIdent + "    Dist = " +
-                  runtime::GeneralText(nm) + "/" + runtime::GeneralText(sm) +
-                  lines[DistancePhraseLine] + runtime::GeneralText(direction) +
-                  lines[MagneticPhraseLine] +
-                  runtime::GeneralText(direction + static_cast<double>(first.Variation)) + " /" +
-                  runtime::GeneralText(direction + static_cast<double>(second.Variation));
+    out.Display = "   " + first.FoundIdent + " to " + second.FoundIdent +
+                  "    Dist = " + numbers::GeneralText(nm) + "/" + numbers::GeneralText(sm) +
+                  lines[Line::DistancePhrase] + numbers::GeneralText(trackDeg) +
+                  lines[Line::MagneticPhrase] +
+                  numbers::GeneralText(trackDeg + static_cast<double>(first.Variation)) + " /" +
+                  numbers::GeneralText(trackDeg + static_cast<double>(second.Variation));
     return out;
 }
 

@@ -1,7 +1,7 @@
 #include "navigation/records.h"
 
-#include "startup/number_forms.h"
-#include "startup/shared_routines.h"
+#include "common/number_forms.h"
+#include "common/shared_routines.h"
 
 namespace navigation {
 
@@ -62,7 +62,7 @@ float LongitudeFromDigits(std::string_view d) {
 }
 
 float VariationFromText(std::string_view text) {
-    double value = runtime::LenientValue(text).value_or(0);
+    double value = numbers::LenientValue(text).value_or(0);
     if (!text.empty() && AvcalcMod::UpperChar(text.back()) == 'E') value = -value;
     return static_cast<float>(value);
 }

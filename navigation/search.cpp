@@ -1,6 +1,6 @@
 #include "navigation/search.h"
 
-#include "startup/shared_routines.h"
+#include "common/shared_routines.h"
 
 namespace navigation {
 namespace {

@@ -16,13 +16,12 @@ namespace navigation {
 inline constexpr int MaxRecords = 6700;
 inline constexpr const char* SectionMarker = "astq";
 inline constexpr const char* SectionEnd = "99";
-inline constexpr int SearchNotFoundLine = 218;
 inline constexpr const char* NotFoundTail = "  Not found";
 
 // Reads the records one by one. The file is open only between OpenSection and the end
 // of the records (or Close); every way out closes it.
 class AerodromeReader {
-public:
+  public:
     explicit AerodromeReader(const NamePieces& pieces) : pieces_(pieces) {}
 
     // Opens the file and skips to the line after the marker. False, with the file
@@ -35,7 +34,7 @@ public:
     void Close() { file_.Close(); }
     bool IsOpen() const { return file_.IsOpen(); }
 
-private:
+  private:
     AvcalcMod::TextFile file_;
     NamePieces pieces_;
     int records_ = 0;
@@ -53,7 +52,7 @@ std::string MatchDisplayText(const std::string& name, const CoordTexts& coords);
 // The search by part of a name, letter case ignored. Each NextMatch gives the next
 // matching record in file order; the caller shows it and asks whether to keep it.
 class AerodromeSearch {
-public:
+  public:
     AerodromeSearch(std::string path, std::string searchText, const NamePieces& pieces)
         : path_(std::move(path)), searchText_(std::move(searchText)), reader_(pieces) {}
 
@@ -62,25 +61,26 @@ public:
     void Close() { reader_.Close(); }
     bool IsOpen() const { return reader_.IsOpen(); }
 
-private:
+  private:
     std::string path_, searchText_;
     AerodromeReader reader_;
     bool started_ = false;
 };
 
 // The whole search: asks `accept` about each match in turn and stops at the first one it
-// accepts. The new display text: that match, or line 218 when none was accepted.
+// accepts. The new display text: that match, or notFoundText when none was accepted.
+// This is the one search loop: the main window passes its question as `accept`.
 std::string SearchAerodromes(const std::string& path, const std::string& searchText,
                              const NamePieces& pieces, const std::string& notFoundText,
                              const std::function<bool(const std::string&)>& accept);
 
 // What the look-up by identifier gives.
 struct PointLookUp {
-    std::string FoundIdent;      // identifier in capitals and one blank; empty when not found
-    float FoundLatitude = 0;     // degrees, north positive
-    float FoundLongitude = 0;    // degrees, west positive
-    std::string VariationText;   // of the last record read
-    float Variation = 0;         // west positive
+    std::string FoundIdent;     // identifier in capitals and one blank; empty when not found
+    float FoundLatitude = 0;    // degrees, north positive
+    float FoundLongitude = 0;   // degrees, west positive
+    std::string VariationText;  // of the last record read
+    float Variation = 0;        // west positive
     std::optional<std::string> Display;  // the key in capitals and "  Not found"
 };
 

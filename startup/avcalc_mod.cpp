@@ -1,11 +1,13 @@
 #include "startup/avcalc_mod.h"
 
+#include "common/shared_routines.h"
+
 namespace AvcalcMod {
 
 bool LoadingData = false;
 std::string LineBuffer;
 std::array<std::string, FragmentCount + 1> FragmentTable;
-std::array<std::string, TextLineCount + 1> TextLines;
+TextLineArray TextLines;
 std::array<std::int32_t, ColourCount + 1> ColourTable{};
 std::array<std::string, 8> FontNames;
 std::int32_t LayoutMode = 0;
@@ -38,6 +40,7 @@ void ResetGlobals() {
     AnimationFrame.fill(0);
     AnimationFrameCount.fill(0);
     ColourRed = ColourGreen = ColourBlue = 0;
+    Randomize(InitialRandomState);
 }
 
 }  // namespace AvcalcMod

@@ -23,7 +23,8 @@ inline constexpr const char* WebAddress = "https://www.quenmar.example/";
 extern bool LoadingData;        // True while the text section is read
 extern std::string LineBuffer;  // fragment constant, later the reader's line
 extern std::array<std::string, FragmentCount + 1> FragmentTable;  // entries 1..147
-extern std::array<std::string, TextLineCount + 1> TextLines;      // lines 1..565, element 0 empty
+using TextLineArray = std::array<std::string, TextLineCount + 1>;
+extern TextLineArray TextLines;  // lines 1..565, element 0 empty
 extern std::array<std::int32_t, ColourCount + 1>
     ColourTable;                              // colours 1..72 (red + 256 green + 65536 blue)
 extern std::array<std::string, 8> FontNames;  // only element 5 is set
@@ -41,7 +42,8 @@ extern std::int32_t ColourRed;
 extern std::int32_t ColourGreen;
 extern std::int32_t ColourBlue;
 
-// Puts every global back to its state before start-up (tests use it between cases).
+// Puts every global, the random sequence included, back to its state before start-up
+// (tests start from it).
 void ResetGlobals();
 
 }  // namespace AvcalcMod

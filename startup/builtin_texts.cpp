@@ -3,8 +3,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "common/number_forms.h"
 #include "startup/avcalc_mod.h"
-#include "startup/number_forms.h"
 
 namespace AvcalcMod {
 namespace {
@@ -90,7 +90,7 @@ std::int32_t WorkAreaTwips(bool queryOk, std::int32_t fromPixel, std::int32_t to
                            float twipsPerPixel) {
     if (!queryOk) return 0;
     double twips = (static_cast<double>(toPixel) - fromPixel) * twipsPerPixel;
-    return runtime::ToLong(twips).value_or(0);
+    return numbers::ToLong(twips).value_or(0);
 }
 
 }  // namespace AvcalcMod

@@ -52,6 +52,10 @@ void CloseAllFiles() {
     for (TextFile* f : files) f->Close();
 }
 
+std::size_t OpenFileCount() {
+    return OpenFiles().size();
+}
+
 void BuildFragmentTable() {
     LineBuffer = FragmentConstant;
     for (int i = 1; i <= FragmentCount; ++i) {

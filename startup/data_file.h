@@ -32,6 +32,8 @@ class TextFile {
 
 // Closes every TextFile that is open.
 void CloseAllFiles();
+// How many TextFiles are open (every reader closes its file before it returns).
+std::size_t OpenFileCount();
 
 // Puts the fragment constant into LineBuffer and cuts FragmentTable(1..147) from it.
 void BuildFragmentTable();

@@ -4,23 +4,25 @@
 #include <iterator>
 #include <optional>
 
+#include "common/number_forms.h"
+#include "common/shared_routines.h"
 #include "platform/gif_decode.h"
 #include "startup/avcalc_mod.h"
-#include "startup/number_forms.h"
-#include "startup/shared_routines.h"
 #include "toolkit/gif_frames.h"
 
 namespace AvcalcMod {
 
 namespace {
 
-bool ValidSlot(std::int32_t slot) { return slot >= 0 && slot < AnimationSlots; }
+bool ValidSlot(std::int32_t slot) {
+    return slot >= 0 && slot < AnimationSlots;
+}
 
 // A tag text as a timer interval; empty when it is not a whole number of milliseconds.
 std::optional<std::int32_t> DelayOf(const std::string& tag) {
-    auto value = runtime::StrictValue(tag);
+    auto value = numbers::StrictValue(tag);
     if (!value) return std::nullopt;
-    return runtime::ToLong(*value);
+    return numbers::ToLong(*value);
 }
 
 // Reads a whole file; empty when it cannot be opened or read.
@@ -38,9 +40,9 @@ std::optional<std::string> ReadWholeFile(const std::string& fileName) {
 
 }  // namespace
 
-void StartAnimation(platform::Form& window, std::int32_t left1, std::int32_t top1, std::int32_t left2,
-                    std::int32_t top2, std::int32_t left3, std::int32_t top3, std::int32_t picture,
-                    std::int32_t slot) {
+void StartAnimation(platform::Form& window, std::int32_t left1, std::int32_t top1,
+                    std::int32_t left2, std::int32_t top2, std::int32_t left3, std::int32_t top3,
+                    std::int32_t picture, std::int32_t slot) {
     platform::ControlArray* images = window.FindArray("Image3");
     if (images != nullptr) {
         platform::Control& first = (*images)[0];
@@ -61,7 +63,8 @@ void StartAnimation(platform::Form& window, std::int32_t left1, std::int32_t top
     (*timers)[0].SetEnabled(true);
 }
 
-bool LoadAnimationFrames(const std::string& fileName, platform::ControlArray& pictures, std::int32_t slot) {
+bool LoadAnimationFrames(const std::string& fileName, platform::ControlArray& pictures,
+                         std::int32_t slot) {
     const std::optional<std::string> bytes = ReadWholeFile(fileName);
     if (!bytes) return false;
     const std::string_view all(*bytes);
@@ -74,13 +77,16 @@ bool LoadAnimationFrames(const std::string& fileName, platform::ControlArray& pi
             if (!pictures.Load(element)) return true;
             platform::Control& first = pictures[0];
             platform::Control& added = pictures[element];
-            added.SetLeft(first.Left() + static_cast<float>(frame.left) * static_cast<float>(TwipsPerPixelX));
-            added.SetTop(first.Top() + static_cast<float>(frame.top) * static_cast<float>(TwipsPerPixelY));
+            added.SetLeft(first.Left() +
+                          static_cast<float>(frame.left) * static_cast<float>(TwipsPerPixelX));
+            added.SetTop(first.Top() +
+                         static_cast<float>(frame.top) * static_cast<float>(TwipsPerPixelY));
         }
         platform::Control& target = pictures[element];
         target.SetTag(TrimmedStr(frame.delayMs));
         // The header and the frame's chunk are read in place; only the first image counts.
-        auto image = platform::DecodeFirstGifImage(header, all.substr(frame.chunkStart, frame.chunkLength));
+        auto image =
+            platform::DecodeFirstGifImage(header, all.substr(frame.chunkStart, frame.chunkLength));
         if (!image) return true;
         target.SetPicture(*image);
     }

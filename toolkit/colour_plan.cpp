@@ -3,13 +3,12 @@
 #include <cmath>
 #include <limits>
 
+#include "common/number_forms.h"
 #include "startup/avcalc_mod.h"
-#include "startup/number_forms.h"
 
 namespace AvcalcMod {
 
 ColourParts SplitColourValue(std::int32_t colour) {
-    // C++ integer division and % truncate toward zero like the runtime's \ and Mod.
     ColourParts parts;
     std::int32_t c = colour;
     parts.blue = c / 65536;
@@ -45,11 +44,16 @@ std::optional<std::int32_t> GradientSteps(std::int32_t style, std::int32_t w, st
             steps = std::sqrt(2.0) * std::sqrt(wd * wd + hd * hd);
             break;
         }
-        case 2: steps = h; break;
-        case 3: steps = w; break;
-        default: return std::nullopt;
+        case 2:
+            steps = h;
+            break;
+        case 3:
+            steps = w;
+            break;
+        default:
+            return std::nullopt;
     }
-    return runtime::ToLong(steps);
+    return numbers::ToLong(steps);
 }
 
 namespace {
@@ -63,7 +67,7 @@ void StepComponent(float& running, std::int32_t difference, std::int32_t steps) 
 }
 
 std::int32_t DrawnComponent(float running) {
-    double rounded = runtime::RoundHalfEven(running);
+    double rounded = numbers::RoundHalfEven(running);
     return rounded > 255.0 ? 255 : static_cast<std::int32_t>(rounded);
 }
 
@@ -93,10 +97,30 @@ std::vector<GradientLine> PlanGradient(std::int32_t style, std::int32_t w, std::
         GradientLine line;
         line.colour = DrawnComponent(r) + 256 * DrawnComponent(g) + 65536 * DrawnComponent(b);
         switch (style) {
-            case 0: line.x1 = i; line.y1 = 0; line.x2 = 0; line.y2 = i; break;
-            case 1: line.x1 = w - i; line.y1 = 0; line.x2 = w; line.y2 = i; break;
-            case 2: line.x1 = 0; line.y1 = i; line.x2 = w; line.y2 = i; break;
-            default: line.x1 = i; line.y1 = 0; line.x2 = i; line.y2 = h; break;
+            case 0:
+                line.x1 = i;
+                line.y1 = 0;
+                line.x2 = 0;
+                line.y2 = i;
+                break;
+            case 1:
+                line.x1 = w - i;
+                line.y1 = 0;
+                line.x2 = w;
+                line.y2 = i;
+                break;
+            case 2:
+                line.x1 = 0;
+                line.y1 = i;
+                line.x2 = w;
+                line.y2 = i;
+                break;
+            default:
+                line.x1 = i;
+                line.y1 = 0;
+                line.x2 = i;
+                line.y2 = h;
+                break;
         }
         lines.push_back(line);
         if (i == std::numeric_limits<std::int32_t>::max()) break;
@@ -105,7 +129,7 @@ std::vector<GradientLine> PlanGradient(std::int32_t style, std::int32_t w, std::
 }
 
 std::optional<std::int32_t> CentredPosition(std::int32_t workArea, double size) {
-    auto difference = runtime::ToLong(static_cast<double>(workArea) - size);
+    auto difference = numbers::ToLong(static_cast<double>(workArea) - size);
     if (!difference) return std::nullopt;
     return *difference / 2;  // integer division drops the fraction toward zero
 }

@@ -14,9 +14,9 @@ struct ColourParts {
     std::int32_t blue = 0;
 };
 
-// Components of a colour value red + 256 green + 65536 blue. Division and modulo keep
-// the sign of the dividend (as the runtime's integer operators do); a negative
-// component is then taken as 0, so a system colour (negative value) gives black.
+// Components of a colour value red + 256 green + 65536 blue. Division truncates toward
+// zero and the remainder keeps the sign of the dividend; a negative component is then
+// taken as 0, so a system colour (a negative value) gives black rather than garbage.
 ColourParts SplitColourValue(std::int32_t colour);
 
 // The module routine: leaves the parts in ColourRed, ColourGreen, ColourBlue and 0 in

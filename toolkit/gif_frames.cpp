@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "startup/shared_routines.h"
+#include "common/shared_routines.h"
 
 namespace AvcalcMod {
 

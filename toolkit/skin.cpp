@@ -1,8 +1,8 @@
 #include "toolkit/skin.h"
 
+#include "common/number_forms.h"
+#include "common/shared_routines.h"
 #include "startup/avcalc_mod.h"
-#include "startup/number_forms.h"
-#include "startup/shared_routines.h"
 
 namespace AvcalcMod {
 
@@ -20,14 +20,21 @@ platform::ControlArray* ArrayFor(platform::Form& form, std::int32_t kind, std::i
             if (digit == 1) name = "Label1";
             if (digit == 2) name = "Label2";
             break;
-        case 3: name = "Text1"; break;  // the array digit is read but not used
-        case 4: name = "Image1"; break;
-        default: break;
+        case 3:
+            name = "Text1";
+            break;  // the array digit is read but not used
+        case 4:
+            name = "Image1";
+            break;
+        default:
+            break;
     }
     return name == nullptr ? nullptr : form.FindArray(name);
 }
 
-bool ValidColourIndex(std::int32_t index) { return index >= 0 && index <= ColourCount; }
+bool ValidColourIndex(std::int32_t index) {
+    return index >= 0 && index <= ColourCount;
+}
 
 }  // namespace
 
@@ -74,9 +81,12 @@ void StyleForm(platform::Form& window) {
                 control->SetFontName("Tahoma");
                 control->SetBackColor(ColourTable[28]);
                 control->SetFontSize(7.0F);
-                if (control->Name() == "buttonplus1") control->SetForeColor(NavyColour);
-                else if (control->Name() == "buttonplus2") control->SetForeColor(DarkGreenColour);
-                else if (control->Name() == "buttonplus3") control->SetForeColor(DarkRedColour);
+                if (control->Name() == "buttonplus1")
+                    control->SetForeColor(NavyColour);
+                else if (control->Name() == "buttonplus2")
+                    control->SetForeColor(DarkGreenColour);
+                else if (control->Name() == "buttonplus3")
+                    control->SetForeColor(DarkRedColour);
                 control->SetFontBold(false);
                 break;
             case platform::ControlKind::TextBox:
@@ -89,7 +99,8 @@ void StyleForm(platform::Form& window) {
                 control->SetFontName("Tahoma");
                 control->SetFontBold(false);
                 break;
-            default: break;
+            default:
+                break;
         }
     }
 }
@@ -103,18 +114,20 @@ void StyleLabel(platform::Control& label) {
     label.SetUseMnemonic(false);
 }
 
-void ShowTitle(platform::Control& front, platform::Control& shadow, std::int32_t left, std::int32_t top,
-               std::int32_t width, std::int32_t height, const std::string& caption, std::int32_t style) {
+void ShowTitle(platform::Control& front, platform::Control& shadow, std::int32_t left,
+               std::int32_t top, std::int32_t width, std::int32_t height,
+               const std::string& caption, std::int32_t style) {
     StyleLabel(front);
     StyleLabel(shadow);
     front.SetForeColor(LightTextColour);
     front.SetCaption(caption);
-    front.Move(static_cast<float>(left), static_cast<float>(top), static_cast<float>(width), static_cast<float>(height));
+    front.Move(static_cast<float>(left), static_cast<float>(top), static_cast<float>(width),
+               static_cast<float>(height));
     front.SetAlignment(platform::AlignCentre);
     shadow.SetForeColor(BlackColour);
     shadow.SetCaption(caption);
-    shadow.Move(static_cast<float>(left + 18), static_cast<float>(top + 15), static_cast<float>(width),
-                static_cast<float>(height));
+    shadow.Move(static_cast<float>(left + 18), static_cast<float>(top + 15),
+                static_cast<float>(width), static_cast<float>(height));
     shadow.SetAlignment(platform::AlignCentre);
     if (style == 1) {
         front.SetFontBold(false);
@@ -127,7 +140,8 @@ void ShowTitle(platform::Control& front, platform::Control& shadow, std::int32_t
     front.ZOrder(0);
 }
 
-void SetTitleCaption(std::int32_t which, std::int32_t frontIndex, std::int32_t shadowIndex, const std::string& text) {
+void SetTitleCaption(std::int32_t which, std::int32_t frontIndex, std::int32_t shadowIndex,
+                     const std::string& text) {
     platform::Form* form = CurrentForm;
     if (form == nullptr) return;
     const char* name = which == 1 ? "Label1" : (which == 2 ? "Label2" : nullptr);
@@ -163,7 +177,8 @@ void ScaleCurrentForm() {
                 c->SetLeft(c->Left() * s);
                 c->SetTop(c->Top() * s);
                 break;
-            default: break;
+            default:
+                break;
         }
     }
 }
@@ -187,8 +202,8 @@ void PaintGradient(std::int32_t fromIndex, std::int32_t toIndex) {
 void PaintGradientStyle(std::int32_t fromIndex, std::int32_t toIndex, std::int32_t style) {
     platform::Form* form = CurrentForm;
     if (form == nullptr) return;
-    const auto w = runtime::ToLong(form->ScaleWidth());
-    const auto h = runtime::ToLong(form->ScaleHeight());
+    const auto w = numbers::ToLong(form->ScaleWidth());
+    const auto h = numbers::ToLong(form->ScaleHeight());
     if (!w || !h) return;
     // The table entries are split from copies: the splitter clears its argument, and
     // the table must keep its colours for the next window.
@@ -203,8 +218,8 @@ void PaintGradientStyle(std::int32_t fromIndex, std::int32_t toIndex, std::int32
     }
     const std::int32_t end = ColourValue(ColourRed, ColourGreen, ColourBlue);
     for (const GradientLine& line : PlanGradient(style, *w, *h, start, end)) {
-        form->Line(static_cast<float>(line.x1), static_cast<float>(line.y1), static_cast<float>(line.x2),
-                   static_cast<float>(line.y2), line.colour);
+        form->Line(static_cast<float>(line.x1), static_cast<float>(line.y1),
+                   static_cast<float>(line.x2), static_cast<float>(line.y2), line.colour);
     }
 }
 
@@ -214,7 +229,8 @@ void FrameControl(platform::Control& control, std::int32_t margin) {
     const float m = static_cast<float>(margin);
     const float l = control.Left();
     const float t = control.Top();
-    form->Box(l + m, t + m, l + control.Width() + 2 * m, t + control.Height() + 2 * m, BlackColour, true);
+    form->Box(l + m, t + m, l + control.Width() + 2 * m, t + control.Height() + 2 * m, BlackColour,
+              true);
 }
 
 void HideButtons(std::int32_t first, std::int32_t last, platform::Form& window) {

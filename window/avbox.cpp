@@ -2,9 +2,9 @@
 
 #include "platform/services.h"
 #include "startup/avcalc_mod.h"
-#include "startup/shutdown.h"
 #include "toolkit/animation.h"
 #include "toolkit/skin.h"
+#include "window/shutdown.h"
 
 using namespace AvcalcMod;
 
@@ -28,14 +28,17 @@ avbox& TheBox() {
 
 avbox::avbox() : Form("avbox") {
     buttonplus1.Click = [this](int Index) { buttonplus1_Click(Index); };
-    buttonplus1.KeyPress = [this](int Index, int& KeyAscii) { buttonplus1_KeyPress(Index, KeyAscii); };
+    buttonplus1.KeyPress = [this](int Index, int& KeyAscii) {
+        buttonplus1_KeyPress(Index, KeyAscii);
+    };
     buttonplus1.MouseMove = [this](int Index, int Button, int Shift, float X, float Y) {
         buttonplus1_MouseMove(Index, Button, Shift, X, Y);
     };
     // Labels report only mouse up: a left release over the label is its click.
     Label1.MouseUp = [this](int Index, int Button, int, float X, float Y) {
         platform::Control& label = Label1[Index];
-        if (Button == platform::LeftButton && X >= 0 && Y >= 0 && X < label.Width() && Y < label.Height()) {
+        if (Button == platform::LeftButton && X >= 0 && Y >= 0 && X < label.Width() &&
+            Y < label.Height()) {
             Label1_Click(Index);
         }
     };
@@ -51,9 +54,13 @@ void avbox::Form_Load() {
     DialogResult = 2;
 }
 
-void avbox::Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) { UnloadForm(this); }
+void avbox::Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) {
+    UnloadForm(this);
+}
 
-void avbox::CloseBox() { Unload(platform::UnloadFromCode); }
+void avbox::CloseBox() {
+    Unload(platform::UnloadFromCode);
+}
 
 void avbox::buttonplus1_Click(int Index) {
     // A set button is only released here; the click that releasing raises does the work.
@@ -74,23 +81,35 @@ void avbox::Form_KeyPress(int& KeyAscii) {
     if (KeyAscii == 27) CloseBox();
 }
 
-void avbox::Form_Click() { OpenLinkOrClose(); }
+void avbox::Form_Click() {
+    OpenLinkOrClose();
+}
 
-void avbox::Label1_Click(int /*Index*/) { OpenLinkOrClose(); }
+void avbox::Label1_Click(int /*Index*/) {
+    OpenLinkOrClose();
+}
 
 void avbox::OpenLinkOrClose() {
     const std::string& caption = Caption();
     if (!caption.empty() && caption.back() == '!') {
-        if (WebAddressOpener()) WebAddressOpener()(WebAddress);
-        else platform::OpenWebAddress(WebAddress);
+        if (WebAddressOpener())
+            WebAddressOpener()(WebAddress);
+        else
+            platform::OpenWebAddress(WebAddress);
         ShutDown();
         return;
     }
     CloseBox();
 }
 
-void avbox::Form_MouseMove(int, int, float, float) { ClearUnderlines(*this); }
+void avbox::Form_MouseMove(int, int, float, float) {
+    ClearUnderlines(*this);
+}
 
-void avbox::buttonplus1_MouseMove(int Index, int, int, float, float) { UnderlineCaption(buttonplus1[Index]); }
+void avbox::buttonplus1_MouseMove(int Index, int, int, float, float) {
+    UnderlineCaption(buttonplus1[Index]);
+}
 
-void avbox::Timer1_Timer() { AdvanceAnimation(*this, 2); }
+void avbox::Timer1_Timer() {
+    AdvanceAnimation(*this, 2);
+}

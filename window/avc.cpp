@@ -3,9 +3,11 @@
 // tick and the close request).
 #include "window/avc.h"
 
+#include "common/shared_routines.h"
 #include "platform/services.h"
 #include "startup/avcalc_mod.h"
-#include "startup/shared_routines.h"
+#include "startup/data_file.h"
+#include "startup/text_lines.h"
 #include "toolkit/animation.h"
 #include "toolkit/skin.h"
 
@@ -15,17 +17,6 @@ namespace {
 
 // The window caption: the product's full title and the maker's web address.
 constexpr const char* ProductTitle = "Quenmar Student Pilot Series Aviation Calculator";
-
-const std::string& TextLine(int n) {
-    return TextLines[static_cast<std::size_t>(n)];
-}
-
-// Help boxes of a right click, by the control group clicked.
-constexpr int KeypadHelp = 520;
-constexpr int ConversionHelp = 514;
-constexpr int FlightPlanHelp = 516;
-constexpr int FormulaHelp = 518;
-constexpr int WindowHelp = 522;
 
 }  // namespace
 
@@ -69,7 +60,7 @@ void avc::Form_Load() {
     CurrentForm = this;
     for (std::int32_t code : {1119, 1217, 138, 227, 313}) LoadControls(code);
     Mode = 0;
-    NameFragments = navigation::NamePiecesFromLine(TextLines[220]);
+    NameFragments = navigation::NamePiecesFromLine(TextLine(Line::NamePieces));
     ClearFormulaFields();
     StyleForm(*this);
     SetCaption(std::string("   ") + ProductTitle + " - " + WebAddress);
@@ -87,19 +78,21 @@ void avc::Form_Load() {
     StartAnimation(*this, 78, 8, 78, 8, 80, 10, 9, 2);
 
     // Keypad: five columns of four, numbered down each column.
-    const std::string keyTip = TextLine(282) + TextLine(39);
+    const std::string& keys = TextLine(Line::KeypadCharacters);
+    const std::string keyTip = TextLine(Line::KeypadToolTip) + TextLine(Line::ToolTipTail);
     int k = 0;
     for (int c = 1; c <= 5; ++c) {
         for (int r = 1; r <= 4; ++r, ++k) {
             platform::Control& key = buttonplus1[k];
-            key.SetCaption(TextLine(211).substr(std::min<std::size_t>(k, TextLine(211).size()), 1));
+            key.SetCaption(keys.substr(std::min<std::size_t>(k, keys.size()), 1));
             key.Move(static_cast<float>(480 * c - 300), static_cast<float>(565 * r), 450, 500);
             key.SetToolTipText(keyTip);
         }
     }
 
     // Conversions: three columns of six; the fourth column of the layout loop stays empty.
-    const std::string conversionTip = TextLine(279) + TextLine(39);
+    const std::string conversionTip =
+        TextLine(Line::ConversionToolTip) + TextLine(Line::ToolTipTail);
     int counter = 20;
     for (int c = 1; c <= 4; ++c) {
         for (int r = 1; r <= 6; ++r) {
@@ -107,7 +100,7 @@ void avc::Form_Load() {
             if (counter >= 39) continue;
             const int m = counter - 21;
             platform::Control& button = buttonplus2[m];
-            const std::string& captions = TextLines[212];
+            const std::string& captions = TextLine(Line::ConversionCaptions);
             const auto at = static_cast<std::size_t>(14 * m);
             button.SetCaption(at < captions.size() ? captions.substr(at, 13) : std::string());
             button.Move(static_cast<float>(1570 * c + 1070),
@@ -119,17 +112,17 @@ void avc::Form_Load() {
     // Formula buttons: five large on the lower row, four small above them.
     for (int i = 0; i <= 8; ++i) {
         platform::Control& button = buttonplus3[i];
-        std::string tipHead = TextLine(280);
-        button.SetCaption(TextLine(270 + i));
+        std::string tipHead = TextLine(Line::FormulaToolTip);
+        button.SetCaption(TextLine(Line::FirstFormulaCaption + i));
         if (i >= 5)
             button.Move(static_cast<float>(GridPosition(i - 6, 1790, 180).value_or(0)), 2800, 1720,
                         400);
         else
             button.Move(static_cast<float>(2000 * i + 180), 3240, 1920, 500);
-        if (i == 3) tipHead = TextLine(99);
-        if (i == 4) tipHead = TextLine(361);
-        if (i > 4) tipHead = TextLine(362);
-        button.SetToolTipText(tipHead + TextLine(39));
+        if (i == 3) tipHead = TextLine(Line::FlightPlanToolTip);
+        if (i == 4) tipHead = TextLine(Line::LookUpToolTip);
+        if (i > 4) tipHead = TextLine(Line::SmallFormulaToolTip);
+        button.SetToolTipText(tipHead + TextLine(Line::ToolTipTail));
     }
 
     // The four formula fields with their shadowed titles, hidden until a formula asks.
@@ -192,17 +185,17 @@ bool avc::ReleasedOnly(platform::ControlArray& buttons, int Index) {
 void avc::buttonplus_MouseUp(platform::ControlArray& buttons, int Index, int Button) {
     if (Button != platform::RightButton) return;
     if (&buttons == &buttonplus1)
-        ShowHelp(TextLine(KeypadHelp), TextLine(KeypadHelp + 1));
+        ShowHelp(Line::KeypadHelp);
     else if (&buttons == &buttonplus2)
-        ShowHelp(TextLine(ConversionHelp), TextLine(ConversionHelp + 1));
+        ShowHelp(Line::ConversionsHelp);
     else if (Index == 3 || Index == 4)
-        ShowHelp(TextLine(FlightPlanHelp), TextLine(FlightPlanHelp + 1));
+        ShowHelp(Line::FlightPlanHelp);
     else
-        ShowHelp(TextLine(FormulaHelp), TextLine(FormulaHelp + 1));
+        ShowHelp(Line::FormulaeHelp);
 }
 
 void avc::Form_MouseUp(int Button, int, float, float) {
-    if (Button == platform::RightButton) ShowHelp(TextLine(WindowHelp), TextLine(WindowHelp + 1));
+    if (Button == platform::RightButton) ShowHelp(Line::WindowHelp);
 }
 
 void avc::Form_MouseMove(int, int, float, float) {
@@ -226,12 +219,7 @@ void avc::Timer1_Timer() {
 }
 
 void avc::Form_QueryUnload(int&, int) {
-    CloseDataFile();
+    // While the window lives the only file that can be open is the aerodrome reader's.
+    CloseAllFiles();
     UnloadForm(this);
-}
-
-void avc::CloseDataFile() {
-    if (search_) search_->Close();
-    search_.reset();
-    DataFileOpen = false;
 }

@@ -1,16 +1,16 @@
 // The calculator's main window: keypad, conversion and formula buttons, the display, the
-// four formula fields with their shadowed titles and the animated picture. Its handlers
-// live beside the logic they drive: engine/ (keys and conversions), formulas/ (formula
-// buttons and '=' in formula mode), navigation/ (search and distance) and window/
-// (construction and event routing).
+// four formula fields with their shadowed titles and the animated picture. One class,
+// its handlers split by concern: avc.cpp (construction and event routing),
+// avc_keypad.cpp, avc_conversions.cpp, avc_formulas.cpp, avc_navigation.cpp and
+// avc_dialogs.cpp (the boxes it opens). Each handler reads the controls, calls the pure
+// piece of engine/, formulas/ or navigation/ and writes the controls.
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
+#include "formulas/computations.h"
 #include "navigation/records.h"
-#include "navigation/search.h"
 #include "platform/form.h"
 
 class avc : public platform::Form {
@@ -33,14 +33,8 @@ class avc : public platform::Form {
     std::string PendingFormula;  // formula code, or the last conversion's code
     std::string DisplayText;
     double Result = 0;
-    double FieldValue = 0;
-    float SavedField = 0;
-    double Direction = 0;
-    double Airspeed = 0;
-    double Heading = 0;
-    double Speed = 0;
+    formulas::FormulaState Formula;  // FieldValue, SavedField, Direction, Airspeed, Heading, Speed
     navigation::NamePieces NameFragments;
-    bool DataFileOpen = false;
 
     // Construction and modes.
     void Form_Load() override;
@@ -84,12 +78,10 @@ class avc : public platform::Form {
   private:
     // True when the click only released a set button (the released click does the work).
     static bool ReleasedOnly(platform::ControlArray& buttons, int Index);
-    void ShowHelp(const std::string& text, const std::string& title);
+    // The help box whose text is the line and whose title the line after it.
+    void ShowHelp(std::int32_t textLine);
     // Asks whether the match now on the display is the wanted aerodrome.
     bool AcceptMatch();
-    void CloseDataFile();
-
-    std::unique_ptr<navigation::AerodromeSearch> search_;
 };
 
 // The one main window of the program.

@@ -1,25 +1,24 @@
 // The boxes the main window opens: help on a right click, and the question asked for
 // each match of an aerodrome search.
 #include "startup/avcalc_mod.h"
-#include "toolkit/message_dialog.h"
+#include "startup/text_lines.h"
 #include "window/avc.h"
+#include "window/message_dialog.h"
 
 using namespace AvcalcMod;
 
 namespace {
 constexpr int HelpBox = 6;      // no buttons: closed by Esc, a click or the frame
 constexpr int QuestionBox = 2;  // OK and Skip
-constexpr int QuestionTextLine = 308;
-constexpr int QuestionTitleLine = 309;
 }  // namespace
 
-void avc::ShowHelp(const std::string& text, const std::string& title) {
-    ShowMessageDialog(text, title, HelpBox);
+void avc::ShowHelp(std::int32_t textLine) {
+    ShowMessageDialog(TextLine(textLine), TextLine(textLine + 1), HelpBox);
     // The box painted over part of this window.
     Refresh();
 }
 
 bool avc::AcceptMatch() {
-    ShowMessageDialog(TextLines[QuestionTextLine], TextLines[QuestionTitleLine], QuestionBox);
+    ShowMessageDialog(TextLine(Line::QuestionText), TextLine(Line::QuestionTitle), QuestionBox);
     return DialogResult == 1;
 }

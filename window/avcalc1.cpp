@@ -1,40 +1,26 @@
 #include "window/avcalc1.h"
 
+#include "common/number_forms.h"
 #include "platform/services.h"
 #include "startup/avcalc_mod.h"
 #include "startup/builtin_texts.h"
 #include "startup/data_file.h"
-#include "startup/number_forms.h"
-#include "startup/shutdown.h"
 #include "toolkit/skin.h"
 #include "window/avc.h"
+#include "window/shutdown.h"
 
 using namespace AvcalcMod;
 
-namespace {
-std::function<void()>& EndOfRun() {
-    static std::function<void()> end;
-    return end;
-}
-}  // namespace
-
-void SetEndOfRun(std::function<void()> end) {
-    EndOfRun() = std::move(end);
-}
-
-void PrepareGlobals() {
+void PrepareGlobals(bool areaOk, const platform::PixelRect& area) {
     const float tx = platform::TwipsPerPixelX();
     const float ty = platform::TwipsPerPixelY();
-    auto area = platform::DesktopWorkArea();
-    WorkAreaWidth =
-        WorkAreaTwips(area.has_value(), area ? area->left : 0, area ? area->right : 0, tx);
-    WorkAreaHeight =
-        WorkAreaTwips(area.has_value(), area ? area->top : 0, area ? area->bottom : 0, ty);
+    WorkAreaWidth = WorkAreaTwips(areaOk, area.left, area.right, tx);
+    WorkAreaHeight = WorkAreaTwips(areaOk, area.top, area.bottom, ty);
     if (WorkAreaWidth == 0) WorkAreaWidth = 12000;
     if (WorkAreaHeight == 0) WorkAreaHeight = 8550;
     ScaleFactor = 1.28F;
-    TwipsPerPixelX = runtime::ToLong(tx).value_or(15);
-    TwipsPerPixelY = runtime::ToLong(ty).value_or(15);
+    TwipsPerPixelX = numbers::ToLong(tx).value_or(15);
+    TwipsPerPixelY = numbers::ToLong(ty).value_or(15);
     BuildFragmentTable();
     ReadTextSection();
     FontNames[5] = "Tahoma";
@@ -42,11 +28,16 @@ void PrepareGlobals() {
     WriteBuiltInTexts();
 }
 
+void PrepareGlobals() {
+    const auto area = platform::DesktopWorkArea();
+    PrepareGlobals(area.has_value(), area.value_or(platform::PixelRect{}));
+}
+
 void Avcalc1::Form_Load() {
     CurrentForm = this;
-    if (auto area = platform::DesktopWorkArea())
-        WorkAreaRect = {area->left, area->top, area->right, area->bottom};
-    PrepareGlobals();
+    const auto area = platform::DesktopWorkArea();
+    if (area) WorkAreaRect = *area;
+    PrepareGlobals(area.has_value(), WorkAreaRect);
     UnloadForm(this);
     TheMainWindow().ShowModal();
     ShutDown();

@@ -5,20 +5,22 @@
 #include <cstdint>
 
 #include "platform/form.h"
+#include "platform/services.h"
 
 class Avcalc1 : public platform::Form {
   public:
     Avcalc1() : Form("Avcalc1") {}
 
-    struct Rect {
-        std::int32_t left = 0, top = 0, right = 0, bottom = 0;
-    };
-    Rect WorkAreaRect;  // the desktop work area, pixels
+    platform::PixelRect WorkAreaRect;  // the desktop work area, pixels
 
     void Form_Load() override;
     void Form_QueryUnload(int& Cancel, int UnloadMode) override;
 };
 
-// Start-up up to the main window: measures the screen, reads the data file and writes the
-// built-in texts (what the load handler does before it shows the main window).
+// Start-up up to the main window, from the work area the system reported (areaOk false
+// when the query failed): the work area and screen sizes, the data file's texts and
+// colours, the built-in texts. The load handler does this before it shows the main
+// window; the demos do it to look the same.
+void PrepareGlobals(bool areaOk, const platform::PixelRect& area);
+// The same with the work area asked of the system now.
 void PrepareGlobals();

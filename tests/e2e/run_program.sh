@@ -12,6 +12,9 @@ for tool in xvfb-run xdotool import; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
 cd "$build" || exit 1
+# This test needs the real X server it starts, whatever platform the caller chose
+# (QT_QPA_PLATFORM=offscreen ctest would otherwise hide the window from xdotool).
+export QT_QPA_PLATFORM=xcb
 
 xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$shot" <<'SCRIPT'
 shot="$1"

@@ -5,11 +5,12 @@
 #include <cmath>
 #include <string>
 
+#include "common/angles.h"
+
 namespace {
 
 using formulas::FormulaResult;
-using formulas::Pi;
-using formulas::RunFormula;
+using formulas::FormulaState;
 using formulas::TextLineSource;
 
 // Every text line reads "[n]", so a display shows which lines it was built from.
@@ -22,13 +23,22 @@ const TextLineSource& Lines() {
     return lines;
 }
 
+// One press of '=' on a window that has run no formula yet.
+FormulaResult RunFormula(char code, const std::array<std::string, 4>& fields,
+                         const TextLineSource& lines) {
+    FormulaState state;
+    return formulas::RunFormula(code, fields, lines, state);
+}
+
 struct Case {
     char code;
     std::array<std::string, 4> fields;
     const char* expected;
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.code << " " << c.fields[0] << " " << c.fields[1]; }
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.code << " " << c.fields[0] << " " << c.fields[1];
+}
 
 class Formula : public ::testing::TestWithParam<Case> {};
 
@@ -49,12 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
         Case{'e', {"0"}, "[27]29920 feet."},
         Case{'e', {"40"}, "[27]-10080 feet."},  // the limit itself is accepted
         Case{'a', {"5500", "120"}, "[176]133.2"},
-        Case{'a', {"5500.5", "100"}, "[176]111"},  // 5500.5 rounds to 5500 (half to even)
-        Case{'s', {"30", "29.92"}, "[284]1832"},   // 1832.197
-        Case{'s', {"0", "29.92"}, "[284]-2087"},   // -2086.767
-        Case{'o', {"20", "50"}, "[236]9.3"},       // 9.2696
-        Case{'o', {"15", "100"}, "[236]15.0"},     // one decimal always shown
-        Case{'o', {"20", "0"}, "[236]0.0"},        // no logarithm of 0: G stays 0
+        Case{'a', {"5500.5", "100"}, "[176]111"},   // 5500.5 rounds to 5500 (half to even)
+        Case{'s', {"30", "29.92"}, "[284]1832"},    // 1832.197
+        Case{'s', {"0", "29.92"}, "[284]-2087"},    // -2086.767
+        Case{'o', {"20", "50"}, "[236]9.3"},        // 9.2696
+        Case{'o', {"15", "100"}, "[236]15.0"},      // one decimal always shown
+        Case{'o', {"20", "0"}, "[236]0.0"},         // no logarithm of 0: G stays 0
         Case{'w', {"20", "30"}, "[230]10[231]17"},  // 9.99999, 17.3205
         Case{'w', {"25", "90"}, "[230]25[231]0"},
         Case{'d', {"90", "120", "360", "20"}, "[177]80 at 118"},  // 80.406, 118.32
@@ -62,10 +72,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{'d', {"180", "0", "360", "20"}, "[177]180 at 20"},
         // The cross component exceeds the airspeed: no heading holds the course.
         Case{'d', {"90", "20", "360", "30"}, "[562]"},
-        Case{'d', {"0", "100", "360", "100"}, "[562]"},  // groundspeed 0
-        Case{'-', {"90", "100", "90", "120"}, "[174]270 at 20"},  // a tailwind
-        Case{'-', {"90", "100", "90", "100"}, "[562]"},           // no wind
-        Case{'-', {"90", "120", "80", "110"}, "[174]21 at 22"},   // 21.43, 22.38
+        Case{'d', {"0", "100", "360", "100"}, "[562]"},               // groundspeed 0
+        Case{'-', {"90", "100", "90", "120"}, "[174]270 at 20"},      // a tailwind
+        Case{'-', {"90", "100", "90", "100"}, "[562]"},               // no wind
+        Case{'-', {"90", "120", "80", "110"}, "[174]21 at 22"},       // 21.43, 22.38
         Case{'d', {"360", "120", "360", "20"}, "[177]360 at 100"}));  // one turn stays 360
 
 TEST(ReadField, AcceptanceRules) {
@@ -75,13 +85,12 @@ TEST(ReadField, AcceptanceRules) {
         bool rejected;
         double value;
     };
-    for (const F& f : {F{"0", 40, false, 0}, F{"0.0", 40, true, 0.001}, F{"", 40, true, 0.001},
-                       F{" 0", 40, true, 0.001}, F{"abc", 40, true, 0.001},
-                       F{"40", 40, false, 40}, F{"40.01", 40, true, 0.001},
-                       F{"-5", 40, false, -5}, F{" 12abc", 40, false, 12},
-                       F{"1e308", 40, true, 0.001}, F{"-1e308", 40, false, -1e308},
-                       F{"nan", 40, true, 0.001}, F{"inf", 40, true, 0.001},
-                       F{"-inf", 40, true, 0.001}}) {
+    for (const F& f :
+         {F{"0", 40, false, 0}, F{"0.0", 40, true, 0.001}, F{"", 40, true, 0.001},
+          F{" 0", 40, true, 0.001}, F{"abc", 40, true, 0.001}, F{"40", 40, false, 40},
+          F{"40.01", 40, true, 0.001}, F{"-5", 40, false, -5}, F{" 12abc", 40, false, 12},
+          F{"1e308", 40, true, 0.001}, F{"-1e308", 40, false, -1e308}, F{"nan", 40, true, 0.001},
+          F{"inf", 40, true, 0.001}, F{"-inf", 40, true, 0.001}}) {
         formulas::FieldReading r = formulas::ReadField(f.text, f.limit, Lines());
         EXPECT_EQ(r.Rejected, f.rejected) << f.text;
         EXPECT_EQ(r.Value, f.value) << f.text;
@@ -106,18 +115,27 @@ TEST(RunFormula, RejectedFieldShowsRangeMessageAndComputesWithOneThousandth) {
 }
 
 TEST(RunFormula, StateForTheWindow) {
-    FormulaResult r = RunFormula('d', {"90", "120", "360", "20"}, Lines());
-    EXPECT_DOUBLE_EQ(r.State.Direction, 90 * formulas::DegreesToRadians);
-    EXPECT_EQ(r.State.Airspeed, 120);
-    EXPECT_NEAR(r.State.Heading * formulas::RadiansToDegrees, 80.406, 0.001);
+    FormulaState state;
+    formulas::RunFormula('d', {"90", "120", "360", "20"}, Lines(), state);
+    EXPECT_DOUBLE_EQ(state.Direction, 90 * angles::DegreesToRadians);
+    EXPECT_EQ(state.Airspeed, 120);
+    EXPECT_NEAR(state.Heading * angles::RadiansToDegrees, 80.406, 0.001);
     EXPECT_FALSE(RunFormula('p', {"x"}, Lines()).Display.has_value());
 }
 
 // Extreme field texts in every slot of every formula: a display either stays as it was
 // or holds a finite number (or the no-solution text), never NaN or infinity.
 TEST(RunFormula, ExtremeFieldsNeverShowNanOrInfinity) {
-    const std::string bad[] = {"1e308", "-1e308", "nan", "inf", "-inf", std::string(10000, '9'),
-                               "-" + std::string(300, '9'), "-237.3", "0", "1e-320"};
+    const std::string bad[] = {"1e308",
+                               "-1e308",
+                               "nan",
+                               "inf",
+                               "-inf",
+                               std::string(10000, '9'),
+                               "-" + std::string(300, '9'),
+                               "-237.3",
+                               "0",
+                               "1e-320"};
     const std::string normal[] = {"20", "30", "40", "10"};
     for (char code : std::string("easowd-")) {
         for (std::size_t slot = 0; slot < 4; ++slot) {
@@ -146,28 +164,6 @@ TEST(RunFormula, OverflowingDisplayStatementLeavesDisplayAlone) {
     FormulaResult r = RunFormula('e', {"-1e308"}, Lines());
     EXPECT_FALSE(r.Display.has_value());
     EXPECT_FALSE(r.LightDisplay);
-}
-
-TEST(Angles, EdgesOfTheHelpers) {
-    EXPECT_FLOAT_EQ(formulas::VectorAngle(0, -5), static_cast<float>(Pi));
-    EXPECT_FLOAT_EQ(formulas::VectorAngle(-5, 0), static_cast<float>(-Pi / 2));
-    EXPECT_FLOAT_EQ(formulas::VectorAngle(-1, -1), static_cast<float>(-3 * Pi / 4));
-    EXPECT_EQ(formulas::VectorAngle(0, 0), 0);
-    EXPECT_EQ(formulas::VectorAngle(1e308, 1e-308), 0);  // Y / X overflows: r stays 0
-    // Just outside [-1, 1] from rounding: held at the end, never NaN.
-    EXPECT_EQ(formulas::ArcCos(1 + 1e-15), 0);
-    EXPECT_DOUBLE_EQ(formulas::ArcCos(-1 - 1e-15), Pi);
-    EXPECT_NEAR(formulas::ArcCos(0.5), std::acos(0.5), 1e-15);
-    EXPECT_NEAR(formulas::ArcSin(0.5), std::asin(0.5), 1e-15);
-    EXPECT_EQ(formulas::ArcSin(1), 0);
-    EXPECT_EQ(formulas::ArcSin(-1.5), 0);
-    double a = -0.5;
-    EXPECT_DOUBLE_EQ(formulas::NormalizeAngle(a), 2 * Pi - 0.5);
-    EXPECT_DOUBLE_EQ(a, 2 * Pi - 0.5);
-    a = 2 * Pi;
-    EXPECT_EQ(formulas::NormalizeAngle(a), 2 * Pi);
-    a = -10;  // one correction only
-    EXPECT_DOUBLE_EQ(formulas::NormalizeAngle(a), -10 + 2 * Pi);
 }
 
 }  // namespace

@@ -8,9 +8,9 @@ namespace {
 
 using navtest::Place;
 
-const formulas::TextLineSource& Lines() {
-    static const formulas::TextLineSource lines = [] {
-        formulas::TextLineSource l;
+const AvcalcMod::TextLineArray& Lines() {
+    static const AvcalcMod::TextLineArray lines = [] {
+        AvcalcMod::TextLineArray l;
         l[51] = " NM/SM  True = ";
         l[227] = "  Magnetic = ";
         l[562] = "No solution";
@@ -37,7 +37,9 @@ struct Leg {
     const char* expected;
 };
 
-void PrintTo(const Leg& c, std::ostream* os) { *os << c.from << " to " << c.to; }
+void PrintTo(const Leg& c, std::ostream* os) {
+    *os << c.from << " to " << c.to;
+}
 
 class DistanceAndTrack : public ::testing::TestWithParam<Leg> {};
 
@@ -78,9 +80,9 @@ TEST(DistanceAndTrackStops, SamePositionLeavesTheDisplayAlone) {
     std::string path = navtest::WriteSection("legs.tst", kPlaces);
     auto r = navigation::ShowDistanceAndTrack(path, "AAAA", "GGGG", navtest::NoPieces(), Lines());
     EXPECT_FALSE(r.Display.has_value());
-    EXPECT_FALSE(r.Direction.has_value());
+    EXPECT_FALSE(r.TrueTrackDeg.has_value());
     r = navigation::ShowDistanceAndTrack(path, "AAAA", "BBBB", navtest::NoPieces(), Lines());
-    EXPECT_DOUBLE_EQ(r.Direction.value_or(0), 215.8);
+    EXPECT_DOUBLE_EQ(r.TrueTrackDeg.value_or(0), 215.8);
 }
 
 }  // namespace

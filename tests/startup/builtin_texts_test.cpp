@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "common/shared_routines.h"
 #include "startup/avcalc_mod.h"
-#include "startup/shared_routines.h"
+#include "startup/text_lines.h"
 
 using namespace AvcalcMod;
 
 namespace {
 
 TEST(BuiltInTexts, OverwriteWhateverTheFileHeld) {
-    ResetGlobals();
     for (auto& line : TextLines) line = "from the file";
     WriteBuiltInTexts();
     EXPECT_EQ(TextLines[515], "Conversions - Help");
@@ -25,7 +25,6 @@ TEST(BuiltInTexts, OverwriteWhateverTheFileHeld) {
     }
     EXPECT_EQ(TextLines[177], "from the file");
     EXPECT_EQ(TextLines[524], "from the file");
-    ResetGlobals();
 }
 
 TEST(BuiltInTexts, FarewellLineCarriesTheRegisteredSign) {
@@ -36,7 +35,6 @@ TEST(BuiltInTexts, FarewellLineCarriesTheRegisteredSign) {
     EXPECT_EQ(line.substr(0, head.size()), head);
     EXPECT_EQ(CharCode(line, static_cast<std::int32_t>(head.size()) + 1), 174);
     EXPECT_EQ(line.substr(head.size() + 1), "Quenmar Aviation Calculator.");
-    ResetGlobals();
 }
 
 TEST(BuiltInTexts, HelpPartsAreJoinedWithLineBreaksKeepingTheirBlanks) {
@@ -53,7 +51,15 @@ TEST(BuiltInTexts, HelpPartsAreJoinedWithLineBreaksKeepingTheirBlanks) {
         ++breaks;
     EXPECT_EQ(breaks, 7U);
     EXPECT_NE(plan.find("click on \r\n the '=' sign."), std::string::npos);
-    ResetGlobals();
+}
+
+TEST(JoinLines, JoinsWithCarriageReturnLineFeed) {
+    TextLines[5] = "five";
+    TextLines[6] = "six";
+    EXPECT_EQ(JoinLines(5, 5), "five");
+    EXPECT_EQ(JoinLines(6, 5), "");
+    EXPECT_EQ(JoinLines(5, 7), "five\r\nsix\r\n");
+    EXPECT_EQ(JoinLines(565, 566), TextLines[565] + "\r\n");  // no line 566: empty
 }
 
 TEST(WorkArea, PixelsTimesTwipsRoundedOrZeroOnFailure) {

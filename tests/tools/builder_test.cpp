@@ -8,7 +8,7 @@
 #include "navigation/records.h"
 #include "startup/avcalc_mod.h"
 #include "startup/data_file.h"
-#include "startup/shared_routines.h"
+#include "common/shared_routines.h"
 #include "tests/test_files.h"
 #include "tools/packing.h"
 

@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-#include "toolkit/message_dialog.h"
+#include "window/message_dialog.h"
 #include "window_fixture.h"
 
 namespace {
@@ -12,14 +12,28 @@ namespace {
 using namespace AvcalcMod;
 using windowtest::WindowTest;
 
-enum class Way { ClickOk, EnterOnOk, ClickSecond, EnterOnSecond, EscOnButton, EscOnBox, FrameClose, ClickText,
-                 ClickShadow, ClickBackground };
+enum class Way {
+    ClickOk,
+    EnterOnOk,
+    ClickSecond,
+    EnterOnSecond,
+    EscOnButton,
+    EscOnBox,
+    FrameClose,
+    ClickText,
+    ClickShadow,
+    ClickBackground
+};
 
 void Act(avbox& box, Way way) {
     QWidget* window = box.NativeWidget();
     switch (way) {
-        case Way::ClickOk: QTest::mouseClick(box.buttonplus1[0].NativeWidget(), Qt::LeftButton); break;
-        case Way::ClickSecond: QTest::mouseClick(box.buttonplus1[1].NativeWidget(), Qt::LeftButton); break;
+        case Way::ClickOk:
+            QTest::mouseClick(box.buttonplus1[0].NativeWidget(), Qt::LeftButton);
+            break;
+        case Way::ClickSecond:
+            QTest::mouseClick(box.buttonplus1[1].NativeWidget(), Qt::LeftButton);
+            break;
         case Way::EnterOnOk:
         case Way::EnterOnSecond: {
             platform::Control& button = box.buttonplus1[way == Way::EnterOnOk ? 0 : 1];
@@ -31,10 +45,18 @@ void Act(avbox& box, Way way) {
             box.buttonplus1[0].SetFocus();
             QTest::keyClick(box.buttonplus1[0].NativeWidget(), Qt::Key_Escape);
             break;
-        case Way::EscOnBox: QTest::keyClick(window, Qt::Key_Escape); break;
-        case Way::FrameClose: window->close(); break;
-        case Way::ClickText: QTest::mouseClick(box.Label1[0].NativeWidget(), Qt::LeftButton, {}, QPoint(5, 5)); break;
-        case Way::ClickShadow: QTest::mouseClick(box.Label1[1].NativeWidget(), Qt::LeftButton, {}, QPoint(5, 5)); break;
+        case Way::EscOnBox:
+            QTest::keyClick(window, Qt::Key_Escape);
+            break;
+        case Way::FrameClose:
+            window->close();
+            break;
+        case Way::ClickText:
+            QTest::mouseClick(box.Label1[0].NativeWidget(), Qt::LeftButton, {}, QPoint(5, 5));
+            break;
+        case Way::ClickShadow:
+            QTest::mouseClick(box.Label1[1].NativeWidget(), Qt::LeftButton, {}, QPoint(5, 5));
+            break;
         case Way::ClickBackground:
             QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(2, window->height() - 2));
             break;
@@ -65,11 +87,15 @@ TEST_P(Closing, EveryWayOutLeavesItsResult) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, Closing,
-    ::testing::Values(CloseCase{"OkClick", 2, Way::ClickOk, 1}, CloseCase{"OkAloneClick", 0, Way::ClickOk, 1},
-                      CloseCase{"EnterOnOk", 2, Way::EnterOnOk, 1}, CloseCase{"SecondClick", 2, Way::ClickSecond, 2},
+    ::testing::Values(CloseCase{"OkClick", 2, Way::ClickOk, 1},
+                      CloseCase{"OkAloneClick", 0, Way::ClickOk, 1},
+                      CloseCase{"EnterOnOk", 2, Way::EnterOnOk, 1},
+                      CloseCase{"SecondClick", 2, Way::ClickSecond, 2},
                       CloseCase{"EnterOnSecond", 2, Way::EnterOnSecond, 2},
-                      CloseCase{"EscOnButton", 2, Way::EscOnButton, 2}, CloseCase{"EscOnHelpBox", 6, Way::EscOnBox, 2},
-                      CloseCase{"FrameClose", 2, Way::FrameClose, 2}, CloseCase{"TextClick", 6, Way::ClickText, 2},
+                      CloseCase{"EscOnButton", 2, Way::EscOnButton, 2},
+                      CloseCase{"EscOnHelpBox", 6, Way::EscOnBox, 2},
+                      CloseCase{"FrameClose", 2, Way::FrameClose, 2},
+                      CloseCase{"TextClick", 6, Way::ClickText, 2},
                       CloseCase{"ShadowClick", 0, Way::ClickShadow, 2},
                       CloseCase{"BackgroundClick", 6, Way::ClickBackground, 2}),
     [](const ::testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.name); });

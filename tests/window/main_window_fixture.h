@@ -10,18 +10,21 @@
 #include <string>
 #include <vector>
 
+#include "engine/conversions.h"
 #include "platform/form.h"
 #include "startup/avcalc_mod.h"
-#include "startup/shutdown.h"
+#include "startup/data_file.h"
+#include "startup/text_lines.h"
 #include "toolkit/skin.h"
 #include "window/avbox.h"
 #include "window/avc.h"
 #include "window/avcalc1.h"
+#include "window/shutdown.h"
 
 namespace windowtest {
 
 inline const std::string& T(int n) {
-    return AvcalcMod::TextLines[static_cast<std::size_t>(n)];
+    return AvcalcMod::TextLine(n);
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -62,8 +65,8 @@ class MainWindowTest : public ::testing::Test {
     struct Box {
         std::string caption, text;
     };
-    std::vector<Box> boxes;                  // every box shown, in order
-    std::vector<std::string> shownOnDisplay; // the display while each box was up
+    std::vector<Box> boxes;                   // every box shown, in order
+    std::vector<std::string> shownOnDisplay;  // the display while each box was up
     std::vector<int> answers;
     std::size_t next = 0;
     int ended = 0;
@@ -79,27 +82,19 @@ class MainWindowTest : public ::testing::Test {
         for (char c : text) Key(c);
     }
     std::string Display() { return w().Label1->Caption(); }
-    // The formula button whose caption marks the code.
+    // The formula button (conversion button) whose caption marks the code.
     int FormulaButton(char code) {
-        for (int i = 0; i <= 8; ++i) {
-            const std::string& c = T(270 + i);
-            auto amp = c.find('&');
-            if (amp != std::string::npos &&
-                std::tolower(static_cast<unsigned char>(c[amp + 1])) == code)
-                return i;
-        }
+        for (int i = 0; i <= 8; ++i)
+            if (engine::ConversionCode(T(270 + i)) == std::string(1, code)) return i;
         ADD_FAILURE() << "no formula button for " << code;
         return 0;
     }
     void ChooseFormula(char code) { avc::Press(w().buttonplus3[FormulaButton(code)]); }
     int ConversionButton(char code) {
-        for (int m = 0; m <= 17; ++m) {
-            std::string c = T(212).substr(static_cast<std::size_t>(14 * m), 13);
-            auto amp = c.find('&');
-            if (amp != std::string::npos &&
-                std::tolower(static_cast<unsigned char>(c[amp + 1])) == code)
+        for (int m = 0; m <= 17; ++m)
+            if (engine::ConversionCode(T(212).substr(static_cast<std::size_t>(14 * m), 13)) ==
+                std::string(1, code))
                 return m;
-        }
         ADD_FAILURE() << "no conversion button for " << code;
         return 0;
     }

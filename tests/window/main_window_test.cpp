@@ -2,10 +2,10 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "common/shared_routines.h"
 #include "qt_test_main.h"
 #include "startup/avcalc_mod.h"
 #include "startup/builtin_texts.h"
-#include "startup/shared_routines.h"
 #include "tests/window/main_window_fixture.h"
 
 using namespace windowtest;
@@ -186,11 +186,9 @@ TEST_F(MainWindowTest, ConversionsShowTwoDecimalsInGeneralForm) {
         char code;
         const char* display;
     } cases[] = {
-        {"32", 'f', "0"},
-        {"100", 'u', "212"},
-        {"-40", 'f', "-40"},
-        {"5x2", 'n', "5.75"},    // the leading number only: 5 x 1.150779 = 5.753895
-        {"10", 'j', "67"},       // jet fuel at 6.7 lb per US gallon
+        {"32", 'f', "0"},     {"100", 'u', "212"}, {"-40", 'f', "-40"},
+        {"5x2", 'n', "5.75"},  // the leading number only: 5 x 1.150779 = 5.753895
+        {"10", 'j', "67"},     // jet fuel at 6.7 lb per US gallon
     };
     for (const auto& c : cases) {
         Key('C');
@@ -391,7 +389,7 @@ TEST_F(MainWindowTest, DistanceAndTrackBetweenIdentifiers) {
         w().Text1[1].SetText(c.to);
         Keys("=");
         EXPECT_EQ(Display(), c.line) << c.from << " " << c.to;
-        EXPECT_FALSE(w().DataFileOpen);
+        EXPECT_EQ(AvcalcMod::OpenFileCount(), 0U);
     }
     ChooseFormula('y');
     w().Text1[0].SetText("CYOW");
@@ -413,7 +411,7 @@ TEST_F(MainWindowTest, SearchAsksAboutEachMatchAndKeepsTheAcceptedOne) {
         EXPECT_NE(AvcalcMod::InStrNoCase(shown, "ottawa"), 0) << shown;
     EXPECT_EQ(Display(), shownOnDisplay[1]);
     EXPECT_EQ(w().PendingFormula, "");
-    EXPECT_FALSE(w().DataFileOpen);
+    EXPECT_EQ(AvcalcMod::OpenFileCount(), 0U);
     Keys("=");  // the search has run: '=' does nothing until a formula is chosen again
     EXPECT_EQ(boxes.size(), 2U);
     EXPECT_EQ(Display(), shownOnDisplay[1]);
@@ -472,7 +470,7 @@ TEST_F(MainWindowTest, RightClickShowsTheHelpOfEachGroup) {
     EXPECT_EQ(boxes[0].caption, "   Aviation Calculator Help");
     boxes.clear();
     w().buttonplus1.MouseUp(4, platform::LeftButton, 0, 10, 10);  // only the right button
-    EXPECT_FALSE(static_cast<bool>(w().Label1.MouseUp));  // and nothing on the display
+    EXPECT_FALSE(static_cast<bool>(w().Label1.MouseUp));          // and nothing on the display
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(w().IsLoaded());
 }
@@ -564,7 +562,7 @@ TEST_F(MainWindowTest, ClosingReleasesTheWindowAndTheDataFile) {
     int esc = 27;
     w().buttonplus1_KeyPress(0, esc);
     EXPECT_FALSE(w().IsLoaded());
-    EXPECT_FALSE(w().DataFileOpen);
+    EXPECT_EQ(AvcalcMod::OpenFileCount(), 0U);
     EXPECT_EQ(AvcalcMod::CurrentForm, nullptr);
 }
 

@@ -1,10 +1,12 @@
 // ShowMessageDialog: the box's window and button geometry for each button code, the
 // captions, text wrapping, the farewell layout, scaling, centring and the gradient.
+#include "window/message_dialog.h"
+
 #include <gtest/gtest.h>
 
+#include "common/shared_routines.h"
 #include "qt_test_main.h"
-#include "startup/shared_routines.h"
-#include "toolkit/message_dialog.h"
+#include "startup/text_lines.h"
 #include "window_fixture.h"
 
 namespace {
@@ -19,7 +21,8 @@ const std::string LongText =
     "of its labels, and the window has to grow by exactly the height that the wrapped "
     "text takes, so that nothing of it is cut off and the buttons sit below it.";
 
-Seen ShowAndSee(std::vector<Seen>& seen, const std::string& text, const std::string& title, std::int32_t code) {
+Seen ShowAndSee(std::vector<Seen>& seen, const std::string& text, const std::string& title,
+                std::int32_t code) {
     ShowMessageDialog(text, title, code);
     return seen.empty() ? Seen{} : seen.back();
 }
@@ -45,17 +48,20 @@ TEST_P(DialogCodes, WindowAndButtonsForShortAndWrappedText) {
         EXPECT_TRUE(s->modal);
         EXPECT_EQ(s->caption, "   Geometry");
         // Centred in the 15360-twip work area even at scale 1.
-        EXPECT_EQ((std::array{s->left, s->width}), (std::array{static_cast<float>((15360 - 7000) / 2), 7000.0F}));
+        EXPECT_EQ((std::array{s->left, s->width}),
+                  (std::array{static_cast<float>((15360 - 7000) / 2), 7000.0F}));
         EXPECT_EQ(s->button[0].visible, c.okShown);
         EXPECT_EQ(s->button[1].visible, c.secondShown);
         EXPECT_FALSE(s->button[2].visible);
         EXPECT_FALSE(s->button[3].visible);
         EXPECT_EQ(s->button[3].caption, "Cancel");
         const Seen::Element& text = s->label[0];
-        EXPECT_EQ((std::array{text.left, text.top, text.width}), (std::array{300.0F, 100.0F, 6400.0F}));
+        EXPECT_EQ((std::array{text.left, text.top, text.width}),
+                  (std::array{300.0F, 100.0F, 6400.0F}));
         // The shadow lies 18 right and 15 down, the same size.
-        EXPECT_EQ((std::array{s->label[1].left, s->label[1].top, s->label[1].width, s->label[1].height}),
-                  (std::array{318.0F, 115.0F, 6400.0F, text.height}));
+        EXPECT_EQ(
+            (std::array{s->label[1].left, s->label[1].top, s->label[1].width, s->label[1].height}),
+            (std::array{318.0F, 115.0F, 6400.0F, text.height}));
         EXPECT_EQ(text.alignment, platform::AlignCentre);
         EXPECT_EQ(s->height - text.height, c.heightOverText);
         for (int b = 0; b < 2; ++b) {
@@ -63,13 +69,15 @@ TEST_P(DialogCodes, WindowAndButtonsForShortAndWrappedText) {
             EXPECT_EQ(s->button[b].left, b == 0 ? c.okLeft : c.secondLeft);
             // 200 twips below the text (text top 100).
             EXPECT_EQ(s->button[b].top, 100.0F + text.height + 200.0F);
-            EXPECT_EQ((std::array{s->button[b].width, s->button[b].height}), (std::array{1000.0F, 350.0F}));
+            EXPECT_EQ((std::array{s->button[b].width, s->button[b].height}),
+                      (std::array{1000.0F, 350.0F}));
         }
     }
     // The long text wraps onto several lines and the window grows by exactly as much.
     EXPECT_GE(wrapped.label[0].height, 3 * one.label[0].height);
     EXPECT_EQ(wrapped.height - one.height, wrapped.label[0].height - one.label[0].height);
-    EXPECT_EQ(wrapped.button[0].top - one.button[0].top, wrapped.label[0].height - one.label[0].height);
+    EXPECT_EQ(wrapped.button[0].top - one.button[0].top,
+              wrapped.label[0].height - one.label[0].height);
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, DialogCodes,
@@ -104,7 +112,8 @@ TEST_P(DialogCaptions, OkAndCancelOrSkip) {
 INSTANTIATE_TEST_SUITE_P(Titles, DialogCaptions,
                          ::testing::Values(CaptionCase{"Copy the result?", 2, "Skip", true},
                                            CaptionCase{"copy the result?", 2, "Cancel", false},
-                                           CaptionCase{"Cop", 2, "Skip", true},  // three letters suffice
+                                           CaptionCase{"Cop", 2, "Skip",
+                                                       true},  // three letters suffice
                                            CaptionCase{"Co", 2, "Cancel", false},
                                            CaptionCase{"Aerodrome Search", 2, "Skip", true},
                                            CaptionCase{"Aerodrome Search?", 2, "Cancel", false},

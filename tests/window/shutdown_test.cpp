@@ -1,14 +1,14 @@
 // The orderly end: files closed, the farewell box once, every window taken down, the
 // program ended; a click on the farewell text opens the web page and ends at once.
+#include "window/shutdown.h"
+
 #include <gtest/gtest.h>
 
 #include <QTest>
-
 #include <cstdio>
 #include <fstream>
 
 #include "startup/data_file.h"
-#include "startup/shutdown.h"
 #include "window_fixture.h"
 
 namespace {
@@ -18,7 +18,7 @@ using windowtest::WindowTest;
 
 // Another loaded window, as the main window would be when the farewell text is clicked.
 class OtherWindow : public platform::Form {
-public:
+  public:
     OtherWindow() : Form("avc") {}
     platform::LabelArray Label1{*this, "Label1"};
     int queries = 0;

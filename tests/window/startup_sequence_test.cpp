@@ -5,11 +5,11 @@
 
 #include "qt_test_main.h"
 #include "startup/avcalc_mod.h"
-#include "startup/shutdown.h"
 #include "toolkit/skin.h"
 #include "window/avbox.h"
 #include "window/avc.h"
 #include "window/avcalc1.h"
+#include "window/shutdown.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include "platform/form.h"
 #include "startup/avcalc_mod.h"
 #include "startup/builtin_texts.h"
-#include "startup/shutdown.h"
 #include "toolkit/skin.h"
 #include "window/avbox.h"
+#include "window/shutdown.h"
 
 namespace windowtest {
 
@@ -59,7 +59,7 @@ inline Seen SnapBox(avbox& box) {
 }
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         using namespace AvcalcMod;
         ResetGlobals();
@@ -78,7 +78,8 @@ protected:
         WriteBuiltInTexts();
         TextLines[37] = "Quenmar Aviation Calculator";
         TextLines[265] = "Quenmar Aviation Calculator";
-        TextLines[308] = "Is this the aerodrome you want? Click OK to keep it, or Skip to see the next match.";
+        TextLines[308] =
+            "Is this the aerodrome you want? Click OK to keep it, or Skip to see the next match.";
         TextLines[309] = "Aerodrome Search";
         platform::SetModalHook([this](platform::Form& form) {
             ++shown;

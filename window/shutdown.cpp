@@ -1,15 +1,16 @@
-#include "startup/shutdown.h"
+#include "window/shutdown.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <vector>
 
+#include "common/shared_routines.h"
 #include "platform/form.h"
 #include "startup/avcalc_mod.h"
 #include "startup/data_file.h"
-#include "startup/shared_routines.h"
-#include "toolkit/message_dialog.h"
+#include "startup/text_lines.h"
+#include "window/message_dialog.h"
 
 namespace AvcalcMod {
 
@@ -25,9 +26,13 @@ std::function<void()>& EndHook() {
 
 }  // namespace
 
-void SetEndProgramHook(std::function<void()> hook) { EndHook() = std::move(hook); }
+void SetEndProgramHook(std::function<void()> hook) {
+    EndHook() = std::move(hook);
+}
 
-void ResetShutDown() { stage = Stage::Running; }
+void ResetShutDown() {
+    stage = Stage::Running;
+}
 
 void EndProgram() {
     if (EndHook()) {
@@ -49,7 +54,7 @@ void ShutDown() {
     if (stage == Stage::Running) {
         CloseAllFiles();
         stage = Stage::Farewell;
-        ShowMessageDialog(JoinLines(178, 194), FarewellTitle, 0);
+        ShowMessageDialog(JoinLines(Line::FarewellFirst, Line::FarewellLast), FarewellTitle, 0);
         if (stage == Stage::Ended) return;
     }
     // The second entry (a click on the farewell text) comes here with the box still up.

@@ -1,10 +1,10 @@
-#include "startup/number_forms.h"
+#include "common/number_forms.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
 
-namespace runtime {
+namespace numbers {
 namespace {
 
 template <typename T>
@@ -24,8 +24,9 @@ bool IsDigit(char c) {
 }
 
 // Converts a normalised number text ("-123.45e7") to a double. An overflow fails; an
-// underflow gives 0 (as the runtime does). `leadDigitsExp` is the decimal exponent of
-// the first significant digit, used to tell the two apart.
+// underflow gives 0 (a value too small to hold is as good as nothing, while a value too
+// large to hold is a failure the caller must see). The decimal exponent of the first
+// significant digit tells the two apart.
 std::optional<double> Convert(const std::string& text) {
     double value = 0;
     const char* first = text.data();
@@ -149,7 +150,8 @@ std::optional<float> ToSingle(double value) {
 
 std::string FormatFixed(double value, int decimals, bool digitGroups) {
     if (!std::isfinite(value)) return {};
-    // The value's 15 significant digits, as the runtime sees it before formatting.
+    // Rounding is decided on the value's 15 significant digits, the digits the user sees
+    // of it, so 2.675 (stored as 2.67499999...) rounds to 2.68 as written.
     char buf[64];
     auto res =
         std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
@@ -199,4 +201,4 @@ std::string FormatFixed(double value, int decimals, bool digitGroups) {
     return out;
 }
 
-}  // namespace runtime
+}  // namespace numbers

@@ -14,11 +14,11 @@
 #include "startup/avcalc_mod.h"
 #include "startup/builtin_texts.h"
 #include "startup/data_file.h"
-#include "startup/shutdown.h"
-#include "toolkit/message_dialog.h"
 #include "toolkit/skin.h"
 #include "window/avbox.h"
 #include "window/avcalc1.h"
+#include "window/message_dialog.h"
+#include "window/shutdown.h"
 
 using namespace AvcalcMod;
 

@@ -7,11 +7,11 @@
 #include <cstring>
 #include <string>
 
+#include "common/shared_routines.h"
 #include "platform/form.h"
 #include "platform/services.h"
 #include "startup/avcalc_mod.h"
 #include "startup/data_file.h"
-#include "startup/shared_routines.h"
 #include "toolkit/animation.h"
 #include "toolkit/skin.h"
 #include "window/avcalc1.h"

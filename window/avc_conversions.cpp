@@ -2,6 +2,7 @@
 // converted by the pressed button's code letter and shown rounded to two decimals.
 #include "engine/conversions.h"
 #include "startup/avcalc_mod.h"
+#include "startup/text_lines.h"
 #include "window/avc.h"
 
 using namespace AvcalcMod;
@@ -14,5 +15,6 @@ void avc::buttonplus2_Click(int Index) {
     DisplayText = Label1->Caption();
     Label1->SetWidth(9950 * ScaleFactor);
     if (DisplayText.empty()) return;
-    Label1->SetCaption(engine::ConvertDisplay(DisplayText, caption, TextLines[214]));
+    Label1->SetCaption(
+        engine::ConvertDisplay(DisplayText, caption, TextLine(Line::ConversionFactors)));
 }

@@ -1,10 +1,10 @@
 // The message dialog's layout arithmetic at its edges, without a window; the geometry
 // per button code is checked on the box itself (message_dialog_test.cpp).
+#include "toolkit/dialog_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
-
-#include "toolkit/dialog_layout.h"
 
 namespace {
 
@@ -20,13 +20,14 @@ class FontRule : public ::testing::TestWithParam<TextRule> {};
 TEST_P(FontRule, ComparesTheFirstTwelveCharacters) {
     EXPECT_EQ(TahomaRuleApplies(GetParam().title, GetParam().line), GetParam().expected);
 }
-INSTANTIATE_TEST_SUITE_P(Titles, FontRule,
-                         ::testing::Values(TextRule{"Quenmar Aviation - Help", "Quenmar Aviation Calculator", true},
-                                           TextRule{"Quenmar Avia", "Quenmar Aviation Calculator", true},
-                                           TextRule{"Quenmar Avi", "Quenmar Aviation Calculator", false},
-                                           TextRule{"quenmar Aviation", "Quenmar Aviation Calculator", false},
-                                           TextRule{"Short", "Short", true}, TextRule{"", "", true},
-                                           TextRule{"Anything else", "", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Titles, FontRule,
+    ::testing::Values(TextRule{"Quenmar Aviation - Help", "Quenmar Aviation Calculator", true},
+                      TextRule{"Quenmar Avia", "Quenmar Aviation Calculator", true},
+                      TextRule{"Quenmar Avi", "Quenmar Aviation Calculator", false},
+                      TextRule{"quenmar Aviation", "Quenmar Aviation Calculator", false},
+                      TextRule{"Short", "Short", true}, TextRule{"", "", true},
+                      TextRule{"Anything else", "", false}));
 
 TEST(Plans, CentredOkHalvesTheWholeWidth) {
     // 7001 \ 2 = 3500; 7000.5 is 7000 as a whole number (halves to even).

@@ -1,6 +1,6 @@
-// Number <-> text conversions as the calculator's runtime does them, with English
-// regional settings fixed: "." is the decimal point and "," groups digits. The process
-// locale is never consulted, so results do not change with the user's settings.
+// Number <-> text conversions of the whole program, with English regional settings
+// fixed: "." is the decimal point and "," groups digits. The process locale is never
+// consulted, so results do not change with the user's settings.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace runtime {
+namespace numbers {
 
 // General text form of a double: at most 15 significant digits, no leading blank,
 // "-" for negatives, no trailing zeros, "0.5" below one, "1E+15" / "1E-07" exponent forms.
@@ -46,4 +46,4 @@ inline std::string FormatOneDecimal(double value) {
     return FormatFixed(value, 1, false);
 }
 
-}  // namespace runtime
+}  // namespace numbers

@@ -1,10 +1,8 @@
-#include "startup/shared_routines.h"
+#include "common/shared_routines.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
-
-#include "startup/avcalc_mod.h"
 
 using namespace AvcalcMod;
 
@@ -57,17 +55,6 @@ TEST(TrimmedStr, PlainDecimalFormWithoutLeadingBlankOrZero) {
     EXPECT_EQ(TrimmedStr(1e20), "1E+20");
     EXPECT_EQ(TrimmedStr(0.0), "0");
     EXPECT_EQ(TrimmedStr(2.5F), "2.5");
-}
-
-TEST(JoinLines, JoinsWithCarriageReturnLineFeed) {
-    ResetGlobals();
-    TextLines[5] = "five";
-    TextLines[6] = "six";
-    TextLines[7] = "";
-    EXPECT_EQ(JoinLines(5, 5), "five");
-    EXPECT_EQ(JoinLines(6, 5), "");
-    EXPECT_EQ(JoinLines(5, 7), "five\r\nsix\r\n");
-    ResetGlobals();
 }
 
 TEST(CharCode, GivesByteValueOrZero) {

@@ -1,10 +1,9 @@
-#include "startup/shared_routines.h"
+#include "common/shared_routines.h"
 
 #include <chrono>
 #include <cmath>
 
-#include "startup/avcalc_mod.h"
-#include "startup/number_forms.h"
+#include "common/number_forms.h"
 
 namespace AvcalcMod {
 
@@ -12,7 +11,7 @@ double MidVal(std::string_view text, std::int32_t start, std::int32_t length) {
     if (start < 1 || length < 1) return 0;
     auto from = static_cast<std::size_t>(start - 1);
     if (from >= text.size()) return 0;
-    return runtime::LenientValue(text.substr(from, static_cast<std::size_t>(length))).value_or(0);
+    return numbers::LenientValue(text.substr(from, static_cast<std::size_t>(length))).value_or(0);
 }
 
 std::string DropLeft(std::string_view text, std::int32_t n) {
@@ -28,9 +27,15 @@ std::string DropRight(std::string_view text, std::int32_t n) {
 }
 
 namespace {
-// The classic 24-bit linear congruential generator of the BASIC runtimes.
-std::uint32_t randomState = 0x50000;
+// A 24-bit linear congruential generator: small, fast and the same on every machine,
+// which is all a choice of gradient style needs.
+std::uint32_t randomState = InitialRandomState;
+std::optional<std::uint32_t> fixedClockSeed;
 }  // namespace
+
+void FixClockSeed(std::optional<std::uint32_t> seed) {
+    fixedClockSeed = seed;
+}
 
 float NextRandom() {
     randomState = (randomState * 1140671485U + 12820163U) & 0xFFFFFFU;
@@ -42,6 +47,10 @@ void Randomize(std::uint32_t seed) {
 }
 
 void Randomize() {
+    if (fixedClockSeed) {
+        Randomize(*fixedClockSeed);
+        return;
+    }
     auto now = std::chrono::steady_clock::now().time_since_epoch();
     Randomize(static_cast<std::uint32_t>(
         std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
@@ -101,22 +110,13 @@ std::string WithoutLeadingZero(std::string text) {
 }  // namespace
 
 std::string TrimmedStr(double number) {
-    return WithoutLeadingZero(runtime::GeneralText(number));
+    return WithoutLeadingZero(numbers::GeneralText(number));
 }
 std::string TrimmedStr(float number) {
-    return WithoutLeadingZero(runtime::GeneralText(number));
+    return WithoutLeadingZero(numbers::GeneralText(number));
 }
 std::string TrimmedStr(std::int32_t number) {
     return std::to_string(number);
-}
-
-std::string JoinLines(std::int32_t first, std::int32_t last) {
-    std::string out;
-    for (std::int32_t n = first; n <= last; ++n) {
-        if (n > first) out += "\r\n";
-        if (n >= 0 && n <= TextLineCount) out += TextLines[static_cast<std::size_t>(n)];
-    }
-    return out;
 }
 
 std::int32_t CharCode(std::string_view text, std::int32_t position) {

@@ -1,4 +1,4 @@
-#include "startup/number_forms.h"
+#include "common/number_forms.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-using namespace runtime;
+using namespace numbers;
 
 namespace {
 

@@ -1,7 +1,8 @@
-#include "toolkit/message_dialog.h"
+#include "window/message_dialog.h"
 
 #include "platform/services.h"
 #include "startup/avcalc_mod.h"
+#include "startup/text_lines.h"
 #include "toolkit/animation.h"
 #include "toolkit/skin.h"
 #include "window/avbox.h"
@@ -11,18 +12,17 @@ namespace AvcalcMod {
 void ShowMessageDialog(const std::string& text, const std::string& title, std::int32_t buttons) {
     avbox& box = TheBox();
     // Every message starts from a freshly loaded box (DialogResult 2, no leftovers of the
-    // last message). A box still loaded from elsewhere is taken down first.
-    if (box.IsLoaded()) box.Unload(platform::UnloadFromCode);
+    // last message): each box unloads itself when it closes.
     box.Load();
     CurrentForm = &box;
     ResetMousePointer();
     LoadControls(211);
 
-    const std::string shownTitle = DialogTitle(title, TextLines[37]);
+    const std::string shownTitle = DialogTitle(title, TextLine(Line::DefaultDialogTitle));
     box.Move(DialogLeft, DialogTop, DialogWidth, 0.0F);
     box.SetCaption(DialogCaption(shownTitle));
 
-    const bool tahoma = TahomaRuleApplies(shownTitle, TextLines[265]);
+    const bool tahoma = TahomaRuleApplies(shownTitle, TextLine(Line::FontRuleTitle));
     platform::Control& ok = box.buttonplus1[0];
     platform::Control& second = box.buttonplus1[1];
     ok.Move(3900.0F, DialogButtonTop, DialogButtonWidth, DialogButtonHeight);
@@ -37,7 +37,8 @@ void ShowMessageDialog(const std::string& text, const std::string& title, std::i
 
     platform::Control& front = box.Label1[0];
     platform::Control& shadow = box.Label1[1];
-    ShowTitle(front, shadow, DialogTextLeft, DialogTextTop, DialogTextWidth, DialogTextHeight, text, 2);
+    ShowTitle(front, shadow, DialogTextLeft, DialogTextTop, DialogTextWidth, DialogTextHeight, text,
+              2);
     // The labels keep their width and take the height their wrapped text needs. Word
     // wrap goes on first: automatic sizing without it would widen each label to the
     // whole text on one line, and a long text would run far out of the box.
@@ -57,7 +58,7 @@ void ShowMessageDialog(const std::string& text, const std::string& title, std::i
     if (!plan.secondShown) second.SetVisible(false);
     if (!plan.okShown) HideButtons(0, 3, box);
 
-    if (buttons == 2 && SecondButtonSkips(shownTitle, TextLines[309])) {
+    if (buttons == 2 && SecondButtonSkips(shownTitle, TextLine(Line::QuestionTitle))) {
         second.SetCaption("Skip");
         // The question keeps the size its text has now and is scaled like any control.
         front.SetAutoSize(false);

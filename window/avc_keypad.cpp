@@ -1,16 +1,13 @@
 // The keypad of the main window: keys append their caption to the display, "<" takes
 // the last character off, "C" returns to the plain calculator and "=" evaluates the
 // display (or runs the waiting formula). Keyboard equivalents press the keys.
+#include "common/shared_routines.h"
 #include "engine/evaluator.h"
 #include "startup/avcalc_mod.h"
-#include "startup/shared_routines.h"
+#include "startup/text_lines.h"
 #include "window/avc.h"
 
 using namespace AvcalcMod;
-
-namespace {
-constexpr int NoSolutionLine = 562;
-}  // namespace
 
 void avc::buttonplus1_Click(int Index) {
     if (ReleasedOnly(buttonplus1, Index)) return;
@@ -23,7 +20,7 @@ void avc::buttonplus1_Click(int Index) {
                 Result = value;
                 Label1->SetCaption(engine::NumberText(Result));
             } else {
-                Label1->SetCaption(TextLines[NoSolutionLine]);
+                Label1->SetCaption(TextLine(Line::NoSolution));
             }
         } else if (Mode == 3) {
             RunPendingFormula();
@@ -55,7 +52,7 @@ void avc::buttonplus1_KeyPress(int, int& KeyAscii) {
         Form_QueryUnload(cancel, 0);
         return;  // the window is gone
     }
-    const std::string& keys = TextLines[211];
+    const std::string& keys = TextLine(Line::KeypadCharacters);
     for (int i = 1; i <= 20; ++i) {
         if (static_cast<std::size_t>(i) > keys.size()) break;
         if (KeyAscii ==

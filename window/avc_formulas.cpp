@@ -1,33 +1,15 @@
 // The nine formula buttons of the main window: choosing a formula shows its fields and
 // prompt; '=' then runs it on the field texts.
+#include "common/shared_routines.h"
+#include "engine/conversions.h"
 #include "formulas/computations.h"
 #include "platform/services.h"
 #include "startup/avcalc_mod.h"
-#include "startup/shared_routines.h"
+#include "startup/data_file.h"
 #include "toolkit/skin.h"
 #include "window/avc.h"
 
 using namespace AvcalcMod;
-
-namespace {
-
-struct PromptLayout {
-    char code;
-    std::int32_t firstLine;
-    std::int32_t lastField;
-};
-
-constexpr PromptLayout kPrompts[] = {
-    {'e', 345, 0}, {'a', 341, 1}, {'s', 343, 1}, {'o', 346, 1}, {'p', 553, 0},
-    {'y', 228, 1}, {'-', 232, 3}, {'d', 215, 3}, {'w', 216, 1},
-};
-
-const std::string& T(std::int32_t n) {
-    static const std::string none;
-    return n >= 0 && n <= TextLineCount ? TextLines[static_cast<std::size_t>(n)] : none;
-}
-
-}  // namespace
 
 void avc::buttonplus3_Click(int Index) {
     if (ReleasedOnly(buttonplus3, Index)) return;
@@ -36,17 +18,11 @@ void avc::buttonplus3_Click(int Index) {
     SetKeypadEnabled(false);
     Label1->SetWidth(9950 * ScaleFactor);
 
-    const std::string caption = buttonplus3[Index].Caption();
-    const std::size_t amp = caption.find('&');
-    const std::size_t at = amp == std::string::npos ? 0 : amp + 1;
-    PendingFormula = at < caption.size() ? std::string(1, LowerChar(caption[at])) : std::string();
-
-    for (const PromptLayout& p : kPrompts) {
-        if (PendingFormula.size() == 1 && PendingFormula[0] == p.code) {
-            ShowFormulaPrompt(p.firstLine, p.lastField);
-            break;
-        }
-    }
+    // A formula button takes its code letter from its caption as a conversion button does.
+    PendingFormula = engine::ConversionCode(buttonplus3[Index].Caption());
+    if (PendingFormula.size() != 1) return;
+    if (auto layout = formulas::PromptLayoutFor(PendingFormula[0]))
+        ShowFormulaPrompt(layout->firstLine, layout->lastField);
 }
 
 void avc::ShowFormulaPrompt(std::int32_t FirstLine, std::int32_t LastField) {
@@ -64,23 +40,11 @@ void avc::ShowFormulaPrompt(std::int32_t FirstLine, std::int32_t LastField) {
     Label1->SetBackColor(ColourTable[28]);
     CurrentForm = this;
 
-    const std::int32_t F = FirstLine;
-    std::string prompt;
-    std::vector<std::string> titles;
-    if (LastField == 0) {
-        prompt = T(23) + T(F) + T(210) + "    ";
-        titles = {T(F)};
-    } else if (LastField == 1) {
-        prompt = T(23) + T(F) + " and the " + T(F + 1) + T(210);
-        titles = {T(F), T(F + 1)};
-    } else {
-        prompt = T(23) + T(234) + ", " + T(235) + ", " + T(F) + " and " + T(F + 1) + T(210);
-        titles = {T(234), T(235), T(F), T(F + 1)};
-    }
-    Label1->SetCaption(prompt);
-    for (std::size_t i = 0; i < titles.size(); ++i)
+    const formulas::Prompt prompt = formulas::PromptFor(FirstLine, LastField, TextLines);
+    Label1->SetCaption(prompt.text);
+    for (std::size_t i = 0; i < prompt.titles.size(); ++i)
         SetTitleCaption(2, static_cast<std::int32_t>(i), static_cast<std::int32_t>(i) + 4,
-                        titles[i]);
+                        prompt.titles[i]);
 }
 
 void avc::RunPendingFormula() {
@@ -94,7 +58,7 @@ void avc::RunPendingFormula() {
     }
     if (code == 'y') {
         if (!Text1[0].Text().empty() && !Text1[1].Text().empty()) {
-            CloseDataFile();
+            CloseAllFiles();  // a reader left open would otherwise be read on
             ShowDistanceAndTrack();
         }
         return;
@@ -103,16 +67,10 @@ void avc::RunPendingFormula() {
 
     const std::array<std::string, 4> fields = {Text1[0].Text(), Text1[1].Text(), Text1[2].Text(),
                                                Text1[3].Text()};
-    formulas::FormulaResult result = formulas::RunFormula(code, fields, TextLines);
+    formulas::FormulaResult result = formulas::RunFormula(code, fields, TextLines, Formula);
     for (int i = 0; i < 4; ++i)
         if (result.FieldTexts[static_cast<std::size_t>(i)])
             Text1[i].SetText(*result.FieldTexts[static_cast<std::size_t>(i)]);
     if (result.LightDisplay) Label1->SetForeColor(LightTextColour);
-    FieldValue = result.State.FieldValue;
-    SavedField = result.State.SavedField;
-    Direction = result.State.Direction;
-    Airspeed = result.State.Airspeed;
-    Heading = result.State.Heading;
-    Speed = result.State.Speed;
     if (result.Display) Label1->SetCaption(*result.Display);
 }

@@ -22,9 +22,14 @@ std::string DropRight(std::string_view text, std::int32_t n);
 std::optional<std::int32_t> RandomBetween(std::int32_t low, std::int32_t high);
 // Next value of the sequence, 0 <= r < 1, as a single.
 float NextRandom();
-// Re-seeds the sequence from the clock, or from a given seed (tests).
+// Re-seeds the sequence from the clock, or from a given seed.
 void Randomize();
 void Randomize(std::uint32_t seed);
+// Where the sequence starts before any seeding.
+inline constexpr std::uint32_t InitialRandomState = 0x50000;
+// Tests: Randomize() takes this seed instead of the clock (empty: the clock again), so a
+// window painted in a test always gets the same gradient style.
+void FixClockSeed(std::optional<std::uint32_t> seed);
 
 // 1-based position of the first occurrence of pattern in text, letter case ignored;
 // 0 when there is none or the text is empty.
@@ -35,9 +40,6 @@ std::int32_t InStrNoCase(std::string_view text, std::string_view pattern);
 std::string TrimmedStr(double number);
 std::string TrimmedStr(float number);
 std::string TrimmedStr(std::int32_t number);
-
-// TextLines(first) to TextLines(last) joined with CR LF; empty when first > last.
-std::string JoinLines(std::int32_t first, std::int32_t last);
 
 // Single-byte code (0..255) of the character at a 1-based position; 0 outside the text.
 std::int32_t CharCode(std::string_view text, std::int32_t position);

@@ -1,6 +1,6 @@
-// A window built with the toolkit, the way every window of the program is built:
-// grown control arrays, restyled, titled, scaled, centred, painted with a gradient,
-// framed with dark edges, with the m9 animation. Run it from the folder holding
+// A small window built with the toolkit the way every window of the program is built:
+// grown control arrays, restyled, a shadowed title, scaled, centred, painted with a
+// gradient, framed with dark edges, with the m9 animation. Run it from the folder holding
 // vdats.tst and m9.gif (the build folder). "--quit-after <ms>" closes it by itself.
 #include <QApplication>
 #include <QTimer>
@@ -44,64 +44,38 @@ class ToolkitDemo : public platform::Form {
 
     void Form_Load() override {
         CurrentForm = this;
-        LoadControls(1119);
-        LoadControls(1217);
-        LoadControls(138);
-        LoadControls(227);
+        for (std::int32_t code : {113, 122, 132, 221}) LoadControls(code);
         StyleForm(*this);
         SetCaption("   Quenmar Aviation Calculator - toolkit demonstration");
-        Move(800, 1800, 10400, 4350);
+        Move(800, 1800, 7600, 3000);
 
         Label1->SetBackColor(LightTextColour);
-        Label1->Move(180, 100, 9950, 350);
+        Label1->Move(180, 100, 7000, 350);
         Label1->SetBorderStyle(1);
         Label1->SetForeColor(NavyColour);
         Label1->SetFontSize(8);
-        Label1->SetCaption(" 12.5 x 4 = 50");
+        Label1->SetCaption(" Press a button: its caption shows here");
 
-        StartAnimation(*this, 78, 8, 78, 8, 80, 10, 9, 2);
+        StartAnimation(*this, 50, 6, 50, 6, 52, 8, 9, 2);
 
-        const std::string& keys = TextLines[211];
-        for (int k = 0; k < 20; ++k) {
-            const int c = k / 4 + 1;
-            const int r = k % 4 + 1;
-            buttonplus1[k].SetCaption(keys.size() > static_cast<std::size_t>(k) ? keys.substr(k, 1)
-                                                                                : "?");
-            buttonplus1[k].Move(static_cast<float>(480 * c - 300), static_cast<float>(565 * r), 450,
-                                500);
+        // One row of each button array, in the colours the toolkit gives each of them.
+        const char* const captions[3][4] = {{"7", "8", "9", "+"},
+                                            {"&NM - SM", "&Feet - m", "&Kg - Lb", ""},
+                                            {"&Crosswind", "&Wind", "&Dew Point", ""}};
+        platform::ButtonArray* rows[] = {&buttonplus1, &buttonplus2, &buttonplus3};
+        for (int r = 0; r < 3; ++r) {
+            for (int c = 0; c < 4 && *captions[r][c] != '\0'; ++c) {
+                platform::Control& button = (*rows[r])[c];
+                button.SetCaption(captions[r][c]);
+                button.Move(static_cast<float>(180 + c * (r == 0 ? 520 : 1570)),
+                            static_cast<float>(600 + r * 620), r == 0 ? 450.0F : 1500.0F, 450);
+            }
         }
-        const std::string& conversions = TextLines[212];
-        for (int m = 0; m < 18; ++m) {
-            const int c = m / 6 + 1;
-            const int r = m % 6 + 1;
-            const std::size_t at = static_cast<std::size_t>(14 * m);
-            buttonplus2[m].SetCaption(at < conversions.size() ? conversions.substr(at, 13)
-                                                              : "Convert");
-            buttonplus2[m].Move(static_cast<float>(1570 * c + 1070),
-                                static_cast<float>(370 * r + 190), 1500, 350);
-        }
-        for (int i = 0; i < 9; ++i) {
-            const std::string& caption = TextLines[static_cast<std::size_t>(270 + i)];
-            buttonplus3[i].SetCaption(caption.empty() ? "Formula" : caption);
-            if (i >= 5)
-                buttonplus3[i].Move(static_cast<float>(1790 * (i - 5) + 180), 2800, 1720, 400);
-            else
-                buttonplus3[i].Move(static_cast<float>(2000 * i + 180), 3240, 1920, 500);
-        }
-        // The first field slot is left free: the picture sits there.
-        const char* titles[] = {"", "Wind speed (kt)", "Wind angle (deg)", "True airspeed (kt)"};
-        for (int i = 1; i < 4; ++i) {
-            ShowTitle(Label2[i], Label2[i + 4], 7400, 615 * (i + 1) + 330, 2700, 320, titles[i], 2);
-        }
-        Label2[0].SetVisible(false);
-        Label2[4].SetVisible(false);
+        ShowTitle(Label2[0], Label2[1], 4800, 2400, 2500, 320, "A shadowed title", 2);
         ScaleCurrentForm();
         PaintGradient(3, 4);
-        for (int i = 0; i < 20; ++i) {
-            FrameControl(buttonplus1[i], 20);
-            if (i < 9) FrameControl(buttonplus3[i], 40);
-            if (i < 18) FrameControl(buttonplus2[i], 30);
-        }
+        for (platform::ControlArray* buttons : {&buttonplus1, &buttonplus2, &buttonplus3})
+            for (int index : buttons->Indexes()) FrameControl((*buttons)[index], 30);
         FrameControl(*Label1.operator->(), 50);
     }
 

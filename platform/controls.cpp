@@ -89,30 +89,33 @@ bool Control::Writable() {
     return true;
 }
 
+template <typename T>
+void Control::Assign(T ControlProperties::*field, T value,
+                     std::initializer_list<void (Control::*)()> then) {
+    if (!Writable()) return;
+    props_.*field = std::move(value);
+    for (auto step : then) (this->*step)();
+}
+
+void Control::RefitWrapped() {
+    if (props_.wordWrap) Refit();
+}
+
 QWidget* Control::NativeWidget() const {
     return bridge_ != nullptr ? bridge_->widget.data() : nullptr;
 }
 
 void Control::SetLeft(float twips) {
-    if (!Writable()) return;
-    props_.left = twips;
-    ApplyGeometry();
+    Assign(&ControlProperties::left, twips, {&Control::ApplyGeometry});
 }
 void Control::SetTop(float twips) {
-    if (!Writable()) return;
-    props_.top = twips;
-    ApplyGeometry();
+    Assign(&ControlProperties::top, twips, {&Control::ApplyGeometry});
 }
 void Control::SetWidth(float twips) {
-    if (!Writable()) return;
-    props_.width = twips;
-    if (props_.wordWrap) Refit();
-    ApplyGeometry();
+    Assign(&ControlProperties::width, twips, {&Control::RefitWrapped, &Control::ApplyGeometry});
 }
 void Control::SetHeight(float twips) {
-    if (!Writable()) return;
-    props_.height = twips;
-    ApplyGeometry();
+    Assign(&ControlProperties::height, twips, {&Control::ApplyGeometry});
 }
 void Control::Move(float left, float top, float width, float height) {
     if (!Writable()) return;
@@ -120,7 +123,7 @@ void Control::Move(float left, float top, float width, float height) {
     props_.top = top;
     props_.width = width;
     props_.height = height;
-    if (props_.wordWrap) Refit();
+    RefitWrapped();
     ApplyGeometry();
 }
 
@@ -162,75 +165,48 @@ void Control::SetEnabled(bool enabled) {
 }
 
 void Control::SetForeColor(std::int32_t colour) {
-    if (!Writable()) return;
-    props_.foreColor = colour;
-    ApplyColours();
+    Assign(&ControlProperties::foreColor, colour, {&Control::ApplyColours});
 }
 void Control::SetBackColor(std::int32_t colour) {
-    if (!Writable()) return;
-    props_.backColor = colour;
-    ApplyColours();
+    Assign(&ControlProperties::backColor, colour, {&Control::ApplyColours});
 }
 void Control::SetBackStyle(int style) {
-    if (!Writable()) return;
-    props_.backStyle = style == 0 ? 0 : 1;
-    ApplyColours();
+    Assign(&ControlProperties::backStyle, style == 0 ? 0 : 1, {&Control::ApplyColours});
 }
 
 const std::string& Control::FontName() const {
     return inert_ ? EmptyText : props_.fontName;
 }
 void Control::SetFontName(const std::string& name) {
-    if (!Writable()) return;
-    props_.fontName = name;
-    ApplyFont();
+    Assign(&ControlProperties::fontName, name, {&Control::ApplyFont});
 }
 void Control::SetFontSize(float points) {
-    if (!Writable()) return;
     if (!(points > 0.0F && points < 2048.0F)) return;  // not a size a font can have
-    props_.fontSize = points;
-    ApplyFont();
+    Assign(&ControlProperties::fontSize, points, {&Control::ApplyFont});
 }
 void Control::SetFontBold(bool bold) {
-    if (!Writable()) return;
-    props_.fontBold = bold;
-    ApplyFont();
+    Assign(&ControlProperties::fontBold, bold, {&Control::ApplyFont});
 }
 void Control::SetFontUnderline(bool underline) {
-    if (!Writable()) return;
-    props_.fontUnderline = underline;
-    ApplyFont();
+    Assign(&ControlProperties::fontUnderline, underline, {&Control::ApplyFont});
 }
 
 void Control::SetAlignment(int alignment) {
-    if (!Writable()) return;
-    props_.alignment = alignment;
-    ApplyDisplayText();
+    Assign(&ControlProperties::alignment, alignment, {&Control::ApplyDisplayText});
 }
 void Control::SetBorderStyle(int style) {
-    if (!Writable()) return;
-    props_.borderStyle = style;
-    ApplyColours();
+    Assign(&ControlProperties::borderStyle, style, {&Control::ApplyColours});
 }
 void Control::SetAutoSize(bool on) {
-    if (!Writable()) return;
-    props_.autoSize = on;
-    Refit();
-    ApplyGeometry();
+    Assign(&ControlProperties::autoSize, on, {&Control::Refit, &Control::ApplyGeometry});
 }
 void Control::SetWordWrap(bool on) {
-    if (!Writable()) return;
-    props_.wordWrap = on;
-    Refit();
-    ApplyDisplayText();
-    ApplyGeometry();
+    Assign(&ControlProperties::wordWrap, on,
+           {&Control::Refit, &Control::ApplyDisplayText, &Control::ApplyGeometry});
 }
 void Control::SetUseMnemonic(bool on) {
-    if (!Writable()) return;
-    props_.useMnemonic = on;
-    Refit();
-    ApplyDisplayText();
-    ApplyGeometry();
+    Assign(&ControlProperties::useMnemonic, on,
+           {&Control::Refit, &Control::ApplyDisplayText, &Control::ApplyGeometry});
 }
 
 const std::string& Control::ToolTipText() const {
@@ -246,8 +222,7 @@ const std::string& Control::Tag() const {
     return inert_ ? EmptyText : props_.tag;
 }
 void Control::SetTag(const std::string& tag) {
-    if (!Writable()) return;
-    props_.tag = tag;
+    Assign(&ControlProperties::tag, tag, {});
 }
 
 void Control::SetTabIndex(int index) {
@@ -272,9 +247,7 @@ void Control::SetValue(int value) {
 
 void Control::SetInterval(std::int32_t milliseconds) {
     if (milliseconds < 0) return;
-    if (!Writable()) return;
-    props_.interval = milliseconds;
-    ApplyTimer();
+    Assign(&ControlProperties::interval, milliseconds, {&Control::ApplyTimer});
 }
 
 const Bitmap& Control::Picture() const {

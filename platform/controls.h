@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -54,30 +55,30 @@ struct ControlProperties {
     float left = 0.0F, top = 0.0F, width = 1200.0F, height = 375.0F;
     bool visible = true;
     bool enabled = true;
-    std::int32_t foreColor = 0;              // black
-    std::int32_t backColor = 0xF0F0F0;       // light grey
-    int backStyle = 1;                       // 1 opaque, 0 transparent
+    std::int32_t foreColor = 0;         // black
+    std::int32_t backColor = 0xF0F0F0;  // light grey
+    int backStyle = 1;                  // 1 opaque, 0 transparent
     std::string fontName = "Tahoma";
-    float fontSize = 8.0F;                   // points, fractional sizes kept
+    float fontSize = 8.0F;  // points, fractional sizes kept
     bool fontBold = false;
     bool fontUnderline = false;
     int alignment = AlignLeft;
-    int borderStyle = 0;                     // 0 none, 1 fixed single
+    int borderStyle = 0;  // 0 none, 1 fixed single
     bool autoSize = false;
     bool wordWrap = false;
-    bool useMnemonic = true;                 // "&" marks an access key
+    bool useMnemonic = true;  // "&" marks an access key
     std::string toolTipText;
     std::string tag;
     int tabIndex = 0;
-    int value = 0;                           // two-state buttons: 0 or 1
-    std::int32_t interval = 0;               // timers: milliseconds, 0 = no ticks
+    int value = 0;              // two-state buttons: 0 or 1
+    std::int32_t interval = 0;  // timers: milliseconds, 0 = no ticks
     Bitmap picture;
 };
 
 // One control: an element of a control array. An inert control stands for an element
 // that does not exist: its setters do nothing and its getters give empty or zero.
 class Control {
-public:
+  public:
     Control(ControlArray* array, int index, bool inert);
     ~Control();
     Control(const Control&) = delete;
@@ -169,12 +170,17 @@ public:
     // The widget behind the control (null for timers, inert elements and unloaded windows).
     QWidget* NativeWidget() const;
 
-private:
+  private:
     friend class ControlArray;
     friend class ControlBridge;
     friend class Form;
 
     bool Writable();
+    // A property write: the field takes the value, then the steps that show it run.
+    template <typename T>
+    void Assign(T ControlProperties::*field, T value,
+                std::initializer_list<void (Control::*)()> then);
+    void RefitWrapped();
     void CreateWidget();
     void DestroyWidget();
     void ApplyAll();
@@ -198,7 +204,7 @@ private:
 // A named family of like controls told apart by a 0-based index. Element 0 exists when
 // the window is created; Load adds a hidden copy of element 0.
 class ControlArray {
-public:
+  public:
     ControlArray(Form& form, std::string name, ControlKind kind);
     ~ControlArray();
     ControlArray(const ControlArray&) = delete;
@@ -232,11 +238,11 @@ public:
     std::function<void(int Index, int Button, int Shift, float X, float Y)> MouseUp;
     std::function<void(int Index, int Button, int Shift, float X, float Y)> MouseMove;
 
-private:
+  private:
     friend class Form;
     friend class Control;
 
-    void FormLoaded();    // creates widgets after the window is loaded
+    void FormLoaded();  // creates widgets after the window is loaded
     void FormUnloading(std::vector<std::unique_ptr<Control>>& graveyard);
 
     Form* form_;
@@ -249,20 +255,14 @@ private:
 };
 
 // The kinds, so a window's declaration says what each array holds.
-struct ButtonArray : ControlArray {
-    ButtonArray(Form& form, std::string name) : ControlArray(form, std::move(name), ControlKind::Button) {}
+template <ControlKind K>
+struct ArrayOf : ControlArray {
+    ArrayOf(Form& form, std::string name) : ControlArray(form, std::move(name), K) {}
 };
-struct LabelArray : ControlArray {
-    LabelArray(Form& form, std::string name) : ControlArray(form, std::move(name), ControlKind::Label) {}
-};
-struct TextBoxArray : ControlArray {
-    TextBoxArray(Form& form, std::string name) : ControlArray(form, std::move(name), ControlKind::TextBox) {}
-};
-struct PictureArray : ControlArray {
-    PictureArray(Form& form, std::string name) : ControlArray(form, std::move(name), ControlKind::Picture) {}
-};
-struct TimerArray : ControlArray {
-    TimerArray(Form& form, std::string name) : ControlArray(form, std::move(name), ControlKind::Timer) {}
-};
+using ButtonArray = ArrayOf<ControlKind::Button>;
+using LabelArray = ArrayOf<ControlKind::Label>;
+using TextBoxArray = ArrayOf<ControlKind::TextBox>;
+using PictureArray = ArrayOf<ControlKind::Picture>;
+using TimerArray = ArrayOf<ControlKind::Timer>;
 
 }  // namespace platform

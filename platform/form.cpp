@@ -266,25 +266,26 @@ bool Form::Unload(int unloadMode) {
     return true;
 }
 
+template <typename T>
+void Form::Assign(T FormProperties::*field, T value, void (Form::*then)()) {
+    props_.*field = std::move(value);
+    (this->*then)();
+}
+
 void Form::SetCaption(const std::string& caption) {
-    props_.caption = caption;
-    ApplyLook();
+    Assign(&FormProperties::caption, caption, &Form::ApplyLook);
 }
 void Form::SetLeft(float twips) {
-    props_.left = twips;
-    ApplyGeometry();
+    Assign(&FormProperties::left, twips, &Form::ApplyGeometry);
 }
 void Form::SetTop(float twips) {
-    props_.top = twips;
-    ApplyGeometry();
+    Assign(&FormProperties::top, twips, &Form::ApplyGeometry);
 }
 void Form::SetWidth(float twips) {
-    props_.width = twips;
-    ApplyGeometry();
+    Assign(&FormProperties::width, twips, &Form::ApplyGeometry);
 }
 void Form::SetHeight(float twips) {
-    props_.height = twips;
-    ApplyGeometry();
+    Assign(&FormProperties::height, twips, &Form::ApplyGeometry);
 }
 void Form::Move(float left, float top, float width, float height) {
     props_.left = left;
@@ -317,17 +318,14 @@ void Form::SetBackColor(std::int32_t colour) {
     if (widget_ != nullptr) widget_->update();
 }
 void Form::SetFontName(const std::string& name) {
-    props_.fontName = name;
-    ApplyLook();
+    Assign(&FormProperties::fontName, name, &Form::ApplyLook);
 }
 void Form::SetFontSize(float points) {
     if (!(points > 0.0F && points < 2048.0F)) return;
-    props_.fontSize = points;
-    ApplyLook();
+    Assign(&FormProperties::fontSize, points, &Form::ApplyLook);
 }
 void Form::SetFontBold(bool bold) {
-    props_.fontBold = bold;
-    ApplyLook();
+    Assign(&FormProperties::fontBold, bold, &Form::ApplyLook);
 }
 void Form::SetBorderStyle(int style) {
     props_.borderStyle = style;

@@ -60,7 +60,7 @@ struct FormProperties {
 };
 
 class Form {
-public:
+  public:
     explicit Form(std::string name);
     virtual ~Form();
     Form(const Form&) = delete;
@@ -128,18 +128,39 @@ public:
 
     // Handlers a window overrides.
     virtual void Form_Load() {}
-    virtual void Form_QueryUnload(int& Cancel, int UnloadMode) { (void)Cancel; (void)UnloadMode; }
+    virtual void Form_QueryUnload(int& Cancel, int UnloadMode) {
+        (void)Cancel;
+        (void)UnloadMode;
+    }
     virtual void Form_Click() {}
     virtual void Form_KeyPress(int& KeyAscii) { (void)KeyAscii; }
-    virtual void Form_MouseDown(int Button, int Shift, float X, float Y) { (void)Button; (void)Shift; (void)X; (void)Y; }
-    virtual void Form_MouseUp(int Button, int Shift, float X, float Y) { (void)Button; (void)Shift; (void)X; (void)Y; }
-    virtual void Form_MouseMove(int Button, int Shift, float X, float Y) { (void)Button; (void)Shift; (void)X; (void)Y; }
+    virtual void Form_MouseDown(int Button, int Shift, float X, float Y) {
+        (void)Button;
+        (void)Shift;
+        (void)X;
+        (void)Y;
+    }
+    virtual void Form_MouseUp(int Button, int Shift, float X, float Y) {
+        (void)Button;
+        (void)Shift;
+        (void)X;
+        (void)Y;
+    }
+    virtual void Form_MouseMove(int Button, int Shift, float X, float Y) {
+        (void)Button;
+        (void)Shift;
+        (void)X;
+        (void)Y;
+    }
 
-private:
+  private:
     friend class ControlArray;
     friend class Control;
     friend class FormWidget;
 
+    // A property write: the field takes the value, then the step that shows it runs.
+    template <typename T>
+    void Assign(T FormProperties::*field, T value, void (Form::*then)());
     void Register(ControlArray* array);
     void Unregister(ControlArray* array);
     void ApplyGeometry();

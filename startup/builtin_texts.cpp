@@ -1,10 +1,12 @@
 #include "startup/builtin_texts.h"
 
 #include <initializer_list>
+#include <iterator>
 #include <string>
 
 #include "common/number_forms.h"
 #include "startup/avcalc_mod.h"
+#include "startup/text_lines.h"
 
 namespace AvcalcMod {
 namespace {
@@ -21,15 +23,15 @@ std::string Joined(std::initializer_list<const char*> parts) {
 }  // namespace
 
 void WriteBuiltInTexts() {
-    TextLines[514] = Joined({
+    TextLines[Line::ConversionsHelp] = Joined({
         "To do a conversion, first type in the value using the keypad,",
         "then click on the conversion button. For example, type '32' into the text box, ",
         "then click on Farenheight to Celsius (F-Celsius), and read '0' in the text box. ",
         "You can also use the underlined character on the keyboard with the 'ALT' key to",
         "access these functions.",
     });
-    TextLines[515] = "Conversions - Help";
-    TextLines[516] = Joined({
+    TextLines[Line::ConversionsHelp + 1] = "Conversions - Help";
+    TextLines[Line::FlightPlanHelp] = Joined({
         "These two buttons will calculate the distance and track between two points.",
         "The calculator includes a database with all of the aerodromes and heliports in ",
         "North America. If you are not sure of the aerodrome identifier, first click on",
@@ -39,22 +41,22 @@ void WriteBuiltInTexts() {
         " the '=' sign. You will be shown the distance in both NM and SM, and the",
         "track in both True and Magnetic. Press ENTER to move to the next field.",
     });
-    TextLines[517] = "Flight Plan - Help";
-    TextLines[518] = Joined({
+    TextLines[Line::FlightPlanHelp + 1] = "Flight Plan - Help";
+    TextLines[Line::FormulaeHelp] = Joined({
         "These buttons will perform similar calculations to an E6B circular slide rule.",
         "They use formulae to calculate meteorological phenomena as well as",
         "Time - Distance - Wind problems. Some of these calculations, you will be expected",
         "to perform manually on exams. ",
     });
-    TextLines[519] = "Formulae - Help";
-    TextLines[520] = Joined({
+    TextLines[Line::FormulaeHelp + 1] = "Formulae - Help";
+    TextLines[Line::KeypadHelp] = Joined({
         "Click on these numbers or use the number pad on the keyboard. ",
         "Press '<' to delete the previous entry. Press '^' for exponents. ",
         "Press 'C' to clear all entries. The brackets can be used for more complex equations. ",
         "Remember the order of operations. When you're done press the '=' sign for the answer.",
     });
-    TextLines[521] = "Number Keypad - Help";
-    TextLines[522] = Joined({
+    TextLines[Line::KeypadHelp + 1] = "Number Keypad - Help";
+    TextLines[Line::WindowHelp] = Joined({
         "The Quenmar Aviation Calculator does standard math calculations,",
         " as well as calculates crosswind component, initial heading,",
         " wind and groundspeed problems, and aviation conversions. ",
@@ -63,27 +65,32 @@ void WriteBuiltInTexts() {
         "Entries can be made with the keyboard or by clicking with the mouse, with",
         "the ' = ' sign displaying the final result.",
     });
-    TextLines[523] = "Aviation Calculator Help";
+    TextLines[Line::WindowHelp + 1] = "Aviation Calculator Help";
 
-    TextLines[178] = std::string("Thank-you for using the ") + static_cast<char>(174) +
-                     "Quenmar Aviation Calculator.";
+    TextLines[Line::FarewellFirst] = std::string("Thank-you for using the ") +
+                                     static_cast<char>(174) + "Quenmar Aviation Calculator.";
     // Short lines: the farewell box's picture stands to the right of the first ones.
-    TextLines[179] = "Ready for more? Our Flight Training Suite has";
-    TextLines[180] = "ground school for every written-exam subject,";
-    TextLines[181] = "practice exams with explained answers,";
-    TextLines[182] = "a flight planning workbook, weight and";
-    TextLines[183] = "balance and performance worksheets, and a";
-    TextLines[184] = "logbook that totals your hours per licence:";
-    TextLines[185] = "RPP, PPL, CPL, Night, VFR OTT and IFR.";
-    TextLines[186] = "";
-    TextLines[187] = "Quenmar Aviation Software";
-    TextLines[188] = "E-mail: info@quenmar.example      Telephone: 1-800-555-0199";
-    TextLines[189] = "";
-    TextLines[190] = "Click here to see the full Quenmar Flight Training Suite.";
-    TextLines[191] = "";
-    TextLines[192] = WebAddress;
-    TextLines[193] = "";
-    TextLines[194] = "Blue skies and happy landings from the Quenmar team.";
+    const char* const farewell[] = {
+        "Ready for more? Our Flight Training Suite has",
+        "ground school for every written-exam subject,",
+        "practice exams with explained answers,",
+        "a flight planning workbook, weight and",
+        "balance and performance worksheets, and a",
+        "logbook that totals your hours per licence:",
+        "RPP, PPL, CPL, Night, VFR OTT and IFR.",
+        "",
+        "Quenmar Aviation Software",
+        "E-mail: info@quenmar.example      Telephone: 1-800-555-0199",
+        "",
+        "Click here to see the full Quenmar Flight Training Suite.",
+        "",
+        WebAddress,
+        "",
+        "Blue skies and happy landings from the Quenmar team.",
+    };
+    static_assert(std::size(farewell) == Line::FarewellLast - Line::FarewellFirst);
+    for (std::size_t k = 0; k < std::size(farewell); ++k)
+        TextLines[static_cast<std::size_t>(Line::FarewellFirst) + 1 + k] = farewell[k];
 }
 
 std::int32_t WorkAreaTwips(bool queryOk, std::int32_t fromPixel, std::int32_t toPixel,

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <utility>
 
 #include "tools/packing.h"
 
@@ -17,6 +18,21 @@ bool ReadFile(const std::string& path, std::string& content) {
     s << in.rdbuf();
     content = s.str();
     return true;
+}
+
+// Reads a source file and parses it; says on stderr what went wrong and gives nothing
+// when either fails.
+template <typename Parse>
+auto ReadAndParse(const std::string& path, Parse parse)
+    -> decltype(parse(std::declval<const std::string&>(), std::declval<std::string&>())) {
+    std::string content, error;
+    if (!ReadFile(path, content)) {
+        std::cerr << "cannot read " << path << "\n";
+        return std::nullopt;
+    }
+    auto parsed = parse(content, error);
+    if (!parsed) std::cerr << path << ": " << error << "\n";
+    return parsed;
 }
 
 int Usage() {
@@ -33,29 +49,15 @@ int main(int argc, char** argv) {
     if (check || suggest) args.erase(args.begin());
     if (args.size() != (suggest ? 1U : 3U)) return Usage();
 
-    std::string error, textContent, csvContent;
-    if (!ReadFile(args[0], textContent)) {
-        std::cerr << "cannot read " << args[0] << "\n";
-        return 1;
-    }
-    auto texts = builder::ParseTexts(textContent, error);
-    if (!texts) {
-        std::cerr << args[0] << ": " << error << "\n";
-        return 1;
-    }
+    std::string error;
+    const auto texts = ReadAndParse(args[0], builder::ParseTexts);
+    if (!texts) return 1;
     if (suggest) {
         std::cout << builder::SuggestFragmentConstant(*texts) << "\n";
         return 0;
     }
-    if (!ReadFile(args[1], csvContent)) {
-        std::cerr << "cannot read " << args[1] << "\n";
-        return 1;
-    }
-    auto aerodromes = builder::ParseAerodromes(csvContent, error);
-    if (!aerodromes) {
-        std::cerr << args[1] << ": " << error << "\n";
-        return 1;
-    }
+    const auto aerodromes = ReadAndParse(args[1], builder::ParseAerodromes);
+    if (!aerodromes) return 1;
     auto file = builder::BuildDataFile(*texts, *aerodromes, error);
     if (!file) {
         std::cerr << error << "\n";

@@ -1,8 +1,11 @@
 // Builds data/vdats.tst from data/texts.txt and the aerodrome list, then proves it.
 //
-//   build_vdats TEXTS AERODROMES OUT          write OUT and verify it
-//   build_vdats --check TEXTS AERODROMES OUT  exit 1 unless OUT is what would be written
-//   build_vdats --suggest-fragments TEXTS     print a fragment constant for the texts
+//   build_vdats [TEXTS AERODROMES OUT]          write OUT and verify it
+//   build_vdats --check [TEXTS AERODROMES OUT]  exit 1 unless OUT is what would be written
+//   build_vdats --suggest-fragments TEXTS       print a fragment constant for the texts
+//
+// Without the three paths it works on data/texts.txt, data/aerodromes.csv and
+// data/vdats.tst, as seen from the top of the repository.
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -36,7 +39,7 @@ auto ReadAndParse(const std::string& path, Parse parse)
 }
 
 int Usage() {
-    std::cerr << "usage: build_vdats [--check] TEXTS AERODROMES OUT\n"
+    std::cerr << "usage: build_vdats [--check] [TEXTS AERODROMES OUT]\n"
                  "       build_vdats --suggest-fragments TEXTS\n";
     return 2;
 }
@@ -47,6 +50,8 @@ int main(int argc, char** argv) {
     bool check = !args.empty() && args[0] == "--check";
     bool suggest = !args.empty() && args[0] == "--suggest-fragments";
     if (check || suggest) args.erase(args.begin());
+    if (!suggest && args.empty())
+        args = {"data/texts.txt", "data/aerodromes.csv", "data/vdats.tst"};
     if (args.size() != (suggest ? 1U : 3U)) return Usage();
 
     std::string error;

@@ -111,6 +111,9 @@ class Form {
 
     // Drawing into the window's persistent background image (window coordinates, twips).
     void Line(float x1, float y1, float x2, float y2, std::int32_t colour);
+    // Many lines in order, each exactly as Line draws it, in one pass over the image: a
+    // line whose pixels the next line covers again is passed over.
+    void Lines(const std::vector<DrawItem>& lines);
     void Box(float x1, float y1, float x2, float y2, std::int32_t colour, bool filled);
     void Cls();
     // Tests: keep a list of the drawing calls from now on.
@@ -118,6 +121,8 @@ class Form {
     const std::vector<DrawItem>& DrawnItems() const { return drawn_; }
     // Colour value of the background image at a point (twips); -1 where nothing is drawn.
     std::int32_t DrawnColourAt(float x, float y) const;
+    // The whole background image (empty before anything is drawn).
+    Bitmap DrawnImage() const;
 
     // The control arrays and every existing element, in declaration and index order.
     ControlArray* FindArray(std::string_view name) const;

@@ -217,10 +217,14 @@ void PaintGradientStyle(std::int32_t fromIndex, std::int32_t toIndex, std::int32
         SplitColour(colour);
     }
     const std::int32_t end = ColourValue(ColourRed, ColourGreen, ColourBlue);
-    for (const GradientLine& line : PlanGradient(style, *w, *h, start, end)) {
-        form->Line(static_cast<float>(line.x1), static_cast<float>(line.y1),
-                   static_cast<float>(line.x2), static_cast<float>(line.y2), line.colour);
+    const std::vector<GradientLine> plan = PlanGradient(style, *w, *h, start, end);
+    std::vector<platform::DrawItem> lines;
+    lines.reserve(plan.size());
+    for (const GradientLine& line : plan) {
+        lines.push_back({false, false, static_cast<float>(line.x1), static_cast<float>(line.y1),
+                         static_cast<float>(line.x2), static_cast<float>(line.y2), line.colour});
     }
+    form->Lines(lines);
 }
 
 void FrameControl(platform::Control& control, std::int32_t margin) {

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 #include <QFontDatabase>
 #include <QScreen>
 #include <QLabel>
@@ -9,8 +11,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
+#include <random>
 
 #include "platform/form.h"
+#include "platform/line_raster.h"
 #include "platform/services.h"
 #include "platform/text_codec.h"
 #include "qt_test_main.h"
@@ -79,6 +83,37 @@ protected:
 void Settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+// The line rule against the painter itself: random lines of every slope, short ones,
+// lines through and far beyond a small image, horizontal, vertical and 45 degrees.
+TEST(LineRaster, GivesThePaintersPixels) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> coordinate(-30.0, 60.0);
+    const int w = 37, h = 23;
+    int differing = 0;
+    for (int k = 0; k < 4000; ++k) {
+        double x1 = coordinate(random), y1 = coordinate(random);
+        double x2 = coordinate(random), y2 = coordinate(random);
+        if (k % 5 == 1) y2 = y1;
+        if (k % 5 == 2) x2 = x1;
+        if (k % 5 == 3) y2 = y1 + (x2 - x1) * (k % 2 == 0 ? 1 : -1);
+        if (k % 5 == 4) x2 = x1 + (x2 - x1) / 20, y2 = y1 + (y2 - y1) / 20;
+        QImage painted(w, h, QImage::Format_ARGB32_Premultiplied);
+        painted.fill(Qt::transparent);
+        QPainter painter(&painted);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(Qt::black, 0));
+        painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+        painter.end();
+        QImage walked(w, h, QImage::Format_ARGB32_Premultiplied);
+        walked.fill(Qt::transparent);
+        platform::WalkLine(platform::PlanLine(x1, y1, x2, y2, w, h), w, h,
+                           [&walked](int x, int y) { walked.setPixel(x, y, qRgb(0, 0, 0)); });
+        if (painted != walked && ++differing <= 3)
+            ADD_FAILURE() << "(" << x1 << ", " << y1 << ") to (" << x2 << ", " << y2 << ")";
+    }
+    EXPECT_EQ(differing, 0);
 }
 
 TEST(Services, TwipsPerPixelFollowsLogicalDpi) {

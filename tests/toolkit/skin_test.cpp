@@ -1,7 +1,9 @@
 // The shared look procedures on a window offscreen.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
 #include <set>
@@ -230,6 +232,43 @@ TEST_P(PaintGradientStyles, DrawsThePlannedLines) {
     EXPECT_NE(form.DrawnColourAt(1500, 700), -1);  // the background is painted
 }
 INSTANTIATE_TEST_SUITE_P(Styles, PaintGradientStyles, ::testing::Values(0, 1, 2, 3));
+
+// The gradient goes straight into the image's rows; every pixel must be the one the
+// painter gives when the planned lines are drawn one by one, at the main window's size
+// and a box's size, in every style.
+struct GradientCase {
+    int style;
+    float width, height;  // twips, scaled
+};
+class GradientPixels : public ToolkitTest, public ::testing::WithParamInterface<GradientCase> {};
+TEST_P(GradientPixels, AreThoseOfTheLinesDrawnOneByOne) {
+    const GradientCase c = GetParam();
+    form.Move(0, 0, c.width, c.height);
+    form.SetRecordDrawing(true);
+    PaintGradientStyle(3, 4, c.style);
+    const platform::Bitmap fast = form.DrawnImage();
+    ASSERT_FALSE(fast.Empty());
+
+    QImage reference(fast.width, fast.height, QImage::Format_ARGB32_Premultiplied);
+    reference.fill(Qt::transparent);
+    for (const platform::DrawItem& line : form.DrawnItems()) {
+        QPainter painter(&reference);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        const int v = line.colour;
+        painter.setPen(QPen(QColor(v & 255, (v >> 8) & 255, (v >> 16) & 255), 0));
+        painter.drawLine(QPointF(line.x1 / 15.0, line.y1 / 15.0), QPointF(line.x2 / 15.0, line.y2 / 15.0));
+    }
+    std::size_t differing = 0;
+    for (int y = 0; y < fast.height; ++y)
+        for (int x = 0; x < fast.width; ++x)
+            if (reference.pixel(x, y) != fast.pixels[static_cast<std::size_t>(y * fast.width + x)]) ++differing;
+    EXPECT_EQ(differing, 0U) << "style " << c.style << " " << fast.width << "x" << fast.height;
+}
+INSTANTIATE_TEST_SUITE_P(MainWindowAndBox, GradientPixels,
+                         ::testing::Values(GradientCase{0, 13312, 5568}, GradientCase{1, 13312, 5568},
+                                           GradientCase{2, 13312, 5568}, GradientCase{3, 13312, 5568},
+                                           GradientCase{0, 8960, 3200}, GradientCase{1, 8960, 3200},
+                                           GradientCase{2, 8960, 3200}, GradientCase{3, 8960, 3200}));
 
 TEST_F(ToolkitTest, PaintGradientClampsComponents) {
     form.Move(0, 0, 10, 600);

@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libgif-dev fonts-wine xvfb xauth xdotool imagemagick)
+          qt6-base-dev libgif-dev fonts-wine xvfb xauth xdotool imagemagick
+          openbox x11-utils)
 
 missing=()
 for p in "${packages[@]}"; do

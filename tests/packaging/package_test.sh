@@ -140,7 +140,7 @@ exec_cmd=$(sed -n 's/^Exec=//p' "$desktop")
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 for size in 48x48 128x128 256x256; do
   png="$root/usr/share/icons/hicolor/$size/apps/$icon.png"
-  [ "$(file -b "$png" | cut -d, -f2 | tr -d ' ')" = "${size/x/x}" ] || fail "icon $png is not $size"
+  [ "$(file -b "$png" | cut -d, -f2 | tr -d ' ')" = "$size" ] || fail "icon $png is not $size"
 done
 out=$(appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" 2>&1) ||
   fail "metainfo: $out"

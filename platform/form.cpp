@@ -296,22 +296,13 @@ void Form::Move(float left, float top, float width, float height) {
     ApplyGeometry();
 }
 
+// The client area is the whole size set (see ApplyGeometry), so nothing is taken off.
 float Form::ScaleWidth() const {
-    float frame = 0.0F;
-    if (widget_ != nullptr && widget_->isVisible()) {
-        frame = static_cast<float>(widget_->frameGeometry().width() - widget_->width()) *
-                TwipsPerPixelX();
-    }
-    return std::max(0.0F, props_.width - frame);
+    return std::max(0.0F, props_.width);
 }
 
 float Form::ScaleHeight() const {
-    float frame = 0.0F;
-    if (widget_ != nullptr && widget_->isVisible()) {
-        frame = static_cast<float>(widget_->frameGeometry().height() - widget_->height()) *
-                TwipsPerPixelY();
-    }
-    return std::max(0.0F, props_.height - frame);
+    return std::max(0.0F, props_.height);
 }
 
 void Form::SetBackColor(std::int32_t colour) {
@@ -336,15 +327,16 @@ bool Form::Visible() const {
     return widget_ != nullptr && widget_->isVisible();
 }
 
+// The windows are laid out on a fixed pixel canvas, so the client area gets the whole
+// size and the place the program sets, shown or not; a window manager's frame goes
+// around it. A frame taken off the size would clip the controls at the right and bottom,
+// and a frame is not known before the window is first shown anyway. setGeometry (not
+// move) places the client area itself: Qt asks the window manager for static gravity.
 void Form::ApplyGeometry() {
     if (widget_ == nullptr) return;
-    const int frameW =
-        widget_->isVisible() ? widget_->frameGeometry().width() - widget_->width() : 0;
-    const int frameH =
-        widget_->isVisible() ? widget_->frameGeometry().height() - widget_->height() : 0;
-    widget_->move(ToPixels(props_.left, true), ToPixels(props_.top, false));
-    widget_->resize(std::max(1, ToPixels(props_.width, true) - frameW),
-                    std::max(1, ToPixels(props_.height, false) - frameH));
+    widget_->setGeometry(ToPixels(props_.left, true), ToPixels(props_.top, false),
+                         std::max(1, ToPixels(props_.width, true)),
+                         std::max(1, ToPixels(props_.height, false)));
 }
 
 void Form::ApplyLook() {

@@ -93,7 +93,8 @@ class Form {
     void SetWidth(float twips);
     void SetHeight(float twips);
     void Move(float left, float top, float width, float height);
-    // Inner drawing area: the outer size less the frame the window system adds.
+    // Inner drawing area: the whole size set. A window manager's frame lies outside
+    // it, so the window's pixels are its designed size with or without a frame.
     float ScaleWidth() const;
     float ScaleHeight() const;
     std::int32_t BackColor() const { return props_.backColor; }

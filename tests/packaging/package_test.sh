@@ -1,0 +1,163 @@
+#!/usr/bin/env bash
+# The Debian package as a user gets it: built by CPack from the build folder, its name,
+# version, dependencies and file list, its menu entry and metainfo valid, and the
+# launcher of the unpacked package run under Xvfb from a folder that has nothing of the
+# program: the main window shows the captions read from vdats.tst, and closing it (Esc
+# on the keypad, then Esc on the farewell box) ends with exit status 0.
+#
+#   package_test.sh BUILD_DIR SOURCE_DIR
+set -uo pipefail
+[ "${1:-}" = --run-launcher ] && shift && run_launcher=1 || run_launcher=0
+fail() { echo "FAIL: $*"; exit 1; }
+
+name=quenmar-aviation-calculator
+app_id=example.quenmar.AviationCalculator
+
+# ---------------------------------------------------------------------------------------
+# Under Xvfb, inside a D-Bus session with the accessibility bus (see the end of the file).
+if [ "$run_launcher" = 1 ]; then
+  root="$1" src="$2"
+  export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  export XDG_RUNTIME_DIR; XDG_RUNTIME_DIR=$(mktemp -d)
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  bus=$!
+  sleep 1
+  elsewhere=$(mktemp -d)
+  err=$(mktemp)
+  cd "$elsewhere" || exit 1
+  "$root/usr/bin/$name" 2>"$err" &
+  pid=$!
+  stop() { echo "FAIL: $*"; cat "$err"; kill "$pid" "$bus" 2>/dev/null; exit 1; }
+
+  win=$(timeout 20 xdotool search --sync --onlyvisible --name "Quenmar" | head -n 1)
+  [ -n "$win" ] || stop "the main window did not appear"
+  # The formula buttons' captions, as data/texts.txt writes them (lines 270 to 278,
+  # without the "&" of the access key), must be the names of buttons on the screen.
+  want=$(sed -n 's/^27[0-8]|//p' "$src/data/texts.txt" | tr -d '&')
+  [ "$(wc -l <<<"$want")" = 9 ] || stop "texts.txt has no formula captions"
+  shown=$(/usr/bin/python3 - <<'PY'
+import time, pyatspi
+roles = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX}
+def names(node, depth=0):
+    if node is None or depth > 8: return
+    if node.getRole() in roles: yield node.name.strip()
+    for child in node: yield from names(child, depth + 1)
+for _ in range(40):
+    found = [n for app in pyatspi.Registry.getDesktop(0) if app is not None
+             and app.name == "Quenmar_Aviation_Calculator" for n in names(app)]
+    if found: break
+    time.sleep(0.5)
+print("\n".join(found))
+PY
+)
+  while IFS= read -r caption; do
+    grep -qxF "$caption" <<<"$shown" || stop "no button named '$caption' (the data was not found?)"
+  done <<<"$want"
+
+  # Close as a user would: a keypad key takes the focus, Esc closes, the farewell box
+  # appears and Esc dismisses it.
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  xdotool mousemove $((X + 33)) $((Y + 70)) click 1
+  xdotool key Escape
+  box=$(timeout 10 xdotool search --sync --onlyvisible --name "Learn to Fly" | head -n 1)
+  [ -n "$box" ] || stop "no farewell box"
+  xdotool windowactivate --sync "$box" 2>/dev/null || true
+  xdotool key Escape
+  for _ in $(seq 1 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.2
+  done
+  kill -0 "$pid" 2>/dev/null && stop "the program did not end"
+  wait "$pid"
+  status=$?
+  kill "$bus" 2>/dev/null
+  [ "$status" -eq 0 ] || stop "exit status $status"
+  [ -z "$(ls -A "$elsewhere")" ] || stop "the program wrote into the folder it was started from"
+  grep -q . "$err" && stop "the program printed: $(cat "$err")"
+  echo "ok: launcher started the program from $elsewhere, captions shown, exit status 0"
+  exit 0
+fi
+
+# ---------------------------------------------------------------------------------------
+build=$(cd "$1" && pwd) src=$(cd "$2" && pwd) || fail "no such folder: $1 or $2"
+for tool in cpack dpkg-deb dpkg desktop-file-validate appstreamcli xvfb-run xdotool dbus-run-session; do
+  command -v "$tool" >/dev/null || fail "missing $tool"
+done
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log"; fail "cpack failed"; }
+debs=("$work"/out/*.deb)
+[ ${#debs[@]} = 1 ] && [ -f "${debs[0]}" ] || fail "expected one .deb, got: ${debs[*]}"
+deb="${debs[0]}"
+
+# Control fields. The version is the newest release the metainfo names.
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = "$name" ] || fail "package name $(field Package)"
+release=$(grep -o '<release version="[^"]*"' "$src/packaging/$app_id.metainfo.xml" | head -n 1 | cut -d'"' -f2)
+[ "$(field Version)" = "$release" ] || fail "version $(field Version), metainfo release $release"
+[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture $(field Architecture)"
+depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
+for dep in fonts-wine libqt6widgets6 libqt6gui6 libqt6core6 libgif7 libstdc++6 libc6; do
+  grep -qxF "$dep" <<<"$depends" || fail "Depends lacks $dep: $(field Depends)"
+done
+
+# Every file the package holds, with its mode; nothing else.
+expected="-rwxr-xr-x ./usr/bin/$name
+-rwxr-xr-x ./usr/lib/$name/Quenmar_Aviation_Calculator
+-rw-r--r-- ./usr/share/$name/vdats.tst
+-rw-r--r-- ./usr/share/$name/m9.gif
+-rw-r--r-- ./usr/share/$name/m8.gif
+-rw-r--r-- ./usr/share/applications/$app_id.desktop
+-rw-r--r-- ./usr/share/metainfo/$app_id.metainfo.xml
+-rw-r--r-- ./usr/share/icons/hicolor/scalable/apps/$app_id.svg
+-rw-r--r-- ./usr/share/icons/hicolor/48x48/apps/$app_id.png
+-rw-r--r-- ./usr/share/icons/hicolor/128x128/apps/$app_id.png
+-rw-r--r-- ./usr/share/icons/hicolor/256x256/apps/$app_id.png
+-rw-r--r-- ./usr/share/doc/$name/copyright
+-rw-r--r-- ./usr/share/doc/$name/changelog.gz
+-rw-r--r-- ./usr/share/man/man1/$name.1.gz"
+actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $1, $NF}' | sort)
+[ "$actual" = "$(sort <<<"$expected")" ] ||
+  fail "file list differs:$(diff <(sort <<<"$expected") <(echo "$actual"))"
+dpkg-deb -c "$deb" | awk '{print $2}' | grep -qv '^root/root$' && fail "a file not owned by root"
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root" || fail "dpkg-deb -x failed"
+for f in vdats.tst m9.gif m8.gif; do
+  cmp -s "$root/usr/share/$name/$f" "$src/data/$f" || fail "installed $f differs from data/$f"
+done
+
+# The menu entry and the metainfo: valid (hints and infos allowed), naming each other,
+# the installed command and the installed icon.
+desktop="$root/usr/share/applications/$app_id.desktop"
+out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop entry: $out"
+grep -qE ': (error|warning):' <<<"$out" && fail "desktop entry: $out"
+grep -qx "Categories=Education;Utility;" "$desktop" || fail "categories"
+exec_cmd=$(sed -n 's/^Exec=//p' "$desktop")
+[ -x "$root/usr/bin/$exec_cmd" ] || fail "Exec=$exec_cmd is not the installed command"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+for size in 48x48 128x128 256x256; do
+  png="$root/usr/share/icons/hicolor/$size/apps/$icon.png"
+  [ "$(file -b "$png" | cut -d, -f2 | tr -d ' ')" = "$size" ] || fail "icon $png is not $size"
+done
+out=$(appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" 2>&1) ||
+  fail "metainfo: $out"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
+  "$root/usr/share/metainfo/$app_id.metainfo.xml" || fail "metainfo does not launch $app_id.desktop"
+
+# The licences of the program and of the data it ships.
+copyright="$root/usr/share/doc/$name/copyright"
+head -n 1 "$copyright" | grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ||
+  fail "copyright is not in the machine-readable format"
+for line in "Mike Borsetti" "World Magnetic Model" "License: public-domain" "License: Expat"; do
+  grep -qF "$line" "$copyright" || fail "copyright lacks '$line'"
+done
+grep -q "<project_license>MIT</project_license>" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
+  fail "metainfo licence is not MIT, as the copyright file states"
+
+xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- "$0" --run-launcher "$root" "$src" 2>&1 |
+  grep -v -E '^dbus-daemon|SpiRegistry daemon' | tee "$work/run.log"
+grep -q '^ok:' "$work/run.log" || exit 1
+echo "ok: $(basename "$deb") built, checked, unpacked and run"

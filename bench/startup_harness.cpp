@@ -1,0 +1,125 @@
+// Whole-process start-up: starts two programs in turn (the calculator and the bare Qt
+// window) and times each from exec to the first painted pixel of its window, then reads
+// its peak resident memory. Run under an X server with no other windows (Xvfb).
+//
+//   startup_harness RUNS DIR_A PROGRAM_A DIR_B PROGRAM_B
+// prints one line per program: name, median and maximum milliseconds, peak memory (kB).
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The first mapped top-level window of a useful size (the program's only one).
+Window ShownWindow(Display* display) {
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    Window found = 0;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
+        return 0;
+    for (unsigned k = 0; k < count && found == 0; ++k) {
+        XWindowAttributes a;
+        if (XGetWindowAttributes(display, children[k], &a) && a.map_state == IsViewable &&
+            a.width >= 50)
+            found = children[k];
+    }
+    if (children != nullptr) XFree(children);
+    return found;
+}
+
+// An unpainted window is black; the first paint puts the window's own colours there.
+bool Painted(Display* display, Window window) {
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(display, window, &a) || a.map_state != IsViewable) return false;
+    XImage* image = XGetImage(display, window, a.width / 2, a.height / 2, 1, 1, AllPlanes, ZPixmap);
+    if (image == nullptr) return false;
+    const unsigned long pixel = XGetPixel(image, 0, 0);
+    XDestroyImage(image);
+    return pixel != 0;
+}
+
+long PeakResidentKb(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
+    return -1;
+}
+
+struct Start {
+    double ms = -1;
+    long kb = -1;
+};
+
+Start Run(Display* display, const char* dir, const char* program) {
+    Start start;
+    const auto t0 = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(dir) != 0) _exit(2);
+        execl(program, program, static_cast<char*>(nullptr));
+        _exit(3);
+    }
+    Window window = 0;
+    while (Clock::now() - t0 < std::chrono::seconds(10)) {
+        if (window == 0) window = ShownWindow(display);
+        if (window != 0 && Painted(display, window)) {
+            start.ms = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+            break;
+        }
+        usleep(200);
+    }
+    usleep(300000);  // let it settle, then read its peak
+    start.kb = PeakResidentKb(pid);
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    usleep(100000);
+    return start;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 6) {
+        std::fprintf(stderr, "usage: startup_harness RUNS DIR_A PROGRAM_A DIR_B PROGRAM_B\n");
+        return 2;
+    }
+    const int runs = std::atoi(argv[1]);
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        std::fprintf(stderr, "no X display\n");
+        return 1;
+    }
+    std::vector<double> ms[2];
+    long peakKb[2] = {0, 0};
+    for (int k = 0; k < 2 * runs; ++k) {  // alternating, so both see the same machine
+        const int which = k % 2;
+        const Start s = Run(display, argv[2 + 2 * which], argv[3 + 2 * which]);
+        if (s.ms < 0) {
+            std::fprintf(stderr, "%s: no window within 10 s\n", argv[3 + 2 * which]);
+            return 1;
+        }
+        ms[which].push_back(s.ms);
+        peakKb[which] = std::max(peakKb[which], s.kb);
+    }
+    for (int which = 0; which < 2; ++which) {
+        std::sort(ms[which].begin(), ms[which].end());
+        const std::size_t n = ms[which].size();
+        const double median =
+            n % 2 ? ms[which][n / 2] : (ms[which][n / 2 - 1] + ms[which][n / 2]) / 2;
+        std::printf("%s %.1f %.1f %ld\n", argv[3 + 2 * which], median, ms[which].back(),
+                    peakKb[which]);
+    }
+    return 0;
+}

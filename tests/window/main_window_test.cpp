@@ -88,9 +88,10 @@ TEST_F(MainWindowTest, KeysAppendAndEqualsEvaluates) {
         {"<", "<"},
         {"<<", ""},
         {"=", "!"},
-        {"1000000000x1000000000=", "!"},
-        {"1000000000x1000000=", "!"},  // 1E+15 written back trips the "+" pass
-        {"1/10000000=", "1E-07"},      // a tiny value survives the "-" pass
+        {"1000000000x1000000000=", "1E+18"},  // exponent forms are whole operands
+        {"1/1000000+1=", "1.000001"},
+        {"1/10000000=", "1E-07"},
+        {"2(3)=", "6"},  // a bracket next to a number multiplies
     };
     for (const auto& c : cases) {
         Key('C');

@@ -79,14 +79,16 @@ struct PointLookUp {
     std::string FoundIdent;     // identifier in capitals and one blank; empty when not found
     float FoundLatitude = 0;    // degrees, north positive
     float FoundLongitude = 0;   // degrees, west positive
-    std::string VariationText;  // of the last record read
+    std::string VariationText;  // of the record found, else of the last record read
     float Variation = 0;        // west positive
     std::optional<std::string> Display;  // the key in capitals and "  Not found"
 };
 
 // Looks up the last four characters of the typed text (the whole text when shorter)
-// against the last four of each name line, letter case and leading blanks ignored;
-// "c" and the key also matches, so a Canadian identifier is found by its last three.
+// against the last four of each name line, letter case and leading blanks ignored. A
+// record whose identifier is the key itself wins wherever it stands; with none, the
+// first record whose identifier is "c" and the key, so a Canadian identifier is found
+// by its last three (YOW finds CYOW, BW8 finds BW8 and not CBW8).
 PointLookUp LookUpPoint(const std::string& path, std::string_view typedText,
                         const NamePieces& pieces);
 

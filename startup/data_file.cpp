@@ -29,11 +29,11 @@ bool TextFile::ReadLine(std::string& line) {
     int c = std::getc(file_);
     if (c == EOF) return false;
     line.clear();
-    while (c != EOF && c != '\r') {
+    while (c != EOF && c != '\r' && c != '\n') {
         line += static_cast<char>(c);
         c = std::getc(file_);
     }
-    if (c == '\r') {
+    if (c == '\r') {  // CR LF is one line end
         int next = std::getc(file_);
         if (next != '\n' && next != EOF) std::ungetc(next, file_);
     }

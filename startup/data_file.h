@@ -10,9 +10,10 @@ namespace AvcalcMod {
 inline constexpr const char* DataFileName = "vdats.tst";
 inline constexpr int ColourRecordLine = 153;
 
-// A file opened for sequential line input. A line ends at a carriage return, with or
-// without a following line feed; a line feed alone is part of the line. Every open file
-// is known to CloseAllFiles, which the orderly end of the program calls.
+// A file opened for sequential line input. A line ends at CR LF, at a carriage return
+// alone or at a line feed alone, so a data file saved with Unix line ends reads the same
+// (packed lines never hold either code). Every open file is known to CloseAllFiles,
+// which the orderly end of the program calls.
 class TextFile {
   public:
     TextFile() = default;

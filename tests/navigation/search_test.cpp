@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 
 #include "nav_test_data.h"
 #include "startup/avcalc_mod.h"
@@ -151,6 +153,28 @@ TEST_F(RealData, SearchFindsEveryOttawaInFileOrder) {
         EXPECT_NE(found[i].find(idents[i] + "  "), std::string::npos) << found[i];
     EXPECT_EQ(found[0], "  OTTAWA / CARP AIRPORT, CARP, ON CYRP   12W 45.19.09  76.01.20");
     EXPECT_EQ(found[9], "  OTTAWA MUNICIPAL AIRPORT, OTTAWA, KS  OWI   2E 38.32.21  95.15.11");
+}
+
+// The data file saved with line feeds alone, as a Linux editor may save it, gives the
+// same texts and the same aerodromes.
+TEST_F(RealData, AFileWithLineFeedsAloneReadsTheSame) {
+    std::ifstream in(Path(), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string lf;
+    for (std::size_t k = 0; k < bytes.size(); ++k)
+        if (!(bytes[k] == '\r' && k + 1 < bytes.size() && bytes[k + 1] == '\n')) lf += bytes[k];
+    ASSERT_LT(lf.size(), bytes.size());
+    const std::string lfPath = testing_files::WriteFile(testing_files::TestFolder() / "lf.tst", lf);
+
+    AvcalcMod::BuildFragmentTable();
+    AvcalcMod::ReadTextSection(Path());
+    const AvcalcMod::TextLineArray crlfLines = AvcalcMod::TextLines;
+    AvcalcMod::ReadTextSection(lfPath);
+    EXPECT_TRUE(AvcalcMod::TextLines == crlfLines);
+    AvcalcMod::ResetGlobals();
+
+    EXPECT_EQ(AllMatches(lfPath, "ottawa", pieces_), AllMatches(Path(), "ottawa", pieces_));
+    EXPECT_EQ(navigation::LookUpPoint(lfPath, "JFK", pieces_).FoundIdent, " JFK ");
 }
 
 // An identifier that exists as typed wins over an earlier Canadian one ("C" + key);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 #include "startup/avcalc_mod.h"
 #include "startup/fragments.h"
@@ -86,18 +87,38 @@ TEST_F(DataFileTest, AmpersandStaysWhileLoadingAndBecomesAndOtherwise) {
     EXPECT_EQ(Expand("&&", false), " and  and ");
 }
 
-TEST_F(DataFileTest, LineEndsAtCarriageReturnWithOrWithoutLineFeed) {
-    std::string bytes = "one\r\ntwo\rthree\nstill three\r\n\r\nsix";
-    ReadTextSection(dir.Write("vdats.tst", bytes));
-    EXPECT_EQ(TextLines[1], "one");
-    EXPECT_EQ(TextLines[2], "two");
-    // The lone line feed stays in the line and is then expanded like any code 10.
-    EXPECT_EQ(TextLines[3], "three" + Frag(126) + "still three");
-    EXPECT_EQ(TextLines[4], "");
-    EXPECT_EQ(TextLines[5], "six");
-    EXPECT_EQ(TextLines[6], "");
-    EXPECT_FALSE(LoadingData);
+struct LineEndCase {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> lines;
+};
+
+class LineEnds : public ::testing::TestWithParam<LineEndCase> {};
+
+TEST_P(LineEnds, SplitTheFileIntoItsLines) {
+    testing_files::TempDir dir;
+    TextFile file;
+    ASSERT_TRUE(file.Open(dir.Write("lines.tst", GetParam().bytes)));
+    std::vector<std::string> lines;
+    std::string line;
+    while (file.ReadLine(line)) lines.push_back(line);
+    EXPECT_EQ(lines, GetParam().lines);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LineEnds,
+    ::testing::Values(
+        LineEndCase{"CrLf", "one\r\ntwo\r\n", {"one", "two"}},
+        LineEndCase{"LfAlone", "one\ntwo\n", {"one", "two"}},
+        LineEndCase{"CrAlone", "one\rtwo\r", {"one", "two"}},
+        LineEndCase{"Mixed", "one\r\ntwo\rthree\nfour", {"one", "two", "three", "four"}},
+        LineEndCase{"EmptyLinesEachWay", "a\r\n\r\nb\n\nc\r\rd", {"a", "", "b", "", "c", "", "d"}},
+        // LF CR is two line ends; only CR LF is one.
+        LineEndCase{"LfCr", "a\n\rb", {"a", "", "b"}},
+        LineEndCase{"CrCrLf", "a\r\r\nb", {"a", "", "b"}},
+        LineEndCase{"NoEndAtTheLastLine", "a\nb", {"a", "b"}},
+        LineEndCase{"EmptyFile", "", {}}),
+    [](const ::testing::TestParamInfo<LineEndCase>& info) { return std::string(info.param.name); });
 
 TEST_F(DataFileTest, ExactlyTheTextSectionIsReadAndExpanded) {
     std::string bytes;

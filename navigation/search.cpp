@@ -89,15 +89,18 @@ bool AerodromeSearch::NextMatch(std::string& displayText) {
 
 std::string SearchAerodromes(const std::string& path, const std::string& searchText,
                              const NamePieces& pieces, const std::string& notFoundText,
-                             const std::function<bool(const std::string&)>& accept) {
+                             const std::function<MatchAnswer(const std::string&)>& ask) {
     AerodromeSearch search(path, searchText, pieces);
     std::string text;
     while (search.NextMatch(text)) {
-        if (accept(text)) {
+        const MatchAnswer answer = ask(text);
+        if (answer == MatchAnswer::Keep) {
             search.Close();
             return text;
         }
+        if (answer == MatchAnswer::Stop) break;
     }
+    search.Close();
     return notFoundText;
 }
 

@@ -67,12 +67,18 @@ class AerodromeSearch {
     bool started_ = false;
 };
 
-// The whole search: asks `accept` about each match in turn and stops at the first one it
-// accepts. The new display text: that match, or notFoundText when none was accepted.
-// This is the one search loop: the main window passes its question as `accept`.
+// The answer to the question asked about one match: keep it, skip to the next match, or
+// stop the search at once.
+enum class MatchAnswer { Keep, Skip, Stop };
+
+// The whole search: asks `ask` about each match in turn, ends at the first match kept
+// and at the first Stop. The new display text: the match kept, or notFoundText when
+// none was kept (no match, every match skipped, or the search stopped), so a stopped
+// search ends as one with no more matches does. The file is closed either way.
+// This is the one search loop: the main window passes its question as `ask`.
 std::string SearchAerodromes(const std::string& path, const std::string& searchText,
                              const NamePieces& pieces, const std::string& notFoundText,
-                             const std::function<bool(const std::string&)>& accept);
+                             const std::function<MatchAnswer(const std::string&)>& ask);
 
 // What the look-up by identifier gives.
 struct PointLookUp {

@@ -2,6 +2,7 @@
 // each match of an aerodrome search.
 #include "startup/avcalc_mod.h"
 #include "startup/text_lines.h"
+#include "window/avbox.h"
 #include "window/avc.h"
 #include "window/message_dialog.h"
 
@@ -18,7 +19,12 @@ void avc::ShowHelp(std::int32_t textLine) {
     Refresh();
 }
 
-bool avc::AcceptMatch() {
+navigation::MatchAnswer avc::AskAboutMatch() {
     ShowMessageDialog(TextLine(Line::QuestionText), TextLine(Line::QuestionTitle), QuestionBox);
-    return DialogResult == 1;
+    if (DialogResult == 1) return navigation::MatchAnswer::Keep;
+    // DialogResult is 2 for Skip and for every way out without a button; only the
+    // button goes on, so Esc or the close control leaves a search of thousands of
+    // matches at once.
+    return TheBox().ClosedByButton() ? navigation::MatchAnswer::Skip
+                                     : navigation::MatchAnswer::Stop;
 }

@@ -418,6 +418,31 @@ TEST_F(MainWindowTest, SearchAsksAboutEachMatchAndKeepsTheAcceptedOne) {
     EXPECT_EQ(Display(), shownOnDisplay[1]);
 }
 
+TEST_F(MainWindowTest, EscOrTheCloseControlOnTheQuestionEndsTheSearch) {
+    // "airport" matches thousands of names: the search must end at the first way out.
+    const struct {
+        const char* name;
+        std::vector<int> answers;
+        std::size_t questions;
+    } cases[] = {
+        {"Esc on the first", {Esc}, 1},
+        {"close control on the first", {CloseControl}, 1},
+        {"Skip, then Esc", {2, Esc}, 2},
+    };
+    for (const auto& c : cases) {
+        boxes.clear();
+        answers = c.answers;
+        next = 0;
+        ChooseFormula('p');
+        w().Text1[0].SetText("airport");
+        Keys("=");
+        EXPECT_EQ(boxes.size(), c.questions) << c.name;
+        EXPECT_EQ(Display(), T(218)) << c.name;
+        EXPECT_EQ(w().PendingFormula, "") << c.name;
+        EXPECT_EQ(AvcalcMod::OpenFileCount(), 0U) << c.name;
+    }
+}
+
 TEST_F(MainWindowTest, AnAmpersandInANameIsShownAsItself) {
     answers = {1};
     ChooseFormula('p');

@@ -1,6 +1,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <map>
+#include <vector>
 
 #include "common/shared_routines.h"
 #include "qt_test_main.h"
@@ -222,6 +224,60 @@ TEST_F(MainWindowTest, AfterAConversionEqualsWaitsAndKeysContinue) {
     avc::Press(w().buttonplus2[ConversionButton('u')]);
     avc::Press(w().buttonplus2[ConversionButton('f')]);  // converts the first result again
     EXPECT_EQ(Display(), "100");
+}
+
+// Every "&" key of the window belongs to one control, and Alt with it presses that
+// control: each conversion converts 100 by its own units (values from the unit
+// definitions, two decimals), each formula button waits for its own fields.
+TEST_F(MainWindowTest, EveryAltKeyIsUniqueAndPressesItsButton) {
+    std::map<char, std::string> owner;
+    for (platform::ControlArray* array : std::initializer_list<platform::ControlArray*>{
+             &w().buttonplus1, &w().buttonplus2, &w().buttonplus3, &w().Label1, &w().Label2}) {
+        for (int i : array->Indexes()) {
+            platform::Control& control = (*array)[i];
+            const std::string& caption = control.Caption();
+            const auto amp = caption.find('&');
+            if (!control.UseMnemonic() || amp == std::string::npos || amp + 1 >= caption.size())
+                continue;
+            const std::string name = array->Name() + "(" + std::to_string(i) + ")";
+            const char key = AvcalcMod::LowerChar(caption[amp + 1]);
+            const auto [at, fresh] = owner.emplace(key, name);
+            EXPECT_TRUE(fresh) << "Alt+" << key << " serves " << at->second << " and " << name;
+        }
+    }
+    EXPECT_EQ(owner.size(), 18U + 9U);  // every conversion and formula button has its key
+
+    std::vector<int> pressed;
+    for (platform::ControlArray* array :
+         std::initializer_list<platform::ControlArray*>{&w().buttonplus2, &w().buttonplus3}) {
+        array->Click = [&pressed, array, original = array->Click](int Index) {
+            if ((*array)[Index].Value() == 0) pressed.push_back(Index);  // the working click
+            original(Index);
+        };
+    }
+    auto altPress = [&](platform::Control& button) {
+        const std::string& caption = button.Caption();
+        pressed.clear();
+        QTest::keyClick(w().NativeWidget(), caption[caption.find('&') + 1], Qt::AltModifier);
+        return WaitUntil([&] { return !pressed.empty(); });
+    };
+    const char* const hundredConverted[18] = {
+        "115.08", "86.9",    "185.2",  "54",  "30.48", "328.08", "378.54", "26.42", "454.61",
+        "22",     "45.36",   "220.46", "3386.39", "2.95", "600", "670", "212", "37.78"};
+    for (int m = 0; m <= 17; ++m) {
+        Key('C');
+        Keys("100");
+        ASSERT_TRUE(altPress(w().buttonplus2[m])) << "conversion " << m;
+        EXPECT_EQ(pressed, std::vector<int>{m});
+        EXPECT_EQ(Display(), hundredConverted[m]) << w().buttonplus2[m].Caption();
+    }
+    for (int i = 0; i <= 8; ++i) {
+        Key('C');
+        ASSERT_TRUE(altPress(w().buttonplus3[i])) << "formula " << i;
+        EXPECT_EQ(pressed, std::vector<int>{i});
+        EXPECT_EQ(w().Mode, 3);
+        EXPECT_EQ(w().PendingFormula, engine::ConversionCode(w().buttonplus3[i].Caption()));
+    }
 }
 
 // ---------------------------------------------------------------------------------

@@ -442,10 +442,17 @@ void Control::ApplyColours() {
     const QColor fore = ToQColor(props_.foreColor, Qt::black);
     const QColor back = ToQColor(props_.backColor, QColor(240, 240, 240));
     switch (Kind()) {
-        case ControlKind::Button:
+        case ControlKind::Button: {
             palette.setColor(QPalette::Button, back);
-            palette.setColor(QPalette::ButtonText, fore);
+            palette.setColor(QPalette::Active, QPalette::ButtonText, fore);
+            palette.setColor(QPalette::Inactive, QPalette::ButtonText, fore);
+            // A button that cannot be pressed draws its caption halfway to its face, so
+            // that it looks greyed out.
+            const QColor greyed((fore.red() + back.red()) / 2, (fore.green() + back.green()) / 2,
+                                (fore.blue() + back.blue()) / 2);
+            palette.setColor(QPalette::Disabled, QPalette::ButtonText, greyed);
             break;
+        }
         case ControlKind::TextBox:
             palette.setColor(QPalette::Base, back);
             palette.setColor(QPalette::Text, fore);

@@ -1,6 +1,8 @@
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -17,6 +19,16 @@ namespace {
 constexpr std::int32_t Navy = 6291456;    // RGB(0, 0, 96)
 constexpr std::int32_t Light = 16318463;  // RGB(255, 255, 248)
 constexpr float S = 1.28F;
+
+// The darkest grey level (0 black .. 255 white) of a control as it is drawn: on these
+// light buttons, the colour of the caption.
+int DarkestGrey(platform::Control& control) {
+    const QImage image = control.NativeWidget()->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    return darkest;
+}
 
 // ---------------------------------------------------------------------------------
 // Construction
@@ -317,10 +329,18 @@ TEST_F(MainWindowTest, FormulaPromptsAreAssembledFromTheDataFile) {
 }
 
 TEST_F(MainWindowTest, FormulaModeDisablesKeysAndClearRestoresThem) {
+    platform::Control& digit = w().buttonplus1[0];
+    platform::Control& conversion = w().buttonplus2[0];
+    const int digitCaption = DarkestGrey(digit), conversionCaption = DarkestGrey(conversion);
+    const int clearCaption = DarkestGrey(w().buttonplus1[11]);
     ChooseFormula('d');
     for (int i = 0; i < 20; ++i) EXPECT_EQ(w().buttonplus1[i].Enabled(), i == 11 || i == 17) << i;
     for (int i = 0; i < 18; ++i) EXPECT_FALSE(w().buttonplus2[i].Enabled()) << i;
     for (int i = 0; i < 9; ++i) EXPECT_TRUE(w().buttonplus3[i].Enabled()) << i;
+    // Keys that cannot be pressed are drawn with a greyed caption; clear keeps its own.
+    EXPECT_GT(DarkestGrey(digit), digitCaption + 60);
+    EXPECT_GT(DarkestGrey(conversion), conversionCaption + 60);
+    EXPECT_EQ(DarkestGrey(w().buttonplus1[11]), clearCaption);
     EXPECT_FALSE(w().Timer1->Enabled());
     EXPECT_EQ(w().Label1->Alignment(), platform::AlignCentre);
 
@@ -332,6 +352,7 @@ TEST_F(MainWindowTest, FormulaModeDisablesKeysAndClearRestoresThem) {
 
     Key('C');
     for (int i = 0; i < 20; ++i) EXPECT_TRUE(w().buttonplus1[i].Enabled()) << i;
+    EXPECT_EQ(DarkestGrey(digit), digitCaption);
     for (int i = 0; i < 4; ++i) EXPECT_FALSE(w().Text1[i].Visible()) << i;
     EXPECT_EQ(Display(), "");
     EXPECT_EQ(w().Mode, 0);

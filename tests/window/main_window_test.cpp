@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -260,11 +261,16 @@ TEST_F(MainWindowTest, EveryAltKeyIsUniqueAndPressesItsButton) {
     EXPECT_EQ(owner.size(), 18U + 9U);  // every conversion and formula button has its key
 
     std::vector<int> pressed;
-    for (platform::ControlArray* array :
-         std::initializer_list<platform::ControlArray*>{&w().buttonplus2, &w().buttonplus3}) {
-        array->Click = [&pressed, array, original = array->Click](int Index) {
-            if ((*array)[Index].Value() == 0) pressed.push_back(Index);  // the working click
-            original(Index);
+    // The window outlives the test: its own handlers go back when the test ends.
+    struct Restore {
+        platform::ControlArray& array;
+        std::function<void(int)> original;
+        ~Restore() { array.Click = original; }
+    } restore[] = {{w().buttonplus2, w().buttonplus2.Click}, {w().buttonplus3, w().buttonplus3.Click}};
+    for (Restore& r : restore) {
+        r.array.Click = [&pressed, &r](int Index) {
+            if (r.array[Index].Value() == 0) pressed.push_back(Index);  // the working click
+            r.original(Index);
         };
     }
     auto altPress = [&](platform::Control& button) {

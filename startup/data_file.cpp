@@ -109,19 +109,23 @@ void ExpandLine(std::string& line) {
     line = std::move(out);
 }
 
-void ReadTextSection(const std::string& path) {
+bool ReadTextSection(const std::string& path) {
     LoadingData = true;
     TextFile file;
+    int linesRead = 0;
     if (file.Open(path)) {
         for (int n = 1; n <= TextLineCount; ++n) {
             auto& line = TextLines[static_cast<std::size_t>(n)];
             if (!file.ReadLine(line)) break;
             ExpandLine(line);
+            linesRead = n;
         }
     }
     CloseAllFiles();
     LoadingData = false;
     ParseColourRecord();
+    DataFileRead = linesRead == TextLineCount;
+    return DataFileRead;
 }
 
 namespace {

@@ -44,7 +44,9 @@ void ExpandLine(std::string& line);
 
 // Reads lines 1..565 of the file into TextLines, expanding each with LoadingData True.
 // Lines the file does not have stay empty; a missing file leaves all of them empty.
-void ReadTextSection(const std::string& path = DataFileName);
+// Sets DataFileRead, and returns it: true only when the file opened and held all 565
+// lines (a missing, unopenable, empty or cut-short file is not read).
+bool ReadTextSection(const std::string& path = DataFileName);
 
 // Parses TextLines(153) into ColourTable(1..72): field k is six hexadecimal digits at
 // positions 7k-6 to 7k-1 read as BBGGRR; a missing or digitless field gives 0.

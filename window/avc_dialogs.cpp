@@ -1,6 +1,8 @@
-// The boxes the main window opens: help on a right click, and the question asked for
-// each match of an aerodrome search.
+// The boxes the main window opens: help on a right click, the question asked for each
+// match of an aerodrome search, and the word that the data file could not be read.
+#include "platform/services.h"
 #include "startup/avcalc_mod.h"
+#include "startup/builtin_texts.h"
 #include "startup/text_lines.h"
 #include "window/avbox.h"
 #include "window/avc.h"
@@ -11,11 +13,19 @@ using namespace AvcalcMod;
 namespace {
 constexpr int HelpBox = 6;      // no buttons: closed by Esc, a click or the frame
 constexpr int QuestionBox = 2;  // OK and Skip
+constexpr int MessageBox = 0;   // one OK
 }  // namespace
 
 void avc::ShowHelp(std::int32_t textLine) {
     ShowMessageDialog(TextLine(textLine), TextLine(textLine + 1), HelpBox);
     // The box painted over part of this window.
+    Refresh();
+}
+
+void avc::ShowDataFileNotRead() {
+    ShowMessageDialog(DataFileNotReadText(platform::WorkingFolder()), DataFileNotReadTitle,
+                      MessageBox);
+    DialogResult = 0;
     Refresh();
 }
 

@@ -123,7 +123,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DataFileTest, ExactlyTheTextSectionIsReadAndExpanded) {
     std::string bytes;
     for (int n = 1; n <= 600; ++n) bytes += "line " + std::to_string(n) + "&x;\r\n";
-    ReadTextSection(dir.Write("vdats.tst", bytes));
+    EXPECT_TRUE(ReadTextSection(dir.Write("vdats.tst", bytes)));
+    EXPECT_TRUE(DataFileRead);
     EXPECT_EQ(TextLines[1], "line 1&x; ");
     EXPECT_EQ(TextLines[565], "line 565&x; ");
     EXPECT_TRUE(TextLines[0].empty());
@@ -131,7 +132,7 @@ TEST_F(DataFileTest, ExactlyTheTextSectionIsReadAndExpanded) {
 
 TEST_F(DataFileTest, MissingShortAndDamagedFilesLeaveLinesEmpty) {
     TextLines[7] = "stale";
-    ReadTextSection(dir.File("absent.tst"));
+    EXPECT_FALSE(ReadTextSection(dir.File("absent.tst")));
     for (int n = 1; n <= TextLineCount; ++n)
         if (n != 7) {
             ASSERT_TRUE(TextLines[static_cast<std::size_t>(n)].empty()) << n;
@@ -141,10 +142,16 @@ TEST_F(DataFileTest, MissingShortAndDamagedFilesLeaveLinesEmpty) {
     BuildFragmentTable();
     std::string ten;
     for (int n = 1; n <= 10; ++n) ten += "L" + std::to_string(n) + "\r\n";
-    ReadTextSection(dir.Write("ten.tst", ten));
+    EXPECT_FALSE(ReadTextSection(dir.Write("ten.tst", ten)));  // cut short
     EXPECT_EQ(TextLines[10], "L10");
     for (int n = 11; n <= TextLineCount; ++n)
         ASSERT_TRUE(TextLines[static_cast<std::size_t>(n)].empty());
+    EXPECT_FALSE(ReadTextSection(dir.Write("empty.tst", "")));
+    EXPECT_FALSE(DataFileRead);
+    // Exactly the text section, the last line without its line end, is enough.
+    std::string whole;
+    for (int n = 1; n <= TextLineCount; ++n) whole += "L" + std::to_string(n) + (n < TextLineCount ? "\n" : "");
+    EXPECT_TRUE(ReadTextSection(dir.Write("whole.tst", whole)));
 }
 
 TEST_F(DataFileTest, RandomBytesAndAHugeLineAreReadWithoutHarm) {

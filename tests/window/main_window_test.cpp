@@ -651,6 +651,15 @@ TEST_F(MainWindowTest, RunsWithoutItsDataFileAndPicture) {
     AvcalcMod::ResetGlobals();
     PrepareGlobals();
     w().Show();
+    // Once the window is up, one box names the file and the folder it was looked for in.
+    ASSERT_TRUE(WaitUntil([&] { return !boxes.empty(); }));
+    QTest::qWait(50);
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].caption, "   Data File Not Read");
+    EXPECT_NE(boxes[0].text.find("vdats.tst"), std::string::npos) << boxes[0].text;
+    EXPECT_NE(boxes[0].text.find(std::filesystem::canonical(dir).string()), std::string::npos)
+        << boxes[0].text;
+    EXPECT_EQ(AvcalcMod::DialogResult, 0);
     EXPECT_EQ(w().buttonplus1[3].Caption(), "");
     EXPECT_EQ(w().buttonplus3[0].Caption(), "");
     EXPECT_EQ(w().Image3.Count(), 1);  // no frames without m9.gif

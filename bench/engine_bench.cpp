@@ -43,9 +43,9 @@ navigation::NamePieces Pieces() {
 void SearchWholeFile(benchmark::State& state) {
     auto pieces = Pieces();
     for (auto _ : state) {
-        auto text = navigation::SearchAerodromes(std::string(AVC_SOURCE_DIR) + "/data/vdats.tst",
-                                                 "no such name", pieces, "none",
-                                                 [](const std::string&) { return navigation::MatchAnswer::Skip; });
+        auto text = navigation::SearchAerodromes(
+            std::string(AVC_SOURCE_DIR) + "/data/vdats.tst", "no such name", pieces, "none",
+            [](const std::string&) { return navigation::MatchAnswer::Skip; });
         benchmark::DoNotOptimize(text);
     }
 }

@@ -58,8 +58,7 @@ std::int32_t NumberEndRightOf(const std::string& text, std::int32_t start) {
 // sign is not an operator.
 std::size_t FindOperator(const std::string& text, char op, std::size_t from) {
     std::size_t found = text.find(op, from);
-    while (found != std::string::npos &&
-           IsExponentSign(text, static_cast<std::int32_t>(found + 1)))
+    while (found != std::string::npos && IsExponentSign(text, static_cast<std::int32_t>(found + 1)))
         found = text.find(op, found + 1);
     return found;
 }
@@ -89,7 +88,8 @@ std::string WithImpliedProducts(const std::string& text) {
         if (k > 0) {
             const char before = text[k - 1];
             const char now = text[k];
-            if ((now == '(' && (before == ')' || IsNumberChar(static_cast<unsigned char>(before)))) ||
+            if ((now == '(' &&
+                 (before == ')' || IsNumberChar(static_cast<unsigned char>(before)))) ||
                 (before == ')' && IsNumberChar(static_cast<unsigned char>(now))))
                 out += 'x';
         }

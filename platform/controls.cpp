@@ -74,7 +74,8 @@ class WrappedText {
   public:
     WrappedText(QString text, const QFont& font, qreal widthPx, Qt::Alignment alignment) {
         const QFontMetricsF metrics(font);
-        const qreal lineHeight = std::max(metrics.lineSpacing(), std::round(1.2 * metrics.height()));
+        const qreal lineHeight =
+            std::max(metrics.lineSpacing(), std::round(1.2 * metrics.height()));
         const qreal halfLeading = std::floor((lineHeight - metrics.height()) / 2);
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -85,7 +86,8 @@ class WrappedText {
             auto layout = std::make_unique<QTextLayout>(paragraph, font);
             layout->setTextOption(option);
             layout->beginLayout();
-            for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+            for (QTextLine line = layout->createLine(); line.isValid();
+                 line = layout->createLine()) {
                 line.setLineWidth(std::max<qreal>(1.0, widthPx));
                 line.setPosition(QPointF(0, height_ + halfLeading));
                 height_ += lineHeight;
@@ -370,7 +372,8 @@ void Control::Refit() {
         // The width the label will have on the screen, in whole pixels, so that the text
         // wraps here exactly as it will be drawn.
         const qreal widthPx = ToPixels(props_.width, true) - 2 * border;
-        const WrappedText lines(text, FontOf(props_), widthPx, ToQtAlignment(props_.alignment, true));
+        const WrappedText lines(text, FontOf(props_), widthPx,
+                                ToQtAlignment(props_.alignment, true));
         props_.height = static_cast<float>(std::ceil(lines.Height() + 2 * border)) * ty;
     } else {
         qreal widest = 0.0;

@@ -96,12 +96,14 @@ void WriteBuiltInTexts() {
 
 std::string DataFileNotReadText(const std::string& folder) {
     const std::string file = DataFileName;
-    return "The calculator could not read its data file, " + file + ", in the folder\r\n" +
-           folder + "\r\n\r\n" +
-           "The file is missing, empty or incomplete, so the buttons have no captions and "
-           "the aerodrome search finds nothing.\r\n\r\n" +
-           "Put a complete copy of " + file +
-           " (it comes with the calculator) in that folder, then start the calculator again.";
+    std::string text = "The calculator could not read its data file, " + file + ", in the folder";
+    text += "\r\n" + folder + "\r\n\r\n";
+    text +=
+        "The file is missing, empty or incomplete, so the buttons have no captions and the "
+        "aerodrome search finds nothing.\r\n\r\n";
+    text += "Put a complete copy of " + file +
+            " (it comes with the calculator) in that folder, then start the calculator again.";
+    return text;
 }
 
 std::int32_t WorkAreaTwips(bool queryOk, std::int32_t fromPixel, std::int32_t toPixel,

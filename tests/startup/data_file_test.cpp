@@ -150,7 +150,8 @@ TEST_F(DataFileTest, MissingShortAndDamagedFilesLeaveLinesEmpty) {
     EXPECT_FALSE(DataFileRead);
     // Exactly the text section, the last line without its line end, is enough.
     std::string whole;
-    for (int n = 1; n <= TextLineCount; ++n) whole += "L" + std::to_string(n) + (n < TextLineCount ? "\n" : "");
+    for (int n = 1; n <= TextLineCount; ++n)
+        whole += "L" + std::to_string(n) + (n < TextLineCount ? "\n" : "");
     EXPECT_TRUE(ReadTextSection(dir.Write("whole.tst", whole)));
 }
 

@@ -27,7 +27,8 @@ int DarkestGrey(platform::Control& control) {
     const QImage image = control.NativeWidget()->grab().toImage();
     int darkest = 255;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) darkest = std::min(darkest, qGray(image.pixel(x, y)));
+        for (int x = 0; x < image.width(); ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
     return darkest;
 }
 
@@ -266,7 +267,8 @@ TEST_F(MainWindowTest, EveryAltKeyIsUniqueAndPressesItsButton) {
         platform::ControlArray& array;
         std::function<void(int)> original;
         ~Restore() { array.Click = original; }
-    } restore[] = {{w().buttonplus2, w().buttonplus2.Click}, {w().buttonplus3, w().buttonplus3.Click}};
+    } restore[] = {{w().buttonplus2, w().buttonplus2.Click},
+                   {w().buttonplus3, w().buttonplus3.Click}};
     for (Restore& r : restore) {
         r.array.Click = [&pressed, &r](int Index) {
             if (r.array[Index].Value() == 0) pressed.push_back(Index);  // the working click

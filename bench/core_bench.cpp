@@ -50,8 +50,9 @@ navigation::NamePieces Pieces() {
 void Search_NoMatch(benchmark::State& state) {
     const auto pieces = Pieces();
     for (auto _ : state) {
-        auto text = navigation::SearchAerodromes(DataFile, "no such name", pieces, "none",
-                                                 [](const std::string&) { return false; });
+        auto text = navigation::SearchAerodromes(
+            DataFile, "no such name", pieces, "none",
+            [](const std::string&) { return navigation::MatchAnswer::Skip; });
         benchmark::DoNotOptimize(text);
     }
 }

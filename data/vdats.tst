@@ -209,9 +209,9 @@ W„(†üŒ©±uÇÚ¼İpŒd”
 
 «•“˜³
 7410852.963C/x-+<=()
-&NM > SM      &SM > NM      NM,kt > &km   km > NM,k&t   F&eet > m     &Metres > ft  US &gal > L   &L > US gal   &Imp gal > L  L > Im&p gal  L&b > kg      Kil&os > lb   in&Hg > hPa   hP&a > inHg   A&vgas gal>lb &Jet gal > lb Celsi&us > F  &F-Celsius
+&NM > SM      S&M > NM      NM&,kt > km   km > NM&/kt   Fee&t > m     Met&res > ft  US &gal > L   &L > US gal   &Imp. gal > L L > Imp&. gal L&b > kg      &Kilos > lb   inch &Hg>hPa  hPa>in&ch Hg  A&vgas gal>lb &Jet gal > lb Celsi&us > F  &F-Celsius
 
-n1.150779, s0.868976, k1.852, t0.539957, e0.3048, m3.28084, g3.785412, l0.264172, i4.54609, p0.219969, b0.453592, o2.204623, h33.8639, a0.02953, v6.0, j6.7
+.0.219969 n1.150779 m0.868976 ,1.852 /0.539957 t0.3048 r3.28084 g3.785412 l0.264172 i4.54609 b0.453592 k2.204623 h33.8639 c0.02953 v6.0 j6.7
 w„¤c€‡Ò†¥±uÇ
 w„Œª¡
 w„‰ûta¢(†¦

@@ -2,7 +2,10 @@
 // bracket is replaced by the text of its value, then each operator pass ("^", "/", "\",
 // "x", "-", "+") is applied at its leftmost occurrence and the operation replaced by the
 // text of its result. Intermediate values therefore pass through the 15-digit text form,
-// which is why '1/3x3' gives 0.999999999999999. Positions are 1-based.
+// which is why '1/3x3' gives 0.999999999999999. A value written back in exponent form
+// ("1E-06", "1.15292150460685E+18") is one operand: its "E" and exponent sign are never
+// split off by the "-" and "+" passes. A number or ")" directly before "(", and ")"
+// directly before a number, multiply: '2(3)' is 6. Positions are 1-based.
 #pragma once
 
 #include <cstdint>
@@ -19,7 +22,8 @@ bool TryEvaluate(std::string Text, double& Result);
 // and the bracket balance. On failure Text becomes empty.
 bool CheckExpression(std::string& Text);
 
-// Evaluates a checked text, brackets included. On failure Value is 0.
+// Evaluates a checked text, brackets included (a bracket next to a number or another
+// bracket multiplies). On failure Value is 0.
 bool EvaluateExpression(std::string& Text, double& Value);
 
 // Carries out every occurrence of the operator Op (one of ^ / \ x - +).
@@ -27,7 +31,8 @@ bool EvaluateExpression(std::string& Text, double& Value);
 bool ApplyOperator(std::string& Text, char Op);
 
 // Reads the number directly left (Leftward) or right of position Pos; a "-" that belongs
-// to the number as its sign is taken with it. On failure Value is 0.
+// to the number as its sign is taken with it, and a value in exponent form is read whole
+// (mantissa, "E", exponent sign and digits). On failure Value is 0.
 bool ReadOperand(const std::string& Text, std::int32_t Pos, double& Value, bool Leftward);
 
 // Replaces the operation whose operator stands at Pos (both operands and a sign of the

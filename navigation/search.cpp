@@ -1,5 +1,7 @@
 #include "navigation/search.h"
 
+#include <utility>
+
 #include "common/shared_routines.h"
 
 namespace navigation {
@@ -87,15 +89,18 @@ bool AerodromeSearch::NextMatch(std::string& displayText) {
 
 std::string SearchAerodromes(const std::string& path, const std::string& searchText,
                              const NamePieces& pieces, const std::string& notFoundText,
-                             const std::function<bool(const std::string&)>& accept) {
+                             const std::function<MatchAnswer(const std::string&)>& ask) {
     AerodromeSearch search(path, searchText, pieces);
     std::string text;
     while (search.NextMatch(text)) {
-        if (accept(text)) {
+        const MatchAnswer answer = ask(text);
+        if (answer == MatchAnswer::Keep) {
             search.Close();
             return text;
         }
+        if (answer == MatchAnswer::Stop) break;
     }
+    search.Close();
     return notFoundText;
 }
 
@@ -108,22 +113,29 @@ PointLookUp LookUpPoint(const std::string& path, std::string_view typedText,
     AerodromeReader reader(pieces);
     std::string name;
     CoordTexts coords;
-    bool found = false;
+    // The first record whose identifier is "c" + key is kept while the rest of the
+    // section is searched for the key itself: with Canada first in the file, BW8 would
+    // otherwise find CBW8, hundreds of miles from the BW8 the user typed.
+    std::optional<std::pair<std::string, CoordTexts>> found, canadian;
     if (reader.OpenSection(path)) {
         while (reader.NextRecord(name, coords)) {
             std::string n = WithoutLeadingBlanks(AvcalcMod::Lower(Right(name, 4)));
-            if (k == n || "c" + k == n) {
-                found = true;
+            if (k == n) {
+                found.emplace(name, coords);
                 break;
             }
+            if (!canadian && "c" + k == n) canadian.emplace(name, coords);
         }
     }
     reader.Close();
+    if (!found) found = std::move(canadian);
 
     if (found) {
-        out.FoundIdent = AvcalcMod::Upper(WithoutTrailingBlanks(Right(name, 4))) + " ";
-        out.FoundLatitude = LatitudeFromDigits(ExpandDigits(coords.LatitudeText));
-        out.FoundLongitude = LongitudeFromDigits(ExpandDigits(coords.LongitudeText));
+        const auto& [foundName, foundCoords] = *found;
+        out.FoundIdent = AvcalcMod::Upper(WithoutTrailingBlanks(Right(foundName, 4))) + " ";
+        out.FoundLatitude = LatitudeFromDigits(ExpandDigits(foundCoords.LatitudeText));
+        out.FoundLongitude = LongitudeFromDigits(ExpandDigits(foundCoords.LongitudeText));
+        coords = foundCoords;
     } else {
         out.Display = AvcalcMod::Upper(key) + NotFoundTail;
     }

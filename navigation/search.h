@@ -67,26 +67,34 @@ class AerodromeSearch {
     bool started_ = false;
 };
 
-// The whole search: asks `accept` about each match in turn and stops at the first one it
-// accepts. The new display text: that match, or notFoundText when none was accepted.
-// This is the one search loop: the main window passes its question as `accept`.
+// The answer to the question asked about one match: keep it, skip to the next match, or
+// stop the search at once.
+enum class MatchAnswer { Keep, Skip, Stop };
+
+// The whole search: asks `ask` about each match in turn, ends at the first match kept
+// and at the first Stop. The new display text: the match kept, or notFoundText when
+// none was kept (no match, every match skipped, or the search stopped), so a stopped
+// search ends as one with no more matches does. The file is closed either way.
+// This is the one search loop: the main window passes its question as `ask`.
 std::string SearchAerodromes(const std::string& path, const std::string& searchText,
                              const NamePieces& pieces, const std::string& notFoundText,
-                             const std::function<bool(const std::string&)>& accept);
+                             const std::function<MatchAnswer(const std::string&)>& ask);
 
 // What the look-up by identifier gives.
 struct PointLookUp {
     std::string FoundIdent;     // identifier in capitals and one blank; empty when not found
     float FoundLatitude = 0;    // degrees, north positive
     float FoundLongitude = 0;   // degrees, west positive
-    std::string VariationText;  // of the last record read
+    std::string VariationText;  // of the record found, else of the last record read
     float Variation = 0;        // west positive
     std::optional<std::string> Display;  // the key in capitals and "  Not found"
 };
 
 // Looks up the last four characters of the typed text (the whole text when shorter)
-// against the last four of each name line, letter case and leading blanks ignored;
-// "c" and the key also matches, so a Canadian identifier is found by its last three.
+// against the last four of each name line, letter case and leading blanks ignored. A
+// record whose identifier is the key itself wins wherever it stands; with none, the
+// first record whose identifier is "c" and the key, so a Canadian identifier is found
+// by its last three (YOW finds CYOW, BW8 finds BW8 and not CBW8).
 PointLookUp LookUpPoint(const std::string& path, std::string_view typedText,
                         const NamePieces& pieces);
 

@@ -8,11 +8,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTextLayout>
 #include <QTimer>
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 #include "platform/form.h"
 #include "platform/services.h"
@@ -60,6 +64,67 @@ QFont FontOf(const ControlProperties& p) {
     font.setUnderline(p.fontUnderline);
     return font;
 }
+
+// The text of a word-wrapped label, laid out line by line within a width. Lines stand
+// 1.2 times the font's height apart (in whole pixels): the face reports less than its
+// glyphs need at some sizes (11 pixels of line spacing for the 12-pixel glyphs of the
+// boxes' 8.96 points), and lines would touch. The same layout draws the label and
+// gives automatic sizing its height, so the fitted height always holds every line.
+class WrappedText {
+  public:
+    WrappedText(QString text, const QFont& font, qreal widthPx, Qt::Alignment alignment) {
+        const QFontMetricsF metrics(font);
+        const qreal lineHeight =
+            std::max(metrics.lineSpacing(), std::round(1.2 * metrics.height()));
+        const qreal halfLeading = std::floor((lineHeight - metrics.height()) / 2);
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        QTextOption option(alignment & Qt::AlignHorizontal_Mask);
+        // A word longer than the line (a folder path) is broken rather than cut off.
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+            auto layout = std::make_unique<QTextLayout>(paragraph, font);
+            layout->setTextOption(option);
+            layout->beginLayout();
+            for (QTextLine line = layout->createLine(); line.isValid();
+                 line = layout->createLine()) {
+                line.setLineWidth(std::max<qreal>(1.0, widthPx));
+                line.setPosition(QPointF(0, height_ + halfLeading));
+                height_ += lineHeight;
+            }
+            layout->endLayout();
+            paragraphs_.push_back(std::move(layout));
+        }
+    }
+    qreal Height() const { return height_; }
+    void Draw(QPainter& painter, const QPointF& topLeft) const {
+        for (const auto& layout : paragraphs_) layout->draw(&painter, topLeft);
+    }
+
+  private:
+    std::vector<std::unique_ptr<QTextLayout>> paragraphs_;
+    qreal height_ = 0;
+};
+
+// A label: word-wrapped text is drawn with the leading of WrappedText, anything else as
+// QLabel draws it.
+class LabelWidget : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (!wordWrap()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        drawFrame(&painter);
+        const QRect area = contentsRect();
+        painter.setPen(palette().color(foregroundRole()));
+        WrappedText(text(), font(), area.width(), alignment()).Draw(painter, area.topLeft());
+    }
+};
 
 }  // namespace
 
@@ -304,12 +369,12 @@ void Control::Refit() {
     const float ty = TwipsPerPixelY();
     const qreal border = props_.borderStyle != 0 ? 2.0 : 0.0;
     if (props_.wordWrap) {
-        qreal widthPx = std::max<qreal>(1.0, props_.width / tx - 2 * border);
-        QRectF box = metrics.boundingRect(
-            QRectF(0, 0, widthPx, 1e6),
-            static_cast<int>(Qt::TextWordWrap | ToQtAlignment(props_.alignment, true)),
-            text.isEmpty() ? QStringLiteral(" ") : text);
-        props_.height = static_cast<float>(std::ceil(box.height() + 2 * border)) * ty;
+        // The width the label will have on the screen, in whole pixels, so that the text
+        // wraps here exactly as it will be drawn.
+        const qreal widthPx = ToPixels(props_.width, true) - 2 * border;
+        const WrappedText lines(text, FontOf(props_), widthPx,
+                                ToQtAlignment(props_.alignment, true));
+        props_.height = static_cast<float>(std::ceil(lines.Height() + 2 * border)) * ty;
     } else {
         qreal widest = 0.0;
         const QStringList lines = text.split(QLatin1Char('\n'));
@@ -342,7 +407,7 @@ void Control::CreateWidget() {
             break;
         }
         case ControlKind::Label: {
-            auto* label = new QLabel(parent);
+            auto* label = new LabelWidget(parent);
             label->setTextFormat(Qt::PlainText);
             bridge_->widget = label;
             break;
@@ -442,10 +507,17 @@ void Control::ApplyColours() {
     const QColor fore = ToQColor(props_.foreColor, Qt::black);
     const QColor back = ToQColor(props_.backColor, QColor(240, 240, 240));
     switch (Kind()) {
-        case ControlKind::Button:
+        case ControlKind::Button: {
             palette.setColor(QPalette::Button, back);
-            palette.setColor(QPalette::ButtonText, fore);
+            palette.setColor(QPalette::Active, QPalette::ButtonText, fore);
+            palette.setColor(QPalette::Inactive, QPalette::ButtonText, fore);
+            // A button that cannot be pressed draws its caption halfway to its face, so
+            // that it looks greyed out.
+            const QColor greyed((fore.red() + back.red()) / 2, (fore.green() + back.green()) / 2,
+                                (fore.blue() + back.blue()) / 2);
+            palette.setColor(QPalette::Disabled, QPalette::ButtonText, greyed);
             break;
+        }
         case ControlKind::TextBox:
             palette.setColor(QPalette::Base, back);
             palette.setColor(QPalette::Text, fore);

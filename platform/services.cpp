@@ -1,10 +1,12 @@
 #include "platform/services.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
@@ -47,6 +49,16 @@ float TwipsPerPixelY() { return PerPixel(false); }
 
 void OpenWebAddress(const std::string& address) {
     QDesktopServices::openUrl(QUrl(ToUnicode(address)));
+}
+
+std::string WorkingFolder() {
+    return FromUnicode(QDir::toNativeSeparators(QDir::currentPath()));
+}
+
+void RunSoon(std::function<void()> task) {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app == nullptr || !task) return;
+    QTimer::singleShot(0, app, std::move(task));
 }
 
 void SafeSetFocus(Control& control) {

@@ -1,6 +1,7 @@
 // Services of the desktop the program relies on. No window-system header here.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,14 @@ float TwipsPerPixelY();
 
 // Opens a web address in the user's browser; the outcome is not reported.
 void OpenWebAddress(const std::string& address);
+
+// The working directory, where the program looks for its files, as an absolute path in
+// Windows-1252 text (a character outside the code page becomes "?").
+std::string WorkingFolder();
+
+// Runs the task once from the event loop, after the events already waiting (so after a
+// window shown just before has been laid out). Nothing runs without an application.
+void RunSoon(std::function<void()> task);
 
 // Gives the control the keyboard focus when it exists, is visible and enabled.
 void SafeSetFocus(Control& control);

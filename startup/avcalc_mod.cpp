@@ -5,6 +5,7 @@
 namespace AvcalcMod {
 
 bool LoadingData = false;
+bool DataFileRead = false;
 std::string LineBuffer;
 std::array<std::string, FragmentCount + 1> FragmentTable;
 TextLineArray TextLines;
@@ -26,6 +27,7 @@ std::int32_t ColourBlue = 0;
 
 void ResetGlobals() {
     LoadingData = false;
+    DataFileRead = false;
     LineBuffer.clear();
     FragmentTable.fill({});
     TextLines.fill({});

@@ -21,6 +21,7 @@ inline constexpr int AnimationSlots = 4;
 inline constexpr const char* WebAddress = "https://www.quenmar.example/";
 
 extern bool LoadingData;        // True while the text section is read
+extern bool DataFileRead;       // True when start-up read the whole text section
 extern std::string LineBuffer;  // fragment constant, later the reader's line
 extern std::array<std::string, FragmentCount + 1> FragmentTable;  // entries 1..147
 using TextLineArray = std::array<std::string, TextLineCount + 1>;

@@ -6,6 +6,7 @@
 
 #include "common/number_forms.h"
 #include "startup/avcalc_mod.h"
+#include "startup/data_file.h"
 #include "startup/text_lines.h"
 
 namespace AvcalcMod {
@@ -91,6 +92,18 @@ void WriteBuiltInTexts() {
     static_assert(std::size(farewell) == Line::FarewellLast - Line::FarewellFirst);
     for (std::size_t k = 0; k < std::size(farewell); ++k)
         TextLines[static_cast<std::size_t>(Line::FarewellFirst) + 1 + k] = farewell[k];
+}
+
+std::string DataFileNotReadText(const std::string& folder) {
+    const std::string file = DataFileName;
+    std::string text = "The calculator could not read its data file, " + file + ", in the folder";
+    text += "\r\n" + folder + "\r\n\r\n";
+    text +=
+        "The file is missing, empty or incomplete, so the buttons have no captions and the "
+        "aerodrome search finds nothing.\r\n\r\n";
+    text += "Put a complete copy of " + file +
+            " (it comes with the calculator) in that folder, then start the calculator again.";
+    return text;
 }
 
 std::int32_t WorkAreaTwips(bool queryOk, std::int32_t fromPixel, std::int32_t toPixel,

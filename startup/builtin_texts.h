@@ -3,8 +3,16 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace AvcalcMod {
+
+// The box the main window shows once when start-up could not read the data file. The
+// data file holds every other text, so these words are the program's own.
+inline constexpr const char* DataFileNotReadTitle = "Data File Not Read";
+// Its text: the file, the folder it was looked for in (Windows-1252 text), what is
+// missing without it and what to do.
+std::string DataFileNotReadText(const std::string& folder);
 
 // Lines 514 to 523 (help texts and titles), then lines 178 to 194 (about and farewell).
 void WriteBuiltInTexts();

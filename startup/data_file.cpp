@@ -29,11 +29,11 @@ bool TextFile::ReadLine(std::string& line) {
     int c = std::getc(file_);
     if (c == EOF) return false;
     line.clear();
-    while (c != EOF && c != '\r') {
+    while (c != EOF && c != '\r' && c != '\n') {
         line += static_cast<char>(c);
         c = std::getc(file_);
     }
-    if (c == '\r') {
+    if (c == '\r') {  // CR LF is one line end
         int next = std::getc(file_);
         if (next != '\n' && next != EOF) std::ungetc(next, file_);
     }
@@ -109,19 +109,23 @@ void ExpandLine(std::string& line) {
     line = std::move(out);
 }
 
-void ReadTextSection(const std::string& path) {
+bool ReadTextSection(const std::string& path) {
     LoadingData = true;
     TextFile file;
+    int linesRead = 0;
     if (file.Open(path)) {
         for (int n = 1; n <= TextLineCount; ++n) {
             auto& line = TextLines[static_cast<std::size_t>(n)];
             if (!file.ReadLine(line)) break;
             ExpandLine(line);
+            linesRead = n;
         }
     }
     CloseAllFiles();
     LoadingData = false;
     ParseColourRecord();
+    DataFileRead = linesRead == TextLineCount;
+    return DataFileRead;
 }
 
 namespace {

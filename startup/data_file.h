@@ -10,9 +10,10 @@ namespace AvcalcMod {
 inline constexpr const char* DataFileName = "vdats.tst";
 inline constexpr int ColourRecordLine = 153;
 
-// A file opened for sequential line input. A line ends at a carriage return, with or
-// without a following line feed; a line feed alone is part of the line. Every open file
-// is known to CloseAllFiles, which the orderly end of the program calls.
+// A file opened for sequential line input. A line ends at CR LF, at a carriage return
+// alone or at a line feed alone, so a data file saved with Unix line ends reads the same
+// (packed lines never hold either code). Every open file is known to CloseAllFiles,
+// which the orderly end of the program calls.
 class TextFile {
   public:
     TextFile() = default;
@@ -43,7 +44,9 @@ void ExpandLine(std::string& line);
 
 // Reads lines 1..565 of the file into TextLines, expanding each with LoadingData True.
 // Lines the file does not have stay empty; a missing file leaves all of them empty.
-void ReadTextSection(const std::string& path = DataFileName);
+// Sets DataFileRead, and returns it: true only when the file opened and held all 565
+// lines (a missing, unopenable, empty or cut-short file is not read).
+bool ReadTextSection(const std::string& path = DataFileName);
 
 // Parses TextLines(153) into ColourTable(1..72): field k is six hexadecimal digits at
 // positions 7k-6 to 7k-1 read as BBGGRR; a missing or digitless field gives 0.

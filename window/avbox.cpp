@@ -50,8 +50,10 @@ void avbox::Form_Load() {
     LoadControls(113);
     StyleForm(*this);
     ResetMousePointer();
-    // Whatever closes the box without a button answers as the second button does.
+    // Whatever closes the box without a button answers as the second button does;
+    // ClosedByButton tells the two apart.
     DialogResult = 2;
+    closedByButton_ = false;
 }
 
 void avbox::Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) {
@@ -69,6 +71,7 @@ void avbox::buttonplus1_Click(int Index) {
         return;
     }
     DialogResult = Index + 1;
+    closedByButton_ = true;
     CloseBox();
 }
 

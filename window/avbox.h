@@ -30,9 +30,16 @@ public:
     void Label1_Click(int Index);
     void Timer1_Timer();
 
+    // True when one of its buttons closed the last box (a click, or Enter on it); false
+    // when Esc, the frame's close control or a click on the box did. DialogResult is 2
+    // both for the second button and for those other ways out; this tells them apart.
+    bool ClosedByButton() const { return closedByButton_; }
+
 private:
     void OpenLinkOrClose();
     void CloseBox();
+
+    bool closedByButton_ = false;
 };
 
 // The single instance, created on first use.

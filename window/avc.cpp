@@ -144,6 +144,14 @@ void avc::Form_Load() {
         if (i < 18) FrameControl(buttonplus2[i], 30);
     }
     FrameControl(*Label1.operator->(), 50);
+
+    // Without its data file the window is built all the same, with empty captions; once
+    // it is up, one box says why and where the file was looked for.
+    if (!DataFileRead) {
+        platform::RunSoon([this] {
+            if (IsLoaded()) ShowDataFileNotRead();
+        });
+    }
 }
 
 void avc::SetKeypadEnabled(bool Enabled) {

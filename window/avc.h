@@ -11,6 +11,7 @@
 
 #include "formulas/computations.h"
 #include "navigation/records.h"
+#include "navigation/search.h"
 #include "platform/form.h"
 
 class avc : public platform::Form {
@@ -80,8 +81,12 @@ class avc : public platform::Form {
     static bool ReleasedOnly(platform::ControlArray& buttons, int Index);
     // The help box whose text is the line and whose title the line after it.
     void ShowHelp(std::int32_t textLine);
-    // Asks whether the match now on the display is the wanted aerodrome.
-    bool AcceptMatch();
+    // The box that says the data file could not be read, naming the file and the folder.
+    void ShowDataFileNotRead();
+    // Asks whether the match now on the display is the wanted aerodrome: OK keeps it,
+    // Skip goes on to the next match, and closing the question any other way (Esc, the
+    // frame's close control, a click on its text) stops the search.
+    navigation::MatchAnswer AskAboutMatch();
 };
 
 // The one main window of the program.

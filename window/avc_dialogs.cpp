@@ -1,7 +1,10 @@
-// The boxes the main window opens: help on a right click, and the question asked for
-// each match of an aerodrome search.
+// The boxes the main window opens: help on a right click, the question asked for each
+// match of an aerodrome search, and the word that the data file could not be read.
+#include "platform/services.h"
 #include "startup/avcalc_mod.h"
+#include "startup/builtin_texts.h"
 #include "startup/text_lines.h"
+#include "window/avbox.h"
 #include "window/avc.h"
 #include "window/message_dialog.h"
 
@@ -10,6 +13,7 @@ using namespace AvcalcMod;
 namespace {
 constexpr int HelpBox = 6;      // no buttons: closed by Esc, a click or the frame
 constexpr int QuestionBox = 2;  // OK and Skip
+constexpr int MessageBox = 0;   // one OK
 }  // namespace
 
 void avc::ShowHelp(std::int32_t textLine) {
@@ -18,7 +22,19 @@ void avc::ShowHelp(std::int32_t textLine) {
     Refresh();
 }
 
-bool avc::AcceptMatch() {
+void avc::ShowDataFileNotRead() {
+    ShowMessageDialog(DataFileNotReadText(platform::WorkingFolder()), DataFileNotReadTitle,
+                      MessageBox);
+    DialogResult = 0;
+    Refresh();
+}
+
+navigation::MatchAnswer avc::AskAboutMatch() {
     ShowMessageDialog(TextLine(Line::QuestionText), TextLine(Line::QuestionTitle), QuestionBox);
-    return DialogResult == 1;
+    if (DialogResult == 1) return navigation::MatchAnswer::Keep;
+    // DialogResult is 2 for Skip and for every way out without a button; only the
+    // button goes on, so Esc or the close control leaves a search of thousands of
+    // matches at once.
+    return TheBox().ClosedByButton() ? navigation::MatchAnswer::Skip
+                                     : navigation::MatchAnswer::Stop;
 }

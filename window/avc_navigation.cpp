@@ -15,7 +15,7 @@ void avc::SearchAerodromes() {
         DataFileName, Text1[0].Text(), NameFragments, TextLine(Line::SearchNotFound),
         [this](const std::string& match) {
             Label1->SetCaption(match);
-            return AcceptMatch();
+            return AskAboutMatch();
         });
     Label1->SetCaption(shown);
     PendingFormula.clear();

@@ -34,14 +34,24 @@ INSTANTIATE_TEST_SUITE_P(
                       Good{"-5", -5}, Good{"((2))", 2}, Good{" 2 + 3 ", 5},
                       Good{"2\t+\r3\n", 5}, Good{"2x(3+4)^2", 98}, Good{"-2^2", 4},
                       Good{"3x-5^2", 75}, Good{"5--3", 8}, Good{"3--5x2", 13},
-                      Good{"2(3)", 23}, Good{"(2)(3)", 23},  // no implied multiplication
-                      Good{"2,5", 25},                       // "," groups digits
+                      // A bracket next to a number or a bracket multiplies.
+                      Good{"2(3)", 6}, Good{"(2)(3)", 6}, Good{"(1+1)3", 6},
+                      Good{"2(3+4)^2", 98}, Good{"2-(3)(4)", -10}, Good{"(2)-3", -1},
+                      Good{"2,5", 25},  // "," groups digits
                       Good{"10-2+3", 11}, Good{"10-2-3", 5},
                       // "-" pass: 1-2 -> "-1+3-4", then 3-4 -> "-1+-1"; "+" pass: -2.
                       Good{"1-2+3-4", -2},
                       Good{"1/10000000", 1e-7},
-                      // "1E-07+1": the "+" takes only "-07" as its left operand.
-                      Good{"1/10000000+1", 1e-6}));
+                      // A value written back in exponent form is one operand: "1E-06+1",
+                      // "1E-06-1", "1E+18" and "1.15292150460685E+18" are read whole.
+                      Good{"1/1000000+1", 1.000001}, Good{"1/1000000-1", -0.999999},
+                      Good{"1/10000000+1", 1.0000001}, Good{"5-1/10000000", 4.9999999},
+                      Good{"0-1/10000000", -1e-7}, Good{"3-(0-1/10000000)", 3.0000001},
+                      Good{"1000000000x1000000000", 1e18},
+                      Good{"2^60", 1.15292150460685e18},  // 2^60 = 1152921504606846976
+                      // "1.15292150460685E+18/5.76460752303423E+17"
+                      Good{"2^60/2^59", 2.00000000000001},
+                      Good{"(1/1000000)2", 2e-6}, Good{"2(1/10000000)", 2e-7}));
 
 struct Bad {
     const char* text;
@@ -63,9 +73,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, Fails,
                                            Bad{"5\\0"}, Bad{"5\\0.4"}, Bad{"2^99999"},
                                            Bad{"(-8)^0.5"}, Bad{"0^-1"}, Bad{"5-x3"},
                                            Bad{"--5"}, Bad{"+5"},
-                                           // 1E+18 is written back; its "+" has no left operand.
-                                           Bad{"1000000000x1000000000"},
-                                           Bad{"3000000000\\1"}, Bad{"1e5"}));
+                                           // 1E+200 x 1E+200 cannot be represented.
+                                           Bad{"10^200x10^200"},
+                                           // A bracket before "," multiplies ",5".
+                                           Bad{"(2),5"},
+                                           Bad{"3000000000\\1"}, Bad{"1e5"},
+                                           // Only written-back values carry an "E".
+                                           Bad{"1E5"}, Bad{"1E+5"}));
 
 TEST(TryEvaluate, RejectedTextLeavesResultAndFailedEvaluationClearsIt) {
     double result = 7;
@@ -96,12 +110,20 @@ TEST(ReadOperand, SignBelongsToTheNumberOnlyWhenNothingStandsLeftOfIt) {
     EXPECT_EQ(v, -3);
     EXPECT_FALSE(engine::ReadOperand("5-x3", 3, v, true));
     EXPECT_EQ(v, 0);
+    // Exponent forms are read whole, on either side.
+    EXPECT_TRUE(engine::ReadOperand("1.5E-07x2", 8, v, true));
+    EXPECT_EQ(v, 1.5e-7);
+    EXPECT_TRUE(engine::ReadOperand("2x-1E+18", 2, v, false));
+    EXPECT_EQ(v, -1e18);
 }
 
 TEST(ReplaceOperation, TakesTheLeftSignWithTheOperand) {
     std::string text = "3--5x2";
     EXPECT_TRUE(engine::ReplaceOperation(text, 5, -10));
     EXPECT_EQ(text, "3--10");
+    text = "1-1E-07x1E+18";
+    EXPECT_TRUE(engine::ReplaceOperation(text, 8, 1e11));
+    EXPECT_EQ(text, "1-100000000000");
 }
 
 TEST(NumberText, FifteenDigitsAndExponentForms) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 
 #include "nav_test_data.h"
 #include "startup/avcalc_mod.h"
@@ -152,5 +154,65 @@ TEST_F(RealData, SearchFindsEveryOttawaInFileOrder) {
     EXPECT_EQ(found[0], "  OTTAWA / CARP AIRPORT, CARP, ON CYRP   12W 45.19.09  76.01.20");
     EXPECT_EQ(found[9], "  OTTAWA MUNICIPAL AIRPORT, OTTAWA, KS  OWI   2E 38.32.21  95.15.11");
 }
+
+// The data file saved with line feeds alone, as a Linux editor may save it, gives the
+// same texts and the same aerodromes.
+TEST_F(RealData, AFileWithLineFeedsAloneReadsTheSame) {
+    std::ifstream in(Path(), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string lf;
+    for (std::size_t k = 0; k < bytes.size(); ++k)
+        if (!(bytes[k] == '\r' && k + 1 < bytes.size() && bytes[k + 1] == '\n')) lf += bytes[k];
+    ASSERT_LT(lf.size(), bytes.size());
+    const std::string lfPath = testing_files::WriteFile(testing_files::TestFolder() / "lf.tst", lf);
+
+    AvcalcMod::BuildFragmentTable();
+    AvcalcMod::ReadTextSection(Path());
+    const AvcalcMod::TextLineArray crlfLines = AvcalcMod::TextLines;
+    AvcalcMod::ReadTextSection(lfPath);
+    EXPECT_TRUE(AvcalcMod::TextLines == crlfLines);
+    AvcalcMod::ResetGlobals();
+
+    EXPECT_EQ(AllMatches(lfPath, "ottawa", pieces_), AllMatches(Path(), "ottawa", pieces_));
+    EXPECT_EQ(navigation::LookUpPoint(lfPath, "JFK", pieces_).FoundIdent, " JFK ");
+}
+
+// An identifier that exists as typed wins over an earlier Canadian one ("C" + key);
+// with none, the Canadian one. Positions and variations from data/aerodromes.csv, to
+// the second of arc the file keeps.
+struct IdentCase {
+    const char* name;
+    const char* typed;
+    const char* foundIdent;  // empty: not found
+    double latitude, longitudeWest;
+    float variationWest;
+};
+
+class LookUpOnRealData : public RealData, public ::testing::WithParamInterface<IdentCase> {};
+
+TEST_P(LookUpOnRealData, FindsTheAerodromeMeant) {
+    const IdentCase& c = GetParam();
+    auto p = navigation::LookUpPoint(Path(), c.typed, pieces_);
+    EXPECT_EQ(p.FoundIdent, c.foundIdent);
+    if (p.FoundIdent.empty()) {
+        EXPECT_EQ(p.Display, std::string(c.typed) + "  Not found");
+        return;
+    }
+    EXPECT_NEAR(p.FoundLatitude, c.latitude, 1.0 / 3600);
+    EXPECT_NEAR(p.FoundLongitude, c.longitudeWest, 1.0 / 3600);
+    EXPECT_FLOAT_EQ(p.Variation, c.variationWest);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Idents, LookUpOnRealData,
+    ::testing::Values(
+        // US airports whose Canadian namesakes CBW8, CNM2 and CKY8 come first in the file.
+        IdentCase{"BW8", "BW8", " BW8 ", 47.847778, 109.099444, -11},
+        IdentCase{"NM2", "NM2", " NM2 ", 35.951772, 106.957525, -8},
+        IdentCase{"KY8", "KY8", " KY8 ", 37.954209, 86.855985, 4},
+        IdentCase{"YOW", "YOW", "CYOW ", 45.322500, 75.669200, 13},  // no YOW: CYOW
+        IdentCase{"CBW8", "CBW8", "CBW8 ", 54.008100, 123.023000, -16},
+        IdentCase{"Unknown", "ZZZ9", "", 0, 0, 0}),
+    [](const ::testing::TestParamInfo<IdentCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 #include "startup/avcalc_mod.h"
 #include "startup/fragments.h"
@@ -86,23 +87,44 @@ TEST_F(DataFileTest, AmpersandStaysWhileLoadingAndBecomesAndOtherwise) {
     EXPECT_EQ(Expand("&&", false), " and  and ");
 }
 
-TEST_F(DataFileTest, LineEndsAtCarriageReturnWithOrWithoutLineFeed) {
-    std::string bytes = "one\r\ntwo\rthree\nstill three\r\n\r\nsix";
-    ReadTextSection(dir.Write("vdats.tst", bytes));
-    EXPECT_EQ(TextLines[1], "one");
-    EXPECT_EQ(TextLines[2], "two");
-    // The lone line feed stays in the line and is then expanded like any code 10.
-    EXPECT_EQ(TextLines[3], "three" + Frag(126) + "still three");
-    EXPECT_EQ(TextLines[4], "");
-    EXPECT_EQ(TextLines[5], "six");
-    EXPECT_EQ(TextLines[6], "");
-    EXPECT_FALSE(LoadingData);
+struct LineEndCase {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> lines;
+};
+
+class LineEnds : public ::testing::TestWithParam<LineEndCase> {};
+
+TEST_P(LineEnds, SplitTheFileIntoItsLines) {
+    testing_files::TempDir dir;
+    TextFile file;
+    ASSERT_TRUE(file.Open(dir.Write("lines.tst", GetParam().bytes)));
+    std::vector<std::string> lines;
+    std::string line;
+    while (file.ReadLine(line)) lines.push_back(line);
+    EXPECT_EQ(lines, GetParam().lines);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LineEnds,
+    ::testing::Values(
+        LineEndCase{"CrLf", "one\r\ntwo\r\n", {"one", "two"}},
+        LineEndCase{"LfAlone", "one\ntwo\n", {"one", "two"}},
+        LineEndCase{"CrAlone", "one\rtwo\r", {"one", "two"}},
+        LineEndCase{"Mixed", "one\r\ntwo\rthree\nfour", {"one", "two", "three", "four"}},
+        LineEndCase{"EmptyLinesEachWay", "a\r\n\r\nb\n\nc\r\rd", {"a", "", "b", "", "c", "", "d"}},
+        // LF CR is two line ends; only CR LF is one.
+        LineEndCase{"LfCr", "a\n\rb", {"a", "", "b"}},
+        LineEndCase{"CrCrLf", "a\r\r\nb", {"a", "", "b"}},
+        LineEndCase{"NoEndAtTheLastLine", "a\nb", {"a", "b"}},
+        LineEndCase{"EmptyFile", "", {}}),
+    [](const ::testing::TestParamInfo<LineEndCase>& info) { return std::string(info.param.name); });
 
 TEST_F(DataFileTest, ExactlyTheTextSectionIsReadAndExpanded) {
     std::string bytes;
     for (int n = 1; n <= 600; ++n) bytes += "line " + std::to_string(n) + "&x;\r\n";
-    ReadTextSection(dir.Write("vdats.tst", bytes));
+    EXPECT_TRUE(ReadTextSection(dir.Write("vdats.tst", bytes)));
+    EXPECT_TRUE(DataFileRead);
     EXPECT_EQ(TextLines[1], "line 1&x; ");
     EXPECT_EQ(TextLines[565], "line 565&x; ");
     EXPECT_TRUE(TextLines[0].empty());
@@ -110,7 +132,7 @@ TEST_F(DataFileTest, ExactlyTheTextSectionIsReadAndExpanded) {
 
 TEST_F(DataFileTest, MissingShortAndDamagedFilesLeaveLinesEmpty) {
     TextLines[7] = "stale";
-    ReadTextSection(dir.File("absent.tst"));
+    EXPECT_FALSE(ReadTextSection(dir.File("absent.tst")));
     for (int n = 1; n <= TextLineCount; ++n)
         if (n != 7) {
             ASSERT_TRUE(TextLines[static_cast<std::size_t>(n)].empty()) << n;
@@ -120,10 +142,17 @@ TEST_F(DataFileTest, MissingShortAndDamagedFilesLeaveLinesEmpty) {
     BuildFragmentTable();
     std::string ten;
     for (int n = 1; n <= 10; ++n) ten += "L" + std::to_string(n) + "\r\n";
-    ReadTextSection(dir.Write("ten.tst", ten));
+    EXPECT_FALSE(ReadTextSection(dir.Write("ten.tst", ten)));  // cut short
     EXPECT_EQ(TextLines[10], "L10");
     for (int n = 11; n <= TextLineCount; ++n)
         ASSERT_TRUE(TextLines[static_cast<std::size_t>(n)].empty());
+    EXPECT_FALSE(ReadTextSection(dir.Write("empty.tst", "")));
+    EXPECT_FALSE(DataFileRead);
+    // Exactly the text section, the last line without its line end, is enough.
+    std::string whole;
+    for (int n = 1; n <= TextLineCount; ++n)
+        whole += "L" + std::to_string(n) + (n < TextLineCount ? "\n" : "");
+    EXPECT_TRUE(ReadTextSection(dir.Write("whole.tst", whole)));
 }
 
 TEST_F(DataFileTest, RandomBytesAndAHugeLineAreReadWithoutHarm) {

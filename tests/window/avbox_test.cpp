@@ -68,6 +68,7 @@ struct CloseCase {
     std::int32_t code;
     Way way;
     std::int32_t result;
+    bool byButton;  // ClosedByButton afterwards
 };
 class Closing : public WindowTest, public ::testing::WithParamInterface<CloseCase> {};
 
@@ -81,23 +82,24 @@ TEST_P(Closing, EveryWayOutLeavesItsResult) {
     EXPECT_FALSE(TheBox().IsLoaded());
     EXPECT_EQ(CurrentForm, nullptr);
     EXPECT_EQ(DialogResult, c.result);
+    EXPECT_EQ(TheBox().ClosedByButton(), c.byButton);
     EXPECT_TRUE(opened.empty());
     EXPECT_EQ(ended, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, Closing,
-    ::testing::Values(CloseCase{"OkClick", 2, Way::ClickOk, 1},
-                      CloseCase{"OkAloneClick", 0, Way::ClickOk, 1},
-                      CloseCase{"EnterOnOk", 2, Way::EnterOnOk, 1},
-                      CloseCase{"SecondClick", 2, Way::ClickSecond, 2},
-                      CloseCase{"EnterOnSecond", 2, Way::EnterOnSecond, 2},
-                      CloseCase{"EscOnButton", 2, Way::EscOnButton, 2},
-                      CloseCase{"EscOnHelpBox", 6, Way::EscOnBox, 2},
-                      CloseCase{"FrameClose", 2, Way::FrameClose, 2},
-                      CloseCase{"TextClick", 6, Way::ClickText, 2},
-                      CloseCase{"ShadowClick", 0, Way::ClickShadow, 2},
-                      CloseCase{"BackgroundClick", 6, Way::ClickBackground, 2}),
+    ::testing::Values(CloseCase{"OkClick", 2, Way::ClickOk, 1, true},
+                      CloseCase{"OkAloneClick", 0, Way::ClickOk, 1, true},
+                      CloseCase{"EnterOnOk", 2, Way::EnterOnOk, 1, true},
+                      CloseCase{"SecondClick", 2, Way::ClickSecond, 2, true},
+                      CloseCase{"EnterOnSecond", 2, Way::EnterOnSecond, 2, true},
+                      CloseCase{"EscOnButton", 2, Way::EscOnButton, 2, false},
+                      CloseCase{"EscOnHelpBox", 6, Way::EscOnBox, 2, false},
+                      CloseCase{"FrameClose", 2, Way::FrameClose, 2, false},
+                      CloseCase{"TextClick", 6, Way::ClickText, 2, false},
+                      CloseCase{"ShadowClick", 0, Way::ClickShadow, 2, false},
+                      CloseCase{"BackgroundClick", 6, Way::ClickBackground, 2, false}),
     [](const ::testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, HoverUnderlinesAButtonUntilTheMouseIsOverTheBox) {

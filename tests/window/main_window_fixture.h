@@ -35,16 +35,20 @@ class MainWindowTest : public ::testing::Test {
         AvcalcMod::ResetShutDown();
         AvcalcMod::SetEndProgramHook([this] { ++ended; });
         // Every box the window opens is answered from `answers` (1 OK, 2 the second
-        // button); a box with no answer left is closed as Esc would close it.
+        // button, Esc, CloseControl); a box with no answer left is closed as Esc would
+        // close it.
         platform::SetModalHook([this](platform::Form& form) {
             if (&form != &TheBox()) return;
             boxes.push_back({TheBox().Caption(), TheBox().Label1[0].Caption()});
             shownOnDisplay.push_back(w().Label1->Caption());
-            if (next < answers.size()) {
-                TheBox().buttonplus1_Click(answers[next++] - 1);
-            } else {
+            const int answer = next < answers.size() ? answers[next++] : Esc;
+            if (answer == CloseControl) {
+                TheBox().NativeWidget()->close();
+            } else if (answer == Esc) {
                 int esc = 27;
                 TheBox().Form_KeyPress(esc);
+            } else {
+                TheBox().buttonplus1_Click(answer - 1);
             }
             if (TheBox().IsLoaded()) AvcalcMod::UnloadForm(&TheBox());
         });
@@ -67,6 +71,8 @@ class MainWindowTest : public ::testing::Test {
     };
     std::vector<Box> boxes;                   // every box shown, in order
     std::vector<std::string> shownOnDisplay;  // the display while each box was up
+    static constexpr int Esc = 27;
+    static constexpr int CloseControl = -1;  // the frame's close control
     std::vector<int> answers;
     std::size_t next = 0;
     int ended = 0;

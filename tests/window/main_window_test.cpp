@@ -1,6 +1,11 @@
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <vector>
 
 #include "common/shared_routines.h"
 #include "qt_test_main.h"
@@ -15,6 +20,17 @@ namespace {
 constexpr std::int32_t Navy = 6291456;    // RGB(0, 0, 96)
 constexpr std::int32_t Light = 16318463;  // RGB(255, 255, 248)
 constexpr float S = 1.28F;
+
+// The darkest grey level (0 black .. 255 white) of a control as it is drawn: on these
+// light buttons, the colour of the caption.
+int DarkestGrey(platform::Control& control) {
+    const QImage image = control.NativeWidget()->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    return darkest;
+}
 
 // ---------------------------------------------------------------------------------
 // Construction
@@ -88,9 +104,10 @@ TEST_F(MainWindowTest, KeysAppendAndEqualsEvaluates) {
         {"<", "<"},
         {"<<", ""},
         {"=", "!"},
-        {"1000000000x1000000000=", "!"},
-        {"1000000000x1000000=", "!"},  // 1E+15 written back trips the "+" pass
-        {"1/10000000=", "1E-07"},      // a tiny value survives the "-" pass
+        {"1000000000x1000000000=", "1E+18"},  // exponent forms are whole operands
+        {"1/1000000+1=", "1.000001"},
+        {"1/10000000=", "1E-07"},
+        {"2(3)=", "6"},  // a bracket next to a number multiplies
     };
     for (const auto& c : cases) {
         Key('C');
@@ -223,6 +240,66 @@ TEST_F(MainWindowTest, AfterAConversionEqualsWaitsAndKeysContinue) {
     EXPECT_EQ(Display(), "100");
 }
 
+// Every "&" key of the window belongs to one control, and Alt with it presses that
+// control: each conversion converts 100 by its own units (values from the unit
+// definitions, two decimals), each formula button waits for its own fields.
+TEST_F(MainWindowTest, EveryAltKeyIsUniqueAndPressesItsButton) {
+    std::map<char, std::string> owner;
+    for (platform::ControlArray* array : std::initializer_list<platform::ControlArray*>{
+             &w().buttonplus1, &w().buttonplus2, &w().buttonplus3, &w().Label1, &w().Label2}) {
+        for (int i : array->Indexes()) {
+            platform::Control& control = (*array)[i];
+            const std::string& caption = control.Caption();
+            const auto amp = caption.find('&');
+            if (!control.UseMnemonic() || amp == std::string::npos || amp + 1 >= caption.size())
+                continue;
+            const std::string name = array->Name() + "(" + std::to_string(i) + ")";
+            const char key = AvcalcMod::LowerChar(caption[amp + 1]);
+            const auto [at, fresh] = owner.emplace(key, name);
+            EXPECT_TRUE(fresh) << "Alt+" << key << " serves " << at->second << " and " << name;
+        }
+    }
+    EXPECT_EQ(owner.size(), 18U + 9U);  // every conversion and formula button has its key
+
+    std::vector<int> pressed;
+    // The window outlives the test: its own handlers go back when the test ends.
+    struct Restore {
+        platform::ControlArray& array;
+        std::function<void(int)> original;
+        ~Restore() { array.Click = original; }
+    } restore[] = {{w().buttonplus2, w().buttonplus2.Click},
+                   {w().buttonplus3, w().buttonplus3.Click}};
+    for (Restore& r : restore) {
+        r.array.Click = [&pressed, &r](int Index) {
+            if (r.array[Index].Value() == 0) pressed.push_back(Index);  // the working click
+            r.original(Index);
+        };
+    }
+    auto altPress = [&](platform::Control& button) {
+        const std::string& caption = button.Caption();
+        pressed.clear();
+        QTest::keyClick(w().NativeWidget(), caption[caption.find('&') + 1], Qt::AltModifier);
+        return WaitUntil([&] { return !pressed.empty(); });
+    };
+    const char* const hundredConverted[18] = {
+        "115.08", "86.9",    "185.2",  "54",  "30.48", "328.08", "378.54", "26.42", "454.61",
+        "22",     "45.36",   "220.46", "3386.39", "2.95", "600", "670", "212", "37.78"};
+    for (int m = 0; m <= 17; ++m) {
+        Key('C');
+        Keys("100");
+        ASSERT_TRUE(altPress(w().buttonplus2[m])) << "conversion " << m;
+        EXPECT_EQ(pressed, std::vector<int>{m});
+        EXPECT_EQ(Display(), hundredConverted[m]) << w().buttonplus2[m].Caption();
+    }
+    for (int i = 0; i <= 8; ++i) {
+        Key('C');
+        ASSERT_TRUE(altPress(w().buttonplus3[i])) << "formula " << i;
+        EXPECT_EQ(pressed, std::vector<int>{i});
+        EXPECT_EQ(w().Mode, 3);
+        EXPECT_EQ(w().PendingFormula, engine::ConversionCode(w().buttonplus3[i].Caption()));
+    }
+}
+
 // ---------------------------------------------------------------------------------
 // Formulas
 
@@ -260,10 +337,18 @@ TEST_F(MainWindowTest, FormulaPromptsAreAssembledFromTheDataFile) {
 }
 
 TEST_F(MainWindowTest, FormulaModeDisablesKeysAndClearRestoresThem) {
+    platform::Control& digit = w().buttonplus1[0];
+    platform::Control& conversion = w().buttonplus2[0];
+    const int digitCaption = DarkestGrey(digit), conversionCaption = DarkestGrey(conversion);
+    const int clearCaption = DarkestGrey(w().buttonplus1[11]);
     ChooseFormula('d');
     for (int i = 0; i < 20; ++i) EXPECT_EQ(w().buttonplus1[i].Enabled(), i == 11 || i == 17) << i;
     for (int i = 0; i < 18; ++i) EXPECT_FALSE(w().buttonplus2[i].Enabled()) << i;
     for (int i = 0; i < 9; ++i) EXPECT_TRUE(w().buttonplus3[i].Enabled()) << i;
+    // Keys that cannot be pressed are drawn with a greyed caption; clear keeps its own.
+    EXPECT_GT(DarkestGrey(digit), digitCaption + 60);
+    EXPECT_GT(DarkestGrey(conversion), conversionCaption + 60);
+    EXPECT_EQ(DarkestGrey(w().buttonplus1[11]), clearCaption);
     EXPECT_FALSE(w().Timer1->Enabled());
     EXPECT_EQ(w().Label1->Alignment(), platform::AlignCentre);
 
@@ -275,6 +360,7 @@ TEST_F(MainWindowTest, FormulaModeDisablesKeysAndClearRestoresThem) {
 
     Key('C');
     for (int i = 0; i < 20; ++i) EXPECT_TRUE(w().buttonplus1[i].Enabled()) << i;
+    EXPECT_EQ(DarkestGrey(digit), digitCaption);
     for (int i = 0; i < 4; ++i) EXPECT_FALSE(w().Text1[i].Visible()) << i;
     EXPECT_EQ(Display(), "");
     EXPECT_EQ(w().Mode, 0);
@@ -417,6 +503,31 @@ TEST_F(MainWindowTest, SearchAsksAboutEachMatchAndKeepsTheAcceptedOne) {
     EXPECT_EQ(Display(), shownOnDisplay[1]);
 }
 
+TEST_F(MainWindowTest, EscOrTheCloseControlOnTheQuestionEndsTheSearch) {
+    // "airport" matches thousands of names: the search must end at the first way out.
+    const struct {
+        const char* name;
+        std::vector<int> answers;
+        std::size_t questions;
+    } cases[] = {
+        {"Esc on the first", {Esc}, 1},
+        {"close control on the first", {CloseControl}, 1},
+        {"Skip, then Esc", {2, Esc}, 2},
+    };
+    for (const auto& c : cases) {
+        boxes.clear();
+        answers = c.answers;
+        next = 0;
+        ChooseFormula('p');
+        w().Text1[0].SetText("airport");
+        Keys("=");
+        EXPECT_EQ(boxes.size(), c.questions) << c.name;
+        EXPECT_EQ(Display(), T(218)) << c.name;
+        EXPECT_EQ(w().PendingFormula, "") << c.name;
+        EXPECT_EQ(AvcalcMod::OpenFileCount(), 0U) << c.name;
+    }
+}
+
 TEST_F(MainWindowTest, AnAmpersandInANameIsShownAsItself) {
     answers = {1};
     ChooseFormula('p');
@@ -542,6 +653,15 @@ TEST_F(MainWindowTest, RunsWithoutItsDataFileAndPicture) {
     AvcalcMod::ResetGlobals();
     PrepareGlobals();
     w().Show();
+    // Once the window is up, one box names the file and the folder it was looked for in.
+    ASSERT_TRUE(WaitUntil([&] { return !boxes.empty(); }));
+    QTest::qWait(50);
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].caption, "   Data File Not Read");
+    EXPECT_NE(boxes[0].text.find("vdats.tst"), std::string::npos) << boxes[0].text;
+    EXPECT_NE(boxes[0].text.find(std::filesystem::canonical(dir).string()), std::string::npos)
+        << boxes[0].text;
+    EXPECT_EQ(AvcalcMod::DialogResult, 0);
     EXPECT_EQ(w().buttonplus1[3].Caption(), "");
     EXPECT_EQ(w().buttonplus3[0].Caption(), "");
     EXPECT_EQ(w().Image3.Count(), 1);  // no frames without m9.gif

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <QFontMetricsF>
+
 #include "common/shared_routines.h"
 #include "qt_test_main.h"
 #include "startup/text_lines.h"
@@ -75,6 +78,12 @@ TEST_P(DialogCodes, WindowAndButtonsForShortAndWrappedText) {
     }
     // The long text wraps onto several lines and the window grows by exactly as much.
     EXPECT_GE(wrapped.label[0].height, 3 * one.label[0].height);
+    // Lines stand apart: a line of the 7-point bold text takes 1.2 times its glyphs'
+    // height (15 twips a pixel here).
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(7);
+    font.setBold(true);
+    EXPECT_GE(one.label[0].height, 1.2 * QFontMetricsF(font).height() * 15);
     EXPECT_EQ(wrapped.height - one.height, wrapped.label[0].height - one.label[0].height);
     EXPECT_EQ(wrapped.button[0].top - one.button[0].top,
               wrapped.label[0].height - one.label[0].height);

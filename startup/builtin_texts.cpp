@@ -102,7 +102,8 @@ std::string DataFileNotReadText(const std::string& folder) {
         "The file is missing, empty or incomplete, so the buttons have no captions and the "
         "aerodrome search finds nothing.\r\n\r\n";
     text += "Put a complete copy of " + file +
-            " (it comes with the calculator) in that folder, then start the calculator again.";
+            " (it comes with the calculator) in that folder, then start the calculator again."
+            "\r\n\r\nClick here or press Esc to go on.";
     return text;
 }
 

@@ -13,7 +13,6 @@ using namespace AvcalcMod;
 namespace {
 constexpr int HelpBox = 6;      // no buttons: closed by Esc, a click or the frame
 constexpr int QuestionBox = 2;  // OK and Skip
-constexpr int MessageBox = 0;   // one OK
 }  // namespace
 
 void avc::ShowHelp(std::int32_t textLine) {
@@ -23,8 +22,10 @@ void avc::ShowHelp(std::int32_t textLine) {
 }
 
 void avc::ShowDataFileNotRead() {
+    // Without the data file every colour is black, so a button's caption could not be
+    // read: the box has none and closes as a help box does.
     ShowMessageDialog(DataFileNotReadText(platform::WorkingFolder()), DataFileNotReadTitle,
-                      MessageBox);
+                      HelpBox);
     DialogResult = 0;
     Refresh();
 }

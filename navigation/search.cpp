@@ -1,11 +1,77 @@
 #include "navigation/search.h"
 
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <iterator>
 #include <utility>
 
 #include "common/shared_routines.h"
 
 namespace navigation {
 namespace {
+
+// Buffers of the section's size, kept from one search to the next: a fresh buffer of a
+// few hundred kilobytes costs a page fault a page each time, more than the search itself.
+std::vector<std::string>& SparePool() {
+    thread_local std::vector<std::string> spare;
+    return spare;
+}
+
+}  // namespace
+
+std::string TakeBuffer() {
+    auto& spare = SparePool();
+    if (spare.empty()) return {};
+    std::string buffer = std::move(spare.back());
+    spare.pop_back();
+    return buffer;
+}
+
+void GiveBack(std::string&& buffer) {
+    auto& spare = SparePool();
+    if (spare.size() < 4 && buffer.capacity() > 0) spare.push_back(std::move(buffer));
+}
+
+namespace {
+
+// The first CR or LF at or after `from`, or the size: eight bytes at a time, the bytes
+// below 14 marked (a byte just above a marked one may be marked too) and each mark checked.
+std::size_t LineEnd(const char* data, std::size_t from, std::size_t size) {
+    std::size_t at = from;
+    for (; at + 8 <= size; at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, data + at, 8);
+        for (std::uint64_t marks = (word - 0x0E0E0E0E0E0E0E0EULL) & ~word & 0x8080808080808080ULL;
+             marks != 0; marks &= marks - 1) {
+            const std::size_t pos = at + static_cast<std::size_t>(__builtin_ctzll(marks)) / 8;
+            if (data[pos] == '\r' || data[pos] == '\n') return pos;
+        }
+    }
+    while (at < size && data[at] != '\r' && data[at] != '\n') ++at;
+    return at;
+}
+
+// The decoded name line, lowered, written at out; returns the end. Each packed character
+// writes its two characters and keeps one or two of them: no branch a character.
+char* WriteLowered(std::string_view packed, const std::uint32_t* __restrict expansions,
+                   char* __restrict out) {
+    const auto* in = reinterpret_cast<const unsigned char*>(packed.data());
+    const unsigned char* const end = in + packed.size();
+    for (; end - in >= 4; in += 4) {
+        for (int k = 0; k < 4; ++k) {
+            const std::uint32_t expansion = expansions[in[k]];
+            std::memcpy(out, &expansion, 2);
+            out += expansion >> 16;
+        }
+    }
+    for (; in < end; ++in) {
+        const std::uint32_t expansion = expansions[*in];
+        std::memcpy(out, &expansion, 2);
+        out += expansion >> 16;
+    }
+    return out;
+}
 
 // Up to `length` characters from the 1-based position `start`; empty past the end.
 std::string Mid(std::string_view text, std::size_t start, std::size_t length) {
@@ -29,31 +95,127 @@ std::string WithoutTrailingBlanks(std::string text) {
 
 }  // namespace
 
+AerodromeReader::AerodromeReader(const NamePieces& pieces) : pieces_(pieces) {
+    for (int c = 0; c < 256; ++c) {
+        std::array<char, 2> chars{};
+        std::uint32_t count = 1;
+        if (c == '\r' || c == '\n') {
+            count = 0;
+        } else if (c > 90) {
+            const std::string& piece = pieces_[static_cast<std::size_t>(c - 90)];
+            count = static_cast<std::uint32_t>(std::min<std::size_t>(piece.size(), 2));
+            for (std::size_t k = 0; k < count; ++k) chars[k] = AvcalcMod::LowerChar(piece[k]);
+        } else {
+            chars[0] = AvcalcMod::LowerChar(static_cast<char>(c));
+        }
+        for (std::uint32_t k = 0; k < count; ++k)
+            if (chars[k] >= 'a' && chars[k] <= 'z')
+                letters_[static_cast<std::size_t>(c)] |= std::uint32_t{1} << (chars[k] - 'a');
+        lowered_[static_cast<std::size_t>(c)] = static_cast<unsigned char>(chars[0]) |
+                                                static_cast<unsigned char>(chars[1]) << 8 |
+                                                count << 16;
+    }
+}
+
+AerodromeReader::~AerodromeReader() {
+    GiveBack(std::move(section_));
+}
+
+std::uint32_t AerodromeReader::Letters(std::string_view packedName) const {
+    std::uint32_t letters = 0;
+    for (const char ch : packedName) letters |= letters_[static_cast<unsigned char>(ch)];
+    return letters;
+}
+
 bool AerodromeReader::OpenSection(const std::string& path) {
+    if (section_.capacity() == 0) section_ = TakeBuffer();
     records_ = 0;
-    if (!file_.Open(path)) return false;
-    std::string line;
-    while (file_.ReadLine(line))
-        if (line == SectionMarker) return true;
+    next_ = 0;
+    done_ = true;
+    const bool read = file_.Open(path) && file_.ReadRest(section_);
     file_.Close();
+    if (!read) return false;
+    // The first line that reads "astq" whole.
+    const std::string_view all(section_);
+    const std::string_view marker(SectionMarker);
+    for (std::size_t at = all.find(marker); at != std::string_view::npos;
+         at = all.find(marker, at + 1)) {
+        const std::size_t after = at + marker.size();
+        const bool lineStart = at == 0 || all[at - 1] == '\r' || all[at - 1] == '\n';
+        const bool lineEnd = after == all.size() || all[after] == '\r' || all[after] == '\n';
+        if (!lineStart || !lineEnd) continue;
+        next_ = std::min(after + (all.compare(after, 2, "\r\n") == 0 ? 2 : 1), all.size());
+        done_ = false;
+        return true;
+    }
+    section_.clear();
     return false;
 }
 
-bool AerodromeReader::NextRecord(std::string& name, CoordTexts& coords) {
-    if (!file_.IsOpen()) return false;
-    std::string coordLine;
-    if (records_ >= MaxRecords || !file_.ReadLine(name)) {
-        file_.Close();
+void AerodromeReader::Close() {
+    file_.Close();
+    section_.clear();
+    next_ = 0;
+    done_ = true;
+}
+
+bool AerodromeReader::NextLine(std::string_view& line) {
+    const std::size_t size = section_.size();
+    if (next_ >= size) return false;
+    const char* const data = section_.data();
+    const std::size_t end = LineEnd(data, next_, size);
+    line = std::string_view(data + next_, end - next_);
+    next_ = end + (end + 1 < size && data[end] == '\r' && data[end + 1] == '\n' ? 2 : 1);
+    return true;
+}
+
+bool AerodromeReader::NextPacked(std::string_view& name, std::string_view& coords) {
+    if (done_ || records_ >= MaxRecords || !NextLine(name)) {
+        done_ = true;
         return false;
     }
-    DecodeNameLine(name, pieces_);
-    if (name == SectionEnd || !file_.ReadLine(coordLine)) {
-        file_.Close();
+    // Only a short line can decode to the end mark.
+    if (name.size() <= 2) {
+        std::string decoded(name);
+        DecodeNameLine(decoded, pieces_);
+        if (decoded == SectionEnd) {
+            done_ = true;
+            return false;
+        }
+    }
+    if (!NextLine(coords)) {
+        done_ = true;
         return false;
     }
     ++records_;
-    DecodeCoordLine(coordLine, coords);
     return true;
+}
+
+char* AerodromeReader::WriteLowerName(std::string_view packedName, char* out) const {
+    return WriteLowered(packedName, lowered_.data(), out);
+}
+
+bool AerodromeReader::NextRecord(std::string& name, CoordTexts& coords) {
+    std::string_view packedName, packedCoords;
+    if (!NextPacked(packedName, packedCoords)) return false;
+    name.assign(packedName);
+    DecodeNameLine(name, pieces_);
+    DecodeCoordLine(packedCoords, coords);
+    return true;
+}
+
+std::string_view AerodromeReader::LowerLastFour(std::string_view packedName,
+                                                char (&tail)[4]) const {
+    // Every packed character gives at least one character, so the last four packed ones
+    // give the last four decoded ones (a line holds no line end).
+    const std::string_view last =
+        packedName.substr(packedName.size() - std::min<std::size_t>(4, packedName.size()));
+    char decoded[10];  // eight at the most, and one more written past the end
+    const auto length =
+        static_cast<std::size_t>(WriteLowered(last, lowered_.data(), decoded) - decoded);
+    const std::size_t kept = std::min<std::size_t>(4, length);
+    std::memcpy(tail, decoded + length - kept, kept);
+    return std::string_view(tail, kept);
 }
 
 std::string LatitudeDisplay(std::string_view d) {
@@ -71,19 +233,63 @@ std::string MatchDisplayText(const std::string& name, const CoordTexts& coords) 
            LongitudeDisplay(ExpandDigits(coords.LongitudeText));
 }
 
+void AerodromeSearch::ReadSection() {
+    loweredText_ = AvcalcMod::Lower(searchText_);
+    if (!reader_.OpenSection(path_)) return;
+    // A name holds the text only if it holds every letter of it: the names that cannot
+    // are passed over without being decoded.
+    std::uint32_t needed = 0;
+    for (const char ch : loweredText_)
+        if (ch >= 'a' && ch <= 'z') needed |= std::uint32_t{1} << (ch - 'a');
+    names_ = TakeBuffer();
+    // Two characters a packed byte at the most; a buffer reused at this size is not
+    // cleared again (every character used is written).
+    if (names_.size() < reader_.Size() * 2 + 1) names_.resize(reader_.Size() * 2 + 1);
+    char* const first = names_.data();
+    char* out = first;
+    std::string_view packedName, packedCoords;
+    while (reader_.NextPacked(packedName, packedCoords)) {
+        if ((reader_.Letters(packedName) & needed) != needed) continue;
+        records_.push_back({static_cast<std::size_t>(out - first), packedName, packedCoords});
+        out = reader_.WriteLowerName(packedName, out);
+        *out++ = '\n';
+    }
+    namesSize_ = static_cast<std::size_t>(out - first);
+}
+
 bool AerodromeSearch::NextMatch(std::string& displayText) {
     if (!started_) {
         started_ = true;
-        if (!reader_.OpenSection(path_)) return false;
+        ReadSection();
     }
-    std::string name;
-    CoordTexts coords;
-    while (reader_.NextRecord(name, coords)) {
-        if (AvcalcMod::InStrNoCase(name, searchText_) >= 1) {
-            displayText = MatchDisplayText(name, coords);
-            return true;
+    // Letter case ignored, as InStrNoCase compares: both sides lowered. An empty search
+    // text is found in every name that is not empty.
+    const std::string_view names(names_.data(), namesSize_);
+    const std::boyer_moore_horspool_searcher finder(loweredText_.begin(), loweredText_.end());
+    while (searchFrom_ < names.size()) {
+        const auto hit = std::search(names.begin() + static_cast<std::ptrdiff_t>(searchFrom_),
+                                     names.end(), finder);
+        if (hit == names.end()) break;
+        const auto at = static_cast<std::size_t>(hit - names.begin());
+        // The record whose name holds the hit, and where that name ends.
+        const auto record = std::prev(
+            std::upper_bound(records_.begin(), records_.end(), at,
+                             [](std::size_t pos, const Record& r) { return pos < r.nameAt; }));
+        const std::size_t nameEnd = names.find('\n', record->nameAt);
+        searchFrom_ = nameEnd + 1;  // one match a record
+        if (at + loweredText_.size() > nameEnd || record->nameAt == nameEnd) {
+            // Across two names, or an empty name: look on from the hit.
+            searchFrom_ = at + loweredText_.size() > nameEnd && at < nameEnd ? at + 1 : nameEnd + 1;
+            continue;
         }
+        std::string name(record->packedName);
+        DecodeNameLine(name, reader_.Pieces());
+        CoordTexts coords;
+        DecodeCoordLine(record->packedCoords, coords);
+        displayText = MatchDisplayText(name, coords);
+        return true;
     }
+    searchFrom_ = names.size();
     return false;
 }
 
@@ -110,22 +316,36 @@ PointLookUp LookUpPoint(const std::string& path, std::string_view typedText,
     std::string key = Right(typedText, 4);
     std::string k = WithoutLeadingBlanks(AvcalcMod::Lower(key));
 
+    const std::string ck = "c" + k;
+
     AerodromeReader reader(pieces);
-    std::string name;
     CoordTexts coords;
     // The first record whose identifier is "c" + key is kept while the rest of the
     // section is searched for the key itself: with Canada first in the file, BW8 would
     // otherwise find CBW8, hundreds of miles from the BW8 the user typed.
     std::optional<std::pair<std::string, CoordTexts>> found, canadian;
+    std::string_view packedName, packedCoords;
+    std::string lastCoords;
+    auto record = [&] {
+        std::pair<std::string, CoordTexts> r{std::string(packedName), {}};
+        DecodeNameLine(r.first, pieces);
+        DecodeCoordLine(packedCoords, r.second);
+        return r;
+    };
     if (reader.OpenSection(path)) {
-        while (reader.NextRecord(name, coords)) {
-            std::string n = WithoutLeadingBlanks(AvcalcMod::Lower(Right(name, 4)));
+        while (reader.NextPacked(packedName, packedCoords)) {
+            lastCoords = packedCoords;
+            char tail[4];
+            std::string_view n = reader.LowerLastFour(packedName, tail);
+            n.remove_prefix(std::min(n.find_first_not_of(' '), n.size()));
             if (k == n) {
-                found.emplace(name, coords);
+                found = record();
                 break;
             }
-            if (!canadian && "c" + k == n) canadian.emplace(name, coords);
+            if (!canadian && ck == n) canadian = record();
         }
+        // The texts of the last record read stay (the variation of a failed look-up).
+        if (!found) DecodeCoordLine(lastCoords, coords);
     }
     reader.Close();
     if (!found) found = std::move(canadian);

@@ -3,10 +3,14 @@
 // one aerodrome by its identifier.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "navigation/records.h"
 #include "startup/data_file.h"
@@ -18,26 +22,56 @@ inline constexpr const char* SectionMarker = "astq";
 inline constexpr const char* SectionEnd = "99";
 inline constexpr const char* NotFoundTail = "  Not found";
 
-// Reads the records one by one. The file is open only between OpenSection and the end
-// of the records (or Close); every way out closes it.
+// Reads the records one by one. OpenSection opens the file, reads the rest of it in one
+// go and closes it again, so no file stays open while a question is on the screen; the
+// records are then taken from memory. A line ends at CR LF, CR or LF.
 class AerodromeReader {
   public:
-    explicit AerodromeReader(const NamePieces& pieces) : pieces_(pieces) {}
+    explicit AerodromeReader(const NamePieces& pieces);
+    ~AerodromeReader();
+    AerodromeReader(const AerodromeReader&) = delete;
+    AerodromeReader& operator=(const AerodromeReader&) = delete;
 
-    // Opens the file and skips to the line after the marker. False, with the file
-    // closed, when the file cannot be opened or ends without the marker.
+    // Opens the file, reads it and finds the line after the marker. False when the file
+    // cannot be opened or has no marker line. The file is closed either way.
     bool OpenSection(const std::string& path);
-    // The next record's decoded name line and coordinate texts. False, with the file
-    // closed, at the end line "99", after the last record allowed, or at the end of the
-    // file (a file cut short ends the section instead of being read forever).
+    // The next record's decoded name line and coordinate texts. False at the end line
+    // "99", after the last record allowed, or at the end of the file (a file cut short
+    // ends the section instead of being read forever).
     bool NextRecord(std::string& name, CoordTexts& coords);
-    void Close() { file_.Close(); }
+    // The next record's lines as stored (still packed, valid until the reader is closed
+    // or opened again); the same ends as NextRecord.
+    bool NextPacked(std::string_view& name, std::string_view& coords);
+    // Lets go of the section's bytes.
+    void Close();
     bool IsOpen() const { return file_.IsOpen(); }
 
+    // Writes the decoded name line, lowered, at `out` (room for two characters a packed
+    // byte is needed) and gives the end of what it wrote.
+    char* WriteLowerName(std::string_view packedName, char* out) const;
+    // Which letters a to z the decoded name line holds (bit 0 a, ... bit 25 z).
+    std::uint32_t Letters(std::string_view packedName) const;
+    // Bytes read for the section (an upper bound of any lowered name's length / 2).
+    std::size_t Size() const { return section_.size(); }
+    // The last four characters of the decoded name line in lower case (fewer when it is
+    // shorter), written into `tail`.
+    std::string_view LowerLastFour(std::string_view packedName, char (&tail)[4]) const;
+    const NamePieces& Pieces() const { return pieces_; }
+
   private:
+    // The next line (ending at the next CR or LF, or at the end of the bytes).
+    bool NextLine(std::string_view& line);
+
     AvcalcMod::TextFile file_;
     NamePieces pieces_;
+    // Each packed character's expansion, lowered: its two characters in the low 16 bits
+    // and how many of them count (one or two) above; a line end counts none.
+    std::array<std::uint32_t, 256> lowered_{};
+    std::array<std::uint32_t, 256> letters_{};  // the letters of each expansion
+    std::string section_;                       // the file's bytes (a buffer kept between readers)
+    std::size_t next_ = 0;                      // where the next line starts
     int records_ = 0;
+    bool done_ = false;
 };
 
 // Latitude digits DDMMSS as "DD.MM.SS"; longitude digits as "DDD.MM.SS" when the first
@@ -51,19 +85,38 @@ std::string MatchDisplayText(const std::string& name, const CoordTexts& coords);
 
 // The search by part of a name, letter case ignored. Each NextMatch gives the next
 // matching record in file order; the caller shows it and asks whether to keep it.
+// Scratch buffers reused from one reader to the next (TakeBuffer gives an empty one).
+std::string TakeBuffer();
+void GiveBack(std::string&& buffer);
+
 class AerodromeSearch {
   public:
     AerodromeSearch(std::string path, std::string searchText, const NamePieces& pieces)
         : path_(std::move(path)), searchText_(std::move(searchText)), reader_(pieces) {}
+    ~AerodromeSearch() { GiveBack(std::move(names_)); }
+    AerodromeSearch(const AerodromeSearch&) = delete;
+    AerodromeSearch& operator=(const AerodromeSearch&) = delete;
 
-    // False when there are no more matches (the file is then closed).
+    // False when there are no more matches.
     bool NextMatch(std::string& displayText);
     void Close() { reader_.Close(); }
     bool IsOpen() const { return reader_.IsOpen(); }
 
   private:
-    std::string path_, searchText_;
+    struct Record {
+        std::size_t nameAt;  // where its lowered name starts in names_
+        std::string_view packedName, packedCoords;
+    };
+    // Decodes every name of the section, lowered, into one text: one search over it
+    // finds every match in order.
+    void ReadSection();
+
+    std::string path_, searchText_, loweredText_;
     AerodromeReader reader_;
+    std::string names_;  // the lowered names that may match, each followed by a line feed
+    std::size_t namesSize_ = 0;
+    std::vector<Record> records_;
+    std::size_t searchFrom_ = 0;
     bool started_ = false;
 };
 

@@ -25,6 +25,9 @@ class TextFile {
     bool IsOpen() const { return file_ != nullptr; }
     // Reads the next line without its terminator; False at the end of the file.
     bool ReadLine(std::string& line);
+    // Reads everything from here to the end of the file into `bytes` (whose capacity is
+    // reused); False when nothing could be read.
+    bool ReadRest(std::string& bytes);
     void Close();
 
   private:

@@ -1,6 +1,5 @@
 #include "platform/controls.h"
 
-#include <QCheckBox>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
@@ -10,7 +9,6 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
 
@@ -236,12 +234,6 @@ void Control::SetValue(int value) {
     if (!Writable()) return;
     if (value == props_.value) return;
     props_.value = value;
-    if (bridge_ != nullptr && bridge_->widget) {
-        if (auto* button = qobject_cast<QPushButton*>(bridge_->widget.data())) {
-            QSignalBlocker block(button);
-            button->setChecked(value != 0);
-        }
-    }
     if (Kind() == ControlKind::Button) FireClick();
 }
 
@@ -328,16 +320,17 @@ void Control::CreateWidget() {
     bridge_ = new ControlBridge(this);
     switch (Kind()) {
         case ControlKind::Button: {
+            // A plain push button: assistive technology sees a push button whose one
+            // press action clicks it. The two states live in the control's value: a
+            // click sets a clear button and clears a set one, which raises the click
+            // event once; the windows' handlers release a set button at once, and that
+            // release raises the click that does the work.
             auto* button = new QPushButton(parent);
-            button->setCheckable(true);
             button->setAutoDefault(false);
-            QObject::connect(button, &QPushButton::clicked, bridge_,
-                             [bridge = bridge_](bool checked) {
-                                 // The widget has already changed its state: the value follows it
-                                 // and the click event runs once.
-                                 if (bridge->control != nullptr)
-                                     bridge->control->SetValue(checked ? 1 : 0);
-                             });
+            QObject::connect(button, &QPushButton::clicked, bridge_, [bridge = bridge_]() {
+                if (bridge->control != nullptr)
+                    bridge->control->SetValue(bridge->control->props_.value == 0 ? 1 : 0);
+            });
             bridge_->widget = button;
             break;
         }
@@ -410,10 +403,6 @@ void Control::ApplyAll() {
     if (QWidget* w = NativeWidget()) {
         w->setEnabled(props_.enabled);
         w->setToolTip(ToUnicode(props_.toolTipText));
-        if (auto* button = qobject_cast<QPushButton*>(w)) {
-            QSignalBlocker block(button);
-            button->setChecked(props_.value != 0);
-        }
         w->setVisible(props_.visible);
     }
     ApplyTimer();

@@ -147,7 +147,9 @@ class Control {
     void SetTabIndex(int index);
 
     // Two-state buttons: setting a different value from code raises the click event
-    // before the setter returns.
+    // before the setter returns. A press by the user (mouse, Space, Alt with the access
+    // key, the press action of assistive technology) sets a clear button and clears a set
+    // one; the widget itself is a plain push button and never stays down.
     int Value() const { return inert_ ? 0 : props_.value; }
     void SetValue(int value);
 

@@ -1,6 +1,7 @@
 // The runtime's rules that the windows rely on, offscreen.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -261,11 +262,30 @@ TEST_F(ShownForm, SettingValueRunsClickBeforeTheSetterReturns) {
     EXPECT_TRUE(form.clicks.empty());
 }
 
-TEST_F(ShownForm, MouseClickTogglesValueAndClicksOnce) {
+TEST_F(ShownForm, EveryWayOfPressingClicksOnceAndLeavesTheButtonUp) {
     form.releaseOnClick = true;
-    QTest::mouseClick(form.buttonplus1->NativeWidget(), Qt::LeftButton);
-    EXPECT_EQ(form.clicks, (std::vector<std::pair<int, int>>{{0, 1}, {0, 0}}));
-    EXPECT_FALSE(static_cast<QPushButton*>(form.buttonplus1->NativeWidget())->isChecked());
+    auto* button = static_cast<QPushButton*>(form.buttonplus1->NativeWidget());
+    const struct {
+        const char* way;
+        std::function<void()> press;
+    } ways[] = {
+        {"mouse", [&] { QTest::mouseClick(button, Qt::LeftButton); }},
+        {"space", [&] { QTest::keyClick(button, Qt::Key_Space); }},
+        {"press action of assistive technology",
+         [&] {
+             QAccessibleInterface* ui = QAccessible::queryAccessibleInterface(button);
+             ASSERT_EQ(ui->role(), QAccessible::Button);  // a push button, not a check box
+             ui->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+         }},
+    };
+    for (const auto& w : ways) {
+        form.clicks.clear();
+        w.press();
+        // The press action is an animated click, about 100 ms later.
+        EXPECT_TRUE(WaitUntil([&] { return form.clicks.size() == 2; })) << w.way;
+        EXPECT_EQ(form.clicks, (std::vector<std::pair<int, int>>{{0, 1}, {0, 0}})) << w.way;
+        EXPECT_FALSE(button->isCheckable() || button->isDown()) << w.way;
+    }
 }
 
 TEST_F(ShownForm, TextSetFromCodeRunsChange) {

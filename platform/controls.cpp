@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "platform/accessibility_p.h"
 #include "platform/form.h"
 #include "platform/services.h"
 #include "platform/text_codec.h"
@@ -37,6 +38,22 @@ QString LabelText(const ControlProperties& p) {
         shown.push_back(p.caption[k]);
     }
     return ToUnicode(shown);
+}
+
+// A button's caption as a name to be heard: without the access-key "&" ("&&" stands for
+// one "&") and without the blanks that pad it to its slot.
+std::string SpokenCaption(const std::string& caption) {
+    std::string name;
+    for (std::size_t k = 0; k < caption.size(); ++k) {
+        if (caption[k] == '&' && k + 1 < caption.size() && caption[k + 1] == '&')
+            ++k;
+        else if (caption[k] == '&')
+            continue;
+        name.push_back(caption[k]);
+    }
+    const auto first = name.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return name.substr(first, name.find_last_not_of(' ') - first + 1);
 }
 
 Qt::Alignment ToQtAlignment(int alignment, bool label) {
@@ -135,6 +152,7 @@ void Control::SetCaption(const std::string& caption) {
     Refit();
     ApplyDisplayText();
     ApplyGeometry();
+    ApplyAccessibility();
 }
 
 const std::string& Control::Text() const {
@@ -237,6 +255,32 @@ void Control::SetValue(int value) {
     if (Kind() == ControlKind::Button) FireClick();
 }
 
+const std::string& Control::AccessibleName() const {
+    return inert_ ? EmptyText : props_.accessibleName;
+}
+void Control::SetAccessibleName(const std::string& name) {
+    Assign(&ControlProperties::accessibleName, name, {&Control::ApplyAccessibility});
+}
+const std::string& Control::AccessibleDescription() const {
+    return inert_ ? EmptyText : props_.accessibleDescription;
+}
+void Control::SetAccessibleDescription(const std::string& description) {
+    Assign(&ControlProperties::accessibleDescription, description, {&Control::ApplyAccessibility});
+}
+void Control::SetDecorative(bool on) {
+    Assign(&ControlProperties::decorative, on, {&Control::ApplyAccessibility});
+}
+void Control::SetLiveText(bool on) {
+    if (Kind() != ControlKind::Label) return;
+    Assign(&ControlProperties::liveText, on, {&Control::ApplyAccessibility});
+    if (!inert_) array_->Parent().ApplyTabOrder();  // a live label is a Tab stop
+}
+void Control::SetLabelFor(Control& field) {
+    if (Kind() != ControlKind::Label || field.Kind() != ControlKind::TextBox) return;
+    auto* label = qobject_cast<QLabel*>(NativeWidget());
+    if (label != nullptr && field.NativeWidget() != nullptr) label->setBuddy(field.NativeWidget());
+}
+
 void Control::SetInterval(std::int32_t milliseconds) {
     if (milliseconds < 0) return;
     Assign(&ControlProperties::interval, milliseconds, {&Control::ApplyTimer});
@@ -336,6 +380,7 @@ void Control::CreateWidget() {
         }
         case ControlKind::Label: {
             auto* label = new QLabel(parent);
+            MarkAsLabel(label);
             label->setTextFormat(Qt::PlainText);
             bridge_->widget = label;
             break;
@@ -356,6 +401,7 @@ void Control::CreateWidget() {
         }
         case ControlKind::Picture: {
             auto* picture = new QLabel(parent);
+            MarkAsLabel(picture);
             picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             bridge_->widget = picture;
             break;
@@ -405,6 +451,7 @@ void Control::ApplyAll() {
         w->setToolTip(ToUnicode(props_.toolTipText));
         w->setVisible(props_.visible);
     }
+    ApplyAccessibility();
     ApplyTimer();
 }
 
@@ -467,7 +514,7 @@ void Control::ApplyDisplayText() {
             auto* label = static_cast<QLabel*>(w);
             label->setWordWrap(props_.wordWrap);
             label->setAlignment(ToQtAlignment(props_.alignment, true));
-            label->setText(LabelText(props_));
+            SetLabelText(label, LabelText(props_));
             break;
         }
         case ControlKind::TextBox: {
@@ -496,6 +543,19 @@ void Control::ApplyDisplayText() {
         case ControlKind::Timer:
             break;
     }
+}
+
+void Control::ApplyAccessibility() {
+    QWidget* w = NativeWidget();
+    if (w == nullptr) return;
+    std::string name = props_.accessibleName;
+    if (name.empty() && Kind() == ControlKind::Button) name = SpokenCaption(props_.caption);
+    // Each change raises an event that screen readers hear: only real changes.
+    if (const QString n = ToUnicode(name); w->accessibleName() != n) w->setAccessibleName(n);
+    if (const QString d = ToUnicode(props_.accessibleDescription); w->accessibleDescription() != d)
+        w->setAccessibleDescription(d);
+    SetDecorativeWidget(w, props_.decorative);
+    if (Kind() == ControlKind::Label) SetLiveLabel(static_cast<QLabel*>(w), props_.liveText);
 }
 
 void Control::ApplyTimer() {
@@ -566,6 +626,7 @@ ControlArray::ControlArray(Form& form, std::string name, ControlKind kind)
     : form_(&form), name_(std::move(name)), kind_(kind), inert_(this, -1, true) {
     elements_[0] = std::make_unique<Control>(this, 0, false);
     if (kind_ == ControlKind::Timer) elements_[0]->props_.enabled = true;
+    if (kind_ == ControlKind::Picture) elements_[0]->props_.decorative = true;
     form_->Register(this);
 }
 

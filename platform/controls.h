@@ -73,6 +73,11 @@ struct ControlProperties {
     int value = 0;              // two-state buttons: 0 or 1
     std::int32_t interval = 0;  // timers: milliseconds, 0 = no ticks
     Bitmap picture;
+    // What assistive technology reads (see Control::SetAccessibleName).
+    std::string accessibleName;
+    std::string accessibleDescription;
+    bool decorative = false;  // pictures start decorative
+    bool liveText = false;
 };
 
 // One control: an element of a control array. An inert control stands for an element
@@ -153,6 +158,27 @@ class Control {
     int Value() const { return inert_ ? 0 : props_.value; }
     void SetValue(int value);
 
+    // What assistive technology (a screen reader) reads; plain texts like every other.
+    // An empty name gives the default: a button's caption without "&" and without the
+    // blanks at either end, a label's text read as one paragraph per blank-line-separated
+    // block, a text box's title (SetLabelFor). An empty description gives the tool tip.
+    const std::string& AccessibleName() const;
+    void SetAccessibleName(const std::string& name);
+    const std::string& AccessibleDescription() const;
+    void SetAccessibleDescription(const std::string& description);
+    // A decorative control is left out of what assistive technology sees: a shadow copy
+    // of a text, an ornament. Pictures start decorative.
+    bool Decorative() const { return !inert_ && props_.decorative; }
+    void SetDecorative(bool on);
+    // Labels: live text is read as read-only text under its own fixed name (set one),
+    // reachable by Tab, and every change of the caption is announced.
+    bool LiveText() const { return !inert_ && props_.liveText; }
+    void SetLiveText(bool on);
+    // Labels: this label is the title of the text box `field`, which takes its name from
+    // the label's caption, now and after every change, with a labelled-by relation.
+    // Both must exist in a loaded window; made again after a reload.
+    void SetLabelFor(Control& field);
+
     // Timers: milliseconds between ticks; 0 means no ticks. Negative values are refused.
     std::int32_t Interval() const { return inert_ ? 0 : props_.interval; }
     void SetInterval(std::int32_t milliseconds);
@@ -191,6 +217,7 @@ class Control {
     void ApplyColours();
     void ApplyDisplayText();
     void ApplyTimer();
+    void ApplyAccessibility();
     void Refit();
     void FireClick();
     void FireChange();

@@ -322,6 +322,12 @@ void Form::SetFontBold(bool bold) {
 void Form::SetBorderStyle(int style) {
     props_.borderStyle = style;
 }
+void Form::SetWindowRole(WindowRole role) {
+    props_.role = role;  // read by the window's accessible interface when asked
+}
+void Form::SetAccessibleDescription(const std::string& description) {
+    Assign(&FormProperties::accessibleDescription, description, &Form::ApplyLook);
+}
 
 bool Form::Visible() const {
     return widget_ != nullptr && widget_->isVisible();
@@ -342,6 +348,7 @@ void Form::ApplyGeometry() {
 void Form::ApplyLook() {
     if (widget_ == nullptr) return;
     widget_->setWindowTitle(ToUnicode(props_.caption));
+    widget_->setAccessibleDescription(ToUnicode(props_.accessibleDescription));
     QFont font(ToUnicode(props_.fontName));
     font.setPointSizeF(static_cast<qreal>(props_.fontSize));
     font.setBold(props_.fontBold);

@@ -288,6 +288,28 @@ TEST_F(ShownForm, EveryWayOfPressingClicksOnceAndLeavesTheButtonUp) {
     }
 }
 
+TEST_F(ShownForm, AssistiveTechnologyHearsNamesWithoutMarksAndTitlesFollowed) {
+    auto name = [](Control& c) {
+        return QAccessible::queryAccessibleInterface(c.NativeWidget())->text(QAccessible::Name);
+    };
+    form.buttonplus1->SetCaption("  Fish && &Chips  ");  // padded, a literal "&", an access key
+    EXPECT_EQ(name(form.buttonplus1[0]), "Fish & Chips");
+    form.buttonplus1->SetAccessibleName("seven");
+    EXPECT_EQ(name(form.buttonplus1[0]), "seven");
+    form.Label1->SetCaption("One line\r\nwrapped.\r\n\r\nAnother paragraph.");
+    EXPECT_EQ(name(form.Label1[0]), "One line wrapped.\nAnother paragraph.");
+    form.Label1->SetLabelFor(form.Text1[0]);
+    form.Label1->SetCaption("wind speed (kt)");
+    EXPECT_EQ(name(form.Text1[0]), "wind speed (kt)");
+
+    ASSERT_TRUE(form.Label1.Load(1));
+    form.Label1[1].SetVisible(true);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.NativeWidget());
+    const int shown = window->childCount();
+    form.Label1[1].SetDecorative(true);  // a shadow: out of the tree
+    EXPECT_EQ(window->childCount(), shown - 1);
+}
+
 TEST_F(ShownForm, TextSetFromCodeRunsChange) {
     form.Text1->SetText("12");
     form.Text1->SetText("12");  // unchanged: no event

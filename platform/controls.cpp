@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
@@ -54,6 +55,14 @@ std::string SpokenCaption(const std::string& caption) {
     const auto first = name.find_first_not_of(' ');
     if (first == std::string::npos) return {};
     return name.substr(first, name.find_last_not_of(' ') - first + 1);
+}
+
+// Help asked for by keyboard on an element: its array's handler, else the window's.
+void AskForHelp(ControlArray& array, int index) {
+    if (array.Help)
+        array.Help(index);
+    else
+        array.Parent().Form_Help();
 }
 
 Qt::Alignment ToQtAlignment(int alignment, bool label) {
@@ -597,7 +606,17 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event) {
             }
             return swallowMouse;
         }
+        case QEvent::ContextMenu:
+            // The context-menu key asks for help; a right click goes its own way (MouseUp).
+            if (static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Keyboard)
+                return false;
+            AskForHelp(*array, index);
+            return true;
         case QEvent::KeyPress: {
+            if (IsHelpKey(static_cast<QKeyEvent*>(event))) {
+                AskForHelp(*array, index);
+                return true;
+            }
             int code = KeyCodeOf(static_cast<QKeyEvent*>(event));
             if (code == 0 || !array->KeyPress) return false;
             const int original = code;

@@ -266,6 +266,9 @@ class ControlArray {
     std::function<void(int Index, int Button, int Shift, float X, float Y)> MouseDown;
     std::function<void(int Index, int Button, int Shift, float X, float Y)> MouseUp;
     std::function<void(int Index, int Button, int Shift, float X, float Y)> MouseMove;
+    // Help asked for by keyboard on the element: F1, the context-menu key or Shift+F10.
+    // Without a handler the window's Form_Help runs.
+    std::function<void(int Index)> Help;
 
   private:
     friend class Form;

@@ -170,6 +170,9 @@ class Form {
         (void)X;
         (void)Y;
     }
+    // Help asked for by keyboard (F1, the context-menu key, Shift+F10) on the window
+    // itself or on a control without a Help handler of its own.
+    virtual void Form_Help() {}
 
   private:
     friend class ControlArray;

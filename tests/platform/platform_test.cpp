@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QPainter>
 #include <QFontDatabase>
@@ -43,6 +44,7 @@ public:
             lastY = Y;
         };
         Label1.MouseMove = [this](int Index, int, int, float, float) { moves.push_back(Index); };
+        buttonplus1.Help = [this](int Index) { helps.push_back("button " + std::to_string(Index)); };
     }
 
     platform::ButtonArray buttonplus1{*this, "buttonplus1"};
@@ -54,6 +56,7 @@ public:
     void Form_Load() override { ++loads; }
     void Form_MouseUp(int Button, int, float, float) override { formMouseUps.push_back(Button); }
     void Form_MouseMove(int, int, float, float) override { ++formMoves; }
+    void Form_Help() override { helps.push_back("window"); }
     void Form_QueryUnload(int& Cancel, int UnloadMode) override {
         queries.push_back(UnloadMode);
         Cancel = refuseUnload ? 1 : 0;
@@ -70,6 +73,7 @@ public:
     std::vector<int> formMouseUps;
     int formMoves = 0;
     std::vector<int> moves;
+    std::vector<std::string> helps;
     float lastX = 0, lastY = 0;
 };
 
@@ -285,6 +289,34 @@ TEST_F(ShownForm, EveryWayOfPressingClicksOnceAndLeavesTheButtonUp) {
         EXPECT_TRUE(WaitUntil([&] { return form.clicks.size() == 2; })) << w.way;
         EXPECT_EQ(form.clicks, (std::vector<std::pair<int, int>>{{0, 1}, {0, 0}})) << w.way;
         EXPECT_FALSE(button->isCheckable() || button->isDown()) << w.way;
+    }
+}
+
+TEST_F(ShownForm, HelpKeysReachTheControlsHandlerOrElseTheWindows) {
+    auto contextMenuKey = [](QWidget* w) {
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1), w->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(w, &event);
+    };
+    QWidget* button = form.buttonplus1->NativeWidget();
+    QWidget* field = form.Text1->NativeWidget();
+    const struct {
+        const char* what;
+        std::function<void()> ask;
+        std::vector<std::string> helps;
+    } cases[] = {
+        {"F1 on a button", [&] { QTest::keyClick(button, Qt::Key_F1); }, {"button 0"}},
+        {"Shift+F10 on a button", [&] { QTest::keyClick(button, Qt::Key_F10, Qt::ShiftModifier); },
+         {"button 0"}},
+        {"context-menu key on a button", [&] { contextMenuKey(button); }, {"button 0"}},
+        {"F1 on a text box without a handler", [&] { QTest::keyClick(field, Qt::Key_F1); }, {"window"}},
+        {"context-menu key on the window", [&] { contextMenuKey(form.NativeWidget()); }, {"window"}},
+        {"F10 alone", [&] { QTest::keyClick(button, Qt::Key_F10); }, {}},
+        {"a right click", [&] { QTest::mouseClick(button, Qt::RightButton); }, {}},
+    };
+    for (const auto& c : cases) {
+        form.helps.clear();
+        c.ask();
+        EXPECT_EQ(form.helps, c.helps) << c.what;
     }
 }
 

@@ -30,7 +30,10 @@ bool Flag(const QObject* object, const char* name) {
     return object->property(name).toBool();
 }
 
+// The label's text without markup; empty for a label being destroyed (a screen reader
+// may still ask while the widget goes).
 QString PlainTextOf(const QLabel* label) {
+    if (label == nullptr) return {};
     QString text = label->text();
     if (label->textFormat() == Qt::RichText ||
         (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text))) {
@@ -46,7 +49,7 @@ class LabelAccessible : public QAccessibleWidget, public QAccessibleTextInterfac
   public:
     explicit LabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
-    QLabel* Label() const { return static_cast<QLabel*>(widget()); }
+    QLabel* Label() const { return qobject_cast<QLabel*>(object()); }
     bool Live() const { return Flag(object(), LiveFlag); }
 
     QAccessible::Role role() const override {
@@ -69,9 +72,10 @@ class LabelAccessible : public QAccessibleWidget, public QAccessibleTextInterfac
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
         QAccessible::Relation match) const override {
         auto out = QAccessibleWidget::relations(match);
-        if ((match & QAccessible::Labelled) && Label()->buddy() != nullptr) {
-            if (QAccessibleInterface* field = QAccessible::queryAccessibleInterface(Label()->buddy()))
-                out.append({field, QAccessible::Labelled});
+        QWidget* field = Label() != nullptr ? Label()->buddy() : nullptr;
+        if ((match & QAccessible::Labelled) && field != nullptr) {
+            if (QAccessibleInterface* fieldUi = QAccessible::queryAccessibleInterface(field))
+                out.append({fieldUi, QAccessible::Labelled});
         }
         return out;
     }
@@ -121,7 +125,10 @@ class FormAccessible : public QAccessibleWidget {
   public:
     explicit FormAccessible(FormWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
 
-    Form* TheForm() const { return static_cast<FormWidget*>(widget())->form; }
+    Form* TheForm() const {
+        const auto* w = dynamic_cast<const FormWidget*>(object());  // null while it is destroyed
+        return w != nullptr ? w->form : nullptr;
+    }
 
     QAccessible::Role role() const override {
         const Form* form = TheForm();
@@ -169,7 +176,8 @@ class FormAccessible : public QAccessibleWidget {
 QAccessibleInterface* Factory(const QString&, QObject* object) {
     if (object == nullptr || !object->isWidgetType()) return nullptr;
     if (auto* form = dynamic_cast<FormWidget*>(object)) return new FormAccessible(form);
-    if (Flag(object, LabelMark)) return new LabelAccessible(static_cast<QLabel*>(object));
+    if (auto* label = qobject_cast<QLabel*>(object); label != nullptr && Flag(label, LabelMark))
+        return new LabelAccessible(label);
     if (Flag(object, AnnouncerMark))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     return nullptr;

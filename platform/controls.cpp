@@ -1,6 +1,6 @@
 #include "platform/controls.h"
 
-#include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
@@ -11,13 +11,13 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTextLayout>
 #include <QTimer>
 #include <algorithm>
 #include <memory>
 #include <vector>
 
+#include "platform/accessibility_p.h"
 #include "platform/form.h"
 #include "platform/services.h"
 #include "platform/text_codec.h"
@@ -43,6 +43,30 @@ QString LabelText(const ControlProperties& p) {
         shown.push_back(p.caption[k]);
     }
     return ToUnicode(shown);
+}
+
+// A button's caption as a name to be heard: without the access-key "&" ("&&" stands for
+// one "&") and without the blanks that pad it to its slot.
+std::string SpokenCaption(const std::string& caption) {
+    std::string name;
+    for (std::size_t k = 0; k < caption.size(); ++k) {
+        if (caption[k] == '&' && k + 1 < caption.size() && caption[k + 1] == '&')
+            ++k;
+        else if (caption[k] == '&')
+            continue;
+        name.push_back(caption[k]);
+    }
+    const auto first = name.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return name.substr(first, name.find_last_not_of(' ') - first + 1);
+}
+
+// Help asked for by keyboard on an element: its array's handler, else the window's.
+void AskForHelp(ControlArray& array, int index) {
+    if (array.Help)
+        array.Help(index);
+    else
+        array.Parent().Form_Help();
 }
 
 Qt::Alignment ToQtAlignment(int alignment, bool label) {
@@ -202,6 +226,7 @@ void Control::SetCaption(const std::string& caption) {
     Refit();
     ApplyDisplayText();
     ApplyGeometry();
+    ApplyAccessibility();
 }
 
 const std::string& Control::Text() const {
@@ -301,13 +326,33 @@ void Control::SetValue(int value) {
     if (!Writable()) return;
     if (value == props_.value) return;
     props_.value = value;
-    if (bridge_ != nullptr && bridge_->widget) {
-        if (auto* button = qobject_cast<QPushButton*>(bridge_->widget.data())) {
-            QSignalBlocker block(button);
-            button->setChecked(value != 0);
-        }
-    }
     if (Kind() == ControlKind::Button) FireClick();
+}
+
+const std::string& Control::AccessibleName() const {
+    return inert_ ? EmptyText : props_.accessibleName;
+}
+void Control::SetAccessibleName(const std::string& name) {
+    Assign(&ControlProperties::accessibleName, name, {&Control::ApplyAccessibility});
+}
+const std::string& Control::AccessibleDescription() const {
+    return inert_ ? EmptyText : props_.accessibleDescription;
+}
+void Control::SetAccessibleDescription(const std::string& description) {
+    Assign(&ControlProperties::accessibleDescription, description, {&Control::ApplyAccessibility});
+}
+void Control::SetDecorative(bool on) {
+    Assign(&ControlProperties::decorative, on, {&Control::ApplyAccessibility});
+}
+void Control::SetLiveText(bool on) {
+    if (Kind() != ControlKind::Label) return;
+    Assign(&ControlProperties::liveText, on, {&Control::ApplyAccessibility});
+    if (!inert_) array_->Parent().ApplyTabOrder();  // a live label is a Tab stop
+}
+void Control::SetLabelFor(Control& field) {
+    if (Kind() != ControlKind::Label || field.Kind() != ControlKind::TextBox) return;
+    auto* label = qobject_cast<QLabel*>(NativeWidget());
+    if (label != nullptr && field.NativeWidget() != nullptr) label->setBuddy(field.NativeWidget());
 }
 
 void Control::SetInterval(std::int32_t milliseconds) {
@@ -393,21 +438,23 @@ void Control::CreateWidget() {
     bridge_ = new ControlBridge(this);
     switch (Kind()) {
         case ControlKind::Button: {
+            // A plain push button: assistive technology sees a push button whose one
+            // press action clicks it. The two states live in the control's value: a
+            // click sets a clear button and clears a set one, which raises the click
+            // event once; the windows' handlers release a set button at once, and that
+            // release raises the click that does the work.
             auto* button = new QPushButton(parent);
-            button->setCheckable(true);
             button->setAutoDefault(false);
-            QObject::connect(button, &QPushButton::clicked, bridge_,
-                             [bridge = bridge_](bool checked) {
-                                 // The widget has already changed its state: the value follows it
-                                 // and the click event runs once.
-                                 if (bridge->control != nullptr)
-                                     bridge->control->SetValue(checked ? 1 : 0);
-                             });
+            QObject::connect(button, &QPushButton::clicked, bridge_, [bridge = bridge_]() {
+                if (bridge->control != nullptr)
+                    bridge->control->SetValue(bridge->control->props_.value == 0 ? 1 : 0);
+            });
             bridge_->widget = button;
             break;
         }
         case ControlKind::Label: {
             auto* label = new LabelWidget(parent);
+            MarkAsLabel(label);
             label->setTextFormat(Qt::PlainText);
             bridge_->widget = label;
             break;
@@ -428,6 +475,7 @@ void Control::CreateWidget() {
         }
         case ControlKind::Picture: {
             auto* picture = new QLabel(parent);
+            MarkAsLabel(picture);
             picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             bridge_->widget = picture;
             break;
@@ -475,12 +523,9 @@ void Control::ApplyAll() {
     if (QWidget* w = NativeWidget()) {
         w->setEnabled(props_.enabled);
         w->setToolTip(ToUnicode(props_.toolTipText));
-        if (auto* button = qobject_cast<QPushButton*>(w)) {
-            QSignalBlocker block(button);
-            button->setChecked(props_.value != 0);
-        }
         w->setVisible(props_.visible);
     }
+    ApplyAccessibility();
     ApplyTimer();
 }
 
@@ -550,7 +595,7 @@ void Control::ApplyDisplayText() {
             auto* label = static_cast<QLabel*>(w);
             label->setWordWrap(props_.wordWrap);
             label->setAlignment(ToQtAlignment(props_.alignment, true));
-            label->setText(LabelText(props_));
+            SetLabelText(label, LabelText(props_));
             break;
         }
         case ControlKind::TextBox: {
@@ -579,6 +624,19 @@ void Control::ApplyDisplayText() {
         case ControlKind::Timer:
             break;
     }
+}
+
+void Control::ApplyAccessibility() {
+    QWidget* w = NativeWidget();
+    if (w == nullptr) return;
+    std::string name = props_.accessibleName;
+    if (name.empty() && Kind() == ControlKind::Button) name = SpokenCaption(props_.caption);
+    // Each change raises an event that screen readers hear: only real changes.
+    if (const QString n = ToUnicode(name); w->accessibleName() != n) w->setAccessibleName(n);
+    if (const QString d = ToUnicode(props_.accessibleDescription); w->accessibleDescription() != d)
+        w->setAccessibleDescription(d);
+    SetDecorativeWidget(w, props_.decorative);
+    if (Kind() == ControlKind::Label) SetLiveLabel(static_cast<QLabel*>(w), props_.liveText);
 }
 
 void Control::ApplyTimer() {
@@ -620,7 +678,17 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event) {
             }
             return swallowMouse;
         }
+        case QEvent::ContextMenu:
+            // The context-menu key asks for help; a right click goes its own way (MouseUp).
+            if (static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Keyboard)
+                return false;
+            AskForHelp(*array, index);
+            return true;
         case QEvent::KeyPress: {
+            if (IsHelpKey(static_cast<QKeyEvent*>(event))) {
+                AskForHelp(*array, index);
+                return true;
+            }
             int code = KeyCodeOf(static_cast<QKeyEvent*>(event));
             if (code == 0 || !array->KeyPress) return false;
             const int original = code;
@@ -649,6 +717,7 @@ ControlArray::ControlArray(Form& form, std::string name, ControlKind kind)
     : form_(&form), name_(std::move(name)), kind_(kind), inert_(this, -1, true) {
     elements_[0] = std::make_unique<Control>(this, 0, false);
     if (kind_ == ControlKind::Timer) elements_[0]->props_.enabled = true;
+    if (kind_ == ControlKind::Picture) elements_[0]->props_.decorative = true;
     form_->Register(this);
 }
 

@@ -73,6 +73,11 @@ struct ControlProperties {
     int value = 0;              // two-state buttons: 0 or 1
     std::int32_t interval = 0;  // timers: milliseconds, 0 = no ticks
     Bitmap picture;
+    // What assistive technology reads (see Control::SetAccessibleName).
+    std::string accessibleName;
+    std::string accessibleDescription;
+    bool decorative = false;  // pictures start decorative
+    bool liveText = false;
 };
 
 // One control: an element of a control array. An inert control stands for an element
@@ -147,9 +152,32 @@ class Control {
     void SetTabIndex(int index);
 
     // Two-state buttons: setting a different value from code raises the click event
-    // before the setter returns.
+    // before the setter returns. A press by the user (mouse, Space, Alt with the access
+    // key, the press action of assistive technology) sets a clear button and clears a set
+    // one; the widget itself is a plain push button and never stays down.
     int Value() const { return inert_ ? 0 : props_.value; }
     void SetValue(int value);
+
+    // What assistive technology (a screen reader) reads; plain texts like every other.
+    // An empty name gives the default: a button's caption without "&" and without the
+    // blanks at either end, a label's text read as one paragraph per blank-line-separated
+    // block, a text box's title (SetLabelFor). An empty description gives the tool tip.
+    const std::string& AccessibleName() const;
+    void SetAccessibleName(const std::string& name);
+    const std::string& AccessibleDescription() const;
+    void SetAccessibleDescription(const std::string& description);
+    // A decorative control is left out of what assistive technology sees: a shadow copy
+    // of a text, an ornament. Pictures start decorative.
+    bool Decorative() const { return !inert_ && props_.decorative; }
+    void SetDecorative(bool on);
+    // Labels: live text is read as read-only text under its own fixed name (set one),
+    // reachable by Tab, and every change of the caption is announced.
+    bool LiveText() const { return !inert_ && props_.liveText; }
+    void SetLiveText(bool on);
+    // Labels: this label is the title of the text box `field`, which takes its name from
+    // the label's caption, now and after every change, with a labelled-by relation.
+    // Both must exist in a loaded window; made again after a reload.
+    void SetLabelFor(Control& field);
 
     // Timers: milliseconds between ticks; 0 means no ticks. Negative values are refused.
     std::int32_t Interval() const { return inert_ ? 0 : props_.interval; }
@@ -189,6 +217,7 @@ class Control {
     void ApplyColours();
     void ApplyDisplayText();
     void ApplyTimer();
+    void ApplyAccessibility();
     void Refit();
     void FireClick();
     void FireChange();
@@ -237,6 +266,9 @@ class ControlArray {
     std::function<void(int Index, int Button, int Shift, float X, float Y)> MouseDown;
     std::function<void(int Index, int Button, int Shift, float X, float Y)> MouseUp;
     std::function<void(int Index, int Button, int Shift, float X, float Y)> MouseMove;
+    // Help asked for by keyboard on the element: F1, the context-menu key or Shift+F10.
+    // Without a handler the window's Form_Help runs.
+    std::function<void(int Index)> Help;
 
   private:
     friend class Form;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QImage>
 #include <QKeyEvent>
@@ -87,6 +88,11 @@ int ButtonsOf(Qt::MouseButtons buttons) {
     return value;
 }
 
+bool IsHelpKey(const QKeyEvent* event) {
+    return (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) ||
+           (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+}
+
 int ShiftOf(Qt::KeyboardModifiers modifiers) {
     int value = 0;
     if (modifiers & Qt::ShiftModifier) value |= ShiftMask;
@@ -100,7 +106,9 @@ int ShiftOf(Qt::KeyboardModifiers modifiers) {
 
 FormWidget::FormWidget(Form* form, Qt::WindowFlags flags) : QWidget(nullptr, flags), form(form) {
     setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
+    // No Tab stop of its own: Tab goes round the controls. A window without a control
+    // that can take the focus (a help box) still gets the keys, having no focus child.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void FormWidget::paintEvent(QPaintEvent*) {
@@ -119,9 +127,20 @@ void FormWidget::closeEvent(QCloseEvent* event) {
 void FormWidget::keyPressEvent(QKeyEvent* event) {
     if (form == nullptr) return;
     QWidget* focus = QApplication::focusWidget();
-    if (focus != nullptr && focus != this) return;  // a control had the key already
+    if (focus != nullptr && isAncestorOf(focus)) return;  // a control had the key already
+    if (IsHelpKey(event)) {
+        form->Form_Help();
+        return;
+    }
     int code = KeyCodeOf(event);
     if (code != 0) form->Form_KeyPress(code);
+}
+
+// The context-menu key on the window itself asks for its help; a right click is a
+// mouse release like any other (Form_MouseUp, button 2).
+void FormWidget::contextMenuEvent(QContextMenuEvent* event) {
+    if (form == nullptr || event->reason() != QContextMenuEvent::Keyboard) return;
+    form->Form_Help();
 }
 
 // A mouse event that a control under the pointer did not take (a push button ignores
@@ -322,6 +341,12 @@ void Form::SetFontBold(bool bold) {
 void Form::SetBorderStyle(int style) {
     props_.borderStyle = style;
 }
+void Form::SetWindowRole(WindowRole role) {
+    props_.role = role;  // read by the window's accessible interface when asked
+}
+void Form::SetAccessibleDescription(const std::string& description) {
+    Assign(&FormProperties::accessibleDescription, description, &Form::ApplyLook);
+}
 
 bool Form::Visible() const {
     return widget_ != nullptr && widget_->isVisible();
@@ -342,6 +367,7 @@ void Form::ApplyGeometry() {
 void Form::ApplyLook() {
     if (widget_ == nullptr) return;
     widget_->setWindowTitle(ToUnicode(props_.caption));
+    widget_->setAccessibleDescription(ToUnicode(props_.accessibleDescription));
     QFont font(ToUnicode(props_.fontName));
     font.setPointSizeF(static_cast<qreal>(props_.fontSize));
     font.setBold(props_.fontBold);

@@ -49,6 +49,10 @@ struct DrawItem {
     std::int32_t colour = 0;
 };
 
+// What assistive technology is told a window is: the application's frame, a dialog, or
+// an alert (a box whose text should be read out as it appears).
+enum class WindowRole { Frame, Dialog, Alert };
+
 struct FormProperties {
     std::string caption;
     float left = 0.0F, top = 0.0F, width = 4800.0F, height = 3600.0F;
@@ -57,6 +61,8 @@ struct FormProperties {
     float fontSize = 8.0F;
     bool fontBold = false;
     int borderStyle = 2;  // 0 none, 1 fixed single, 2 sizable, 5 tool window
+    WindowRole role = WindowRole::Frame;
+    std::string accessibleDescription;
 };
 
 class Form {
@@ -109,6 +115,12 @@ class Form {
     int BorderStyle() const { return props_.borderStyle; }
     void SetBorderStyle(int style);
     bool Visible() const;
+    // Assistive technology: the window's role (its name is the caption without the blanks
+    // it starts with) and a description.
+    WindowRole Role() const { return props_.role; }
+    void SetWindowRole(WindowRole role);
+    const std::string& AccessibleDescription() const { return props_.accessibleDescription; }
+    void SetAccessibleDescription(const std::string& description);
 
     // Drawing into the window's persistent background image (window coordinates, twips).
     void Line(float x1, float y1, float x2, float y2, std::int32_t colour);
@@ -158,6 +170,9 @@ class Form {
         (void)X;
         (void)Y;
     }
+    // Help asked for by keyboard (F1, the context-menu key, Shift+F10) on the window
+    // itself or on a control without a Help handler of its own.
+    virtual void Form_Help() {}
 
   private:
     friend class ControlArray;

@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "platform/accessibility_p.h"
 #include "platform/text_codec.h"
 
 namespace platform {
@@ -18,6 +19,7 @@ void Initialise() {
     static bool done = false;
     if (done || QGuiApplication::instance() == nullptr) return;
     done = true;
+    InstallAccessibility();
     if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) return;
     // fontconfig does not look in the wine folder; a missing file leaves the default face.
     for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {

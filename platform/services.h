@@ -11,7 +11,8 @@
 namespace platform {
 
 // Registers the Tahoma face shipped under /usr/share/wine/fonts when the font
-// database does not list it (quietly does nothing when the files are absent).
+// database does not list it (quietly does nothing when the files are absent), and the
+// interfaces through which assistive technology reads the windows.
 // Called by the first window; needs a running application object.
 void Initialise();
 

@@ -34,6 +34,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -46,5 +47,8 @@ int ToPixels(float twips, bool horizontal);
 int ButtonOf(Qt::MouseButton button);
 int ButtonsOf(Qt::MouseButtons buttons);
 int ShiftOf(Qt::KeyboardModifiers modifiers);
+// F1 or Shift+F10: help asked for by keyboard. (The context-menu key arrives as a
+// context-menu event first and then as a key of its own, which is not one of these.)
+bool IsHelpKey(const QKeyEvent* event);
 
 }  // namespace platform

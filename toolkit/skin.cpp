@@ -129,6 +129,8 @@ void ShowTitle(platform::Control& front, platform::Control& shadow, std::int32_t
     shadow.Move(static_cast<float>(left + 18), static_cast<float>(top + 15),
                 static_cast<float>(width), static_cast<float>(height));
     shadow.SetAlignment(platform::AlignCentre);
+    // The shadow repeats the caption for the eye alone: a screen reader reads it once.
+    shadow.SetDecorative(true);
     if (style == 1) {
         front.SetFontBold(false);
         shadow.SetFontBold(false);

@@ -18,6 +18,52 @@ namespace {
 // The window caption: the product's full title and the maker's web address.
 constexpr const char* ProductTitle = "Quenmar Student Pilot Series Aviation Calculator";
 
+// How a screen reader names each keypad key, by the key's caption (line 211), and what
+// types it on the keyboard while a key has the focus.
+struct SpokenKey {
+    char caption;
+    const char* name;
+    const char* keyboard;
+};
+constexpr SpokenKey SpokenKeys[] = {
+    {'0', "zero", "0"},
+    {'1', "one", "1"},
+    {'2', "two", "2"},
+    {'3', "three", "3"},
+    {'4', "four", "4"},
+    {'5', "five", "5"},
+    {'6', "six", "6"},
+    {'7', "seven", "7"},
+    {'8', "eight", "8"},
+    {'9', "nine", "9"},
+    {'.', "decimal point", "."},
+    {'(', "open bracket", "("},
+    {')', "close bracket", ")"},
+    {'/', "divided by", "/"},
+    {'x', "times", "x"},
+    {'-', "minus", "-"},
+    {'+', "plus", "+"},
+    {'=', "equals", "="},
+    {'C', "clear", "c"},
+    {'<', "delete last character", "< or Backspace"},
+};
+
+// Names the key by its meaning; its description is the keypad's tool tip (without the
+// help hint, which the window's description gives once) and the key that types it.
+void NameKey(platform::Control& key, const std::string& tip) {
+    for (const SpokenKey& spoken : SpokenKeys) {
+        if (key.Caption() != std::string(1, spoken.caption)) continue;
+        key.SetAccessibleName(spoken.name);
+        key.SetAccessibleDescription(tip.empty() ? tip : tip + ": " + spoken.keyboard);
+        return;
+    }
+    key.SetAccessibleDescription(tip);  // an unknown caption keeps its caption as its name
+}
+
+constexpr const char* WindowDescription =
+    "Press F1 on any control for its help. The display shows what you type and the result.";
+constexpr const char* DisplayDescription = "Shows what you type, the prompts and the results";
+
 }  // namespace
 
 avc& TheMainWindow() {
@@ -42,6 +88,9 @@ avc::avc() : Form("avc") {
         buttons->MouseUp = [this, buttons](int Index, int Button, int, float, float) {
             buttonplus_MouseUp(*buttons, Index, Button);
         };
+        buttons->Help = [this, buttons](int Index) {
+            buttonplus_MouseUp(*buttons, Index, platform::RightButton);
+        };
         buttons->MouseMove = [this, buttons](int Index, int, int, float, float) {
             ClearUnderlines(*this);
             UnderlineCaption((*buttons)[Index]);
@@ -64,6 +113,7 @@ void avc::Form_Load() {
     ClearFormulaFields();
     StyleForm(*this);
     SetCaption(std::string("   ") + ProductTitle + " - " + WebAddress);
+    SetAccessibleDescription(WindowDescription);
     Move(800, 1800, 10400, 4350);
 
     Label1->SetBackColor(DisplayBackColour);
@@ -74,12 +124,17 @@ void avc::Form_Load() {
     // The display shows expressions, results and aerodrome names ("A & B FIELD"): an
     // ampersand there is a character, not an access key.
     Label1->SetUseMnemonic(false);
+    // Heard as the display whatever it shows, and every new text is announced.
+    Label1->SetAccessibleName("Display");
+    Label1->SetAccessibleDescription(DisplayDescription);
+    Label1->SetLiveText(true);
 
     StartAnimation(*this, 78, 8, 78, 8, 80, 10, 9, 2);
 
     // Keypad: five columns of four, numbered down each column.
     const std::string& keys = TextLine(Line::KeypadCharacters);
-    const std::string keyTip = TextLine(Line::KeypadToolTip) + TextLine(Line::ToolTipTail);
+    const std::string& keyTipHead = TextLine(Line::KeypadToolTip);
+    const std::string keyTip = keyTipHead + TextLine(Line::ToolTipTail);
     int k = 0;
     for (int c = 1; c <= 5; ++c) {
         for (int r = 1; r <= 4; ++r, ++k) {
@@ -87,6 +142,7 @@ void avc::Form_Load() {
             key.SetCaption(keys.substr(std::min<std::size_t>(k, keys.size()), 1));
             key.Move(static_cast<float>(480 * c - 300), static_cast<float>(565 * r), 450, 500);
             key.SetToolTipText(keyTip);
+            NameKey(key, keyTipHead);
         }
     }
 
@@ -106,6 +162,7 @@ void avc::Form_Load() {
             button.Move(static_cast<float>(1570 * c + 1070),
                         static_cast<float>(GridPosition(r - 1, 370, 190).value_or(0)), 1500, 350);
             button.SetToolTipText(conversionTip);
+            button.SetAccessibleDescription(TextLine(Line::ConversionToolTip));
         }
     }
 
@@ -123,6 +180,7 @@ void avc::Form_Load() {
         if (i == 4) tipHead = TextLine(Line::LookUpToolTip);
         if (i > 4) tipHead = TextLine(Line::SmallFormulaToolTip);
         button.SetToolTipText(tipHead + TextLine(Line::ToolTipTail));
+        button.SetAccessibleDescription(tipHead);
     }
 
     // The four formula fields with their shadowed titles, hidden until a formula asks.
@@ -131,6 +189,8 @@ void avc::Form_Load() {
         Text1[i].SetVisible(false);
         ShowTitle(Label2[i], Label2[i + 4], 7400, GridPosition(i, 615, 330).value_or(0), 2700, 320,
                   "", 2);
+        // The field is named by its title, whichever formula set it.
+        Label2[i].SetLabelFor(Text1[i]);
     }
     Text1[1].SetTabIndex(1);
     Label1->SetCaption("");
@@ -204,6 +264,10 @@ void avc::buttonplus_MouseUp(platform::ControlArray& buttons, int Index, int But
 
 void avc::Form_MouseUp(int Button, int, float, float) {
     if (Button == platform::RightButton) ShowHelp(Line::WindowHelp);
+}
+
+void avc::Form_Help() {
+    Form_MouseUp(platform::RightButton, 0, 0, 0);
 }
 
 void avc::Form_MouseMove(int, int, float, float) {

@@ -54,6 +54,10 @@ class avc : public platform::Form {
     // Routing of the other events.
     void buttonplus_MouseUp(platform::ControlArray& buttons, int Index, int Button);
     void Form_MouseUp(int Button, int Shift, float X, float Y) override;
+    // F1, the context-menu key or Shift+F10 on the window, the display or a field: the
+    // window's help, as a right click on the window gives it. (On a button: its
+    // group's help, as a right click on it.)
+    void Form_Help() override;
     void Form_MouseMove(int Button, int Shift, float X, float Y) override;
     void Text1_Change(int Index);
     void Text1_KeyPress(int Index, int& KeyAscii);

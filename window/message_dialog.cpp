@@ -85,6 +85,11 @@ void ShowMessageDialog(const std::string& text, const std::string& title, std::i
     ok.SetTop(buttonTop);
     second.SetTop(buttonTop);
 
+    // A screen reader reads a help text as a dialog's; the question and the farewell are
+    // read out as alerts the moment they appear. The keys go to OK when it is shown.
+    box.SetWindowRole(buttons == 6 ? platform::WindowRole::Dialog : platform::WindowRole::Alert);
+    if (plan.okShown) SafeSetFocus(ok);
+
     CurrentForm = &box;
     ScaleCurrentForm();
     PaintGradient(3, 17);

@@ -1,7 +1,9 @@
 // The runtime's rules that the windows rely on, offscreen.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QPainter>
 #include <QFontDatabase>
@@ -42,6 +44,7 @@ public:
             lastY = Y;
         };
         Label1.MouseMove = [this](int Index, int, int, float, float) { moves.push_back(Index); };
+        buttonplus1.Help = [this](int Index) { helps.push_back("button " + std::to_string(Index)); };
     }
 
     platform::ButtonArray buttonplus1{*this, "buttonplus1"};
@@ -53,6 +56,7 @@ public:
     void Form_Load() override { ++loads; }
     void Form_MouseUp(int Button, int, float, float) override { formMouseUps.push_back(Button); }
     void Form_MouseMove(int, int, float, float) override { ++formMoves; }
+    void Form_Help() override { helps.push_back("window"); }
     void Form_QueryUnload(int& Cancel, int UnloadMode) override {
         queries.push_back(UnloadMode);
         Cancel = refuseUnload ? 1 : 0;
@@ -69,6 +73,7 @@ public:
     std::vector<int> formMouseUps;
     int formMoves = 0;
     std::vector<int> moves;
+    std::vector<std::string> helps;
     float lastX = 0, lastY = 0;
 };
 
@@ -261,11 +266,80 @@ TEST_F(ShownForm, SettingValueRunsClickBeforeTheSetterReturns) {
     EXPECT_TRUE(form.clicks.empty());
 }
 
-TEST_F(ShownForm, MouseClickTogglesValueAndClicksOnce) {
+TEST_F(ShownForm, EveryWayOfPressingClicksOnceAndLeavesTheButtonUp) {
     form.releaseOnClick = true;
-    QTest::mouseClick(form.buttonplus1->NativeWidget(), Qt::LeftButton);
-    EXPECT_EQ(form.clicks, (std::vector<std::pair<int, int>>{{0, 1}, {0, 0}}));
-    EXPECT_FALSE(static_cast<QPushButton*>(form.buttonplus1->NativeWidget())->isChecked());
+    auto* button = static_cast<QPushButton*>(form.buttonplus1->NativeWidget());
+    const struct {
+        const char* way;
+        std::function<void()> press;
+    } ways[] = {
+        {"mouse", [&] { QTest::mouseClick(button, Qt::LeftButton); }},
+        {"space", [&] { QTest::keyClick(button, Qt::Key_Space); }},
+        {"press action of assistive technology",
+         [&] {
+             QAccessibleInterface* ui = QAccessible::queryAccessibleInterface(button);
+             ASSERT_EQ(ui->role(), QAccessible::Button);  // a push button, not a check box
+             ui->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+         }},
+    };
+    for (const auto& w : ways) {
+        form.clicks.clear();
+        w.press();
+        // The press action is an animated click, about 100 ms later.
+        EXPECT_TRUE(WaitUntil([&] { return form.clicks.size() == 2; })) << w.way;
+        EXPECT_EQ(form.clicks, (std::vector<std::pair<int, int>>{{0, 1}, {0, 0}})) << w.way;
+        EXPECT_FALSE(button->isCheckable() || button->isDown()) << w.way;
+    }
+}
+
+TEST_F(ShownForm, HelpKeysReachTheControlsHandlerOrElseTheWindows) {
+    auto contextMenuKey = [](QWidget* w) {
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1), w->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(w, &event);
+    };
+    QWidget* button = form.buttonplus1->NativeWidget();
+    QWidget* field = form.Text1->NativeWidget();
+    const struct {
+        const char* what;
+        std::function<void()> ask;
+        std::vector<std::string> helps;
+    } cases[] = {
+        {"F1 on a button", [&] { QTest::keyClick(button, Qt::Key_F1); }, {"button 0"}},
+        {"Shift+F10 on a button", [&] { QTest::keyClick(button, Qt::Key_F10, Qt::ShiftModifier); },
+         {"button 0"}},
+        {"context-menu key on a button", [&] { contextMenuKey(button); }, {"button 0"}},
+        {"F1 on a text box without a handler", [&] { QTest::keyClick(field, Qt::Key_F1); }, {"window"}},
+        {"context-menu key on the window", [&] { contextMenuKey(form.NativeWidget()); }, {"window"}},
+        {"F10 alone", [&] { QTest::keyClick(button, Qt::Key_F10); }, {}},
+        {"a right click", [&] { QTest::mouseClick(button, Qt::RightButton); }, {}},
+    };
+    for (const auto& c : cases) {
+        form.helps.clear();
+        c.ask();
+        EXPECT_EQ(form.helps, c.helps) << c.what;
+    }
+}
+
+TEST_F(ShownForm, AssistiveTechnologyHearsNamesWithoutMarksAndTitlesFollowed) {
+    auto name = [](Control& c) {
+        return QAccessible::queryAccessibleInterface(c.NativeWidget())->text(QAccessible::Name);
+    };
+    form.buttonplus1->SetCaption("  Fish && &Chips  ");  // padded, a literal "&", an access key
+    EXPECT_EQ(name(form.buttonplus1[0]), "Fish & Chips");
+    form.buttonplus1->SetAccessibleName("seven");
+    EXPECT_EQ(name(form.buttonplus1[0]), "seven");
+    form.Label1->SetCaption("One line\r\nwrapped.\r\n\r\nAnother paragraph.");
+    EXPECT_EQ(name(form.Label1[0]), "One line wrapped.\nAnother paragraph.");
+    form.Label1->SetLabelFor(form.Text1[0]);
+    form.Label1->SetCaption("wind speed (kt)");
+    EXPECT_EQ(name(form.Text1[0]), "wind speed (kt)");
+
+    ASSERT_TRUE(form.Label1.Load(1));
+    form.Label1[1].SetVisible(true);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.NativeWidget());
+    const int shown = window->childCount();
+    form.Label1[1].SetDecorative(true);  // a shadow: out of the tree
+    EXPECT_EQ(window->childCount(), shown - 1);
 }
 
 TEST_F(ShownForm, TextSetFromCodeRunsChange) {

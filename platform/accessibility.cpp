@@ -1,0 +1,291 @@
+#include "platform/accessibility_p.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QTextDocument>
+#include <QTimer>
+#include <QVariant>
+
+#include "platform/form.h"
+#include "platform/widgets_p.h"
+
+namespace platform {
+
+namespace {
+
+// Marks and switches, as dynamic properties of the widgets.
+constexpr const char* LabelMark = "platformLabel";
+constexpr const char* AnnouncerMark = "platformAnnouncer";
+constexpr const char* DecorativeFlag = "platformDecorative";
+constexpr const char* LiveFlag = "platformLive";
+// Set while a live label refills its text: see SetLabelText.
+constexpr const char* MutedFlag = "platformMuted";
+// A live label's text before the changes of this turn of the event loop, while its
+// announcement waits (see AnnounceLater).
+constexpr const char* AnnouncedFromText = "platformAnnouncedFrom";
+constexpr const char* AnnouncerName = "platformAnnouncer";
+
+bool Flag(const QObject* object, const char* name) {
+    return object->property(name).toBool();
+}
+
+// The label's text without markup; empty for a label being destroyed (a screen reader
+// may still ask while the widget goes).
+QString PlainTextOf(const QLabel* label) {
+    if (label == nullptr) return {};
+    QString text = label->text();
+    if (label->textFormat() == Qt::RichText ||
+        (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text))) {
+        QTextDocument document;
+        document.setHtml(text);
+        text = document.toPlainText();
+    }
+    return text;
+}
+
+// A label or a picture. A live label is read-only text with a text interface.
+class LabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    explicit LabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QLabel* Label() const { return qobject_cast<QLabel*>(object()); }
+    bool Live() const { return Flag(object(), LiveFlag); }
+
+    QAccessible::Role role() const override {
+        return Live() ? QAccessible::EditableText : QAccessible::StaticText;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (Live()) s.readOnly = true;
+        return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            const QString name = widget()->accessibleName();
+            if (!name.isEmpty() || Live()) return name;
+            return SpokenText(PlainTextOf(Label()));
+        }
+        if (t == QAccessible::Value && Live()) return PlainTextOf(Label());
+        return QAccessibleWidget::text(t);  // the description, or else the tool tip
+    }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override {
+        auto out = QAccessibleWidget::relations(match);
+        QWidget* field = Label() != nullptr ? Label()->buddy() : nullptr;
+        if ((match & QAccessible::Labelled) && field != nullptr) {
+            if (QAccessibleInterface* fieldUi = QAccessible::queryAccessibleInterface(field))
+                out.append({fieldUi, QAccessible::Labelled});
+        }
+        return out;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface)
+            return Live() && !Flag(object(), MutedFlag) ? static_cast<QAccessibleTextInterface*>(this)
+                                                         : nullptr;
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    // The text interface: the whole text, no selection, the caret at the start.
+    void selection(int, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override {
+        const QString all = PlainTextOf(Label());
+        if (endOffset < 0 || endOffset > all.size()) endOffset = static_cast<int>(all.size());
+        if (startOffset < 0 || startOffset > endOffset) return {};
+        return all.mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(PlainTextOf(Label()).size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+};
+
+bool Exposed(const QWidget* w) {
+    // Explicitly hidden, not merely invisible: every child is invisible before its window shows.
+    return !w->isWindow() && !w->isHidden() && !Flag(w, DecorativeFlag);
+}
+
+// A window: its role as the window asks, its caption without the blanks it starts with,
+// and as children only its shown controls that are not decorative, in the order the
+// window declares its control arrays and each array its elements (the reading order).
+class FormAccessible : public QAccessibleWidget {
+  public:
+    explicit FormAccessible(FormWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
+
+    Form* TheForm() const {
+        const auto* w = dynamic_cast<const FormWidget*>(object());  // null while it is destroyed
+        return w != nullptr ? w->form : nullptr;
+    }
+
+    QAccessible::Role role() const override {
+        const Form* form = TheForm();
+        switch (form != nullptr ? form->Role() : WindowRole::Frame) {
+            case WindowRole::Dialog:
+                return QAccessible::Dialog;
+            case WindowRole::Alert:
+                return QAccessible::AlertMessage;
+            default:
+                return QAccessible::Window;
+        }
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return widget()->windowTitle().trimmed();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return static_cast<int>(Children().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> children = Children();
+        if (index < 0 || index >= children.size()) return nullptr;
+        return QAccessible::queryAccessibleInterface(children.at(index));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (child == nullptr) return -1;
+        return static_cast<int>(Children().indexOf(qobject_cast<QWidget*>(child->object())));
+    }
+
+  private:
+    QList<QWidget*> Children() const {
+        QList<QWidget*> out;
+        if (const Form* form = TheForm()) {
+            for (const Control* control : form->Controls()) {
+                QWidget* w = control->NativeWidget();
+                if (w != nullptr && w->parentWidget() == widget() && Exposed(w)) out.append(w);
+            }
+        }
+        for (QObject* o : widget()->children()) {  // the announcer, while it shows
+            auto* w = qobject_cast<QWidget*>(o);
+            if (w != nullptr && Exposed(w) && !out.contains(w)) out.append(w);
+        }
+        return out;
+    }
+};
+
+QAccessibleInterface* Factory(const QString&, QObject* object) {
+    if (object == nullptr || !object->isWidgetType()) return nullptr;
+    if (auto* form = dynamic_cast<FormWidget*>(object)) return new FormAccessible(form);
+    if (auto* label = qobject_cast<QLabel*>(object); label != nullptr && Flag(label, LabelMark))
+        return new LabelAccessible(label);
+    if (Flag(object, AnnouncerMark))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    return nullptr;
+}
+
+// Orca 43 reads neither text-changed nor name changes of a label or read-only text that
+// does not have the focus; it speaks a notification as it becomes showing, wherever the
+// focus is. The announcer is that notification: an empty 1 x 1 child of the window,
+// named with the new text, shown and hidden again at once, so it is never painted and
+// never stays in the window's children.
+void Announce(QWidget* window, const QString& text) {
+    if (window == nullptr || text.isEmpty()) return;
+    auto* announcer = window->findChild<QWidget*>(QLatin1String(AnnouncerName),
+                                                  Qt::FindDirectChildrenOnly);
+    if (announcer == nullptr) {
+        announcer = new QWidget(window);
+        announcer->setProperty(AnnouncerMark, true);
+        announcer->setObjectName(QLatin1String(AnnouncerName));
+        announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+        announcer->setFocusPolicy(Qt::NoFocus);
+        announcer->setGeometry(0, 0, 1, 1);
+        announcer->hide();
+    }
+    announcer->setAccessibleName(SpokenText(text));
+    announcer->show();
+    announcer->hide();
+}
+
+// One handler may change a label several times (the clear key appends its "C" first, the
+// delete key its "<"): the label's text is announced once, as the handler leaves it,
+// when the event loop next runs (also the nested loop of a box opened in the handler).
+void AnnounceLater(QLabel* label, const QString& before) {
+    if (!QAccessible::isActive() || label->property(AnnouncedFromText).isValid()) return;
+    label->setProperty(AnnouncedFromText, before);
+    QTimer::singleShot(0, label, [label] {
+        const QString from = label->property(AnnouncedFromText).toString();
+        label->setProperty(AnnouncedFromText, QVariant());
+        if (label->text() != from) Announce(label->parentWidget(), PlainTextOf(label));
+    });
+}
+
+}  // namespace
+
+void InstallAccessibility() {
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    QAccessible::installFactory(Factory);
+}
+
+void MarkAsLabel(QLabel* label) {
+    label->setProperty(LabelMark, true);
+}
+
+void SetDecorativeWidget(QWidget* widget, bool decorative) {
+    widget->setProperty(DecorativeFlag, decorative);
+}
+
+void SetLiveLabel(QLabel* label, bool live) {
+    label->setProperty(LiveFlag, live);
+    label->setFocusPolicy(live ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void SetLabelText(QLabel* label, const QString& text) {
+    const QString before = label->text();
+    if (before == text) return;
+    if (!Flag(label, LiveFlag) || !QAccessible::isActive()) {
+        label->setText(text);
+        if (QWidget* field = label->buddy()) {
+            QAccessibleEvent renamed(field, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&renamed);
+        }
+        return;
+    }
+    // A focusable label refills an inner text document at its next paint or size query,
+    // and that raises text events of its own with made-up removed text. Refill it now,
+    // with the text interface withheld, so that only the one true event below is sent.
+    label->setProperty(MutedFlag, true);
+    label->setText(text);
+    (void)label->sizeHint();
+    label->setProperty(MutedFlag, false);
+    // AT-SPI has no "replaced": this reaches it as text-changed:delete of the old text
+    // (when there was one) and text-changed:insert of the new.
+    QAccessibleTextUpdateEvent changed(label, 0, before, text);
+    QAccessible::updateAccessibility(&changed);
+    AnnounceLater(label, before);
+}
+
+QString SpokenText(const QString& text) {
+    QString plain = text;
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList paragraphs;
+    QString current;
+    const auto flush = [&] {
+        if (!current.isEmpty()) paragraphs.append(current);
+        current.clear();
+    };
+    for (const QString& line : plain.split(QLatin1Char('\n'))) {
+        const QString words = line.simplified();
+        if (words.isEmpty()) {
+            flush();
+            continue;
+        }
+        if (!current.isEmpty()) current += QLatin1Char(' ');
+        current += words;
+    }
+    flush();
+    return paragraphs.join(QLatin1Char('\n'));
+}
+
+}  // namespace platform

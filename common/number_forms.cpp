@@ -1,5 +1,6 @@
 #include "common/number_forms.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -150,6 +151,8 @@ std::optional<float> ToSingle(double value) {
 
 std::string FormatFixed(double value, int decimals, bool digitGroups) {
     if (!std::isfinite(value)) return {};
+    // The count indexes and sizes the fraction digits below: keep it in range.
+    decimals = std::clamp(decimals, 0, MaxFixedDecimals);
     // Rounding is decided on the value's 15 significant digits, the digits the user sees
     // of it, so 2.675 (stored as 2.67499999...) rounds to 2.68 as written.
     char buf[64];

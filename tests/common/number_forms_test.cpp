@@ -151,6 +151,24 @@ TEST(FormatFixed, StandardAndOneDecimalFormats) {
     }
 }
 
+TEST(FormatFixed, CountOutsideItsRangeIsClamped) {
+    const struct {
+        const char* name;
+        double value;
+        int decimals;
+        bool groups;
+        const char* text;
+    } cases[] = {
+        {"negative count as none, half away from zero", 2.5, -1, false, "3"},
+        {"most negative count, groups kept", 1234.5, -2147483647 - 1, true, "1,235"},
+        {"three decimals as asked", 0.0005, 3, false, "0.001"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatFixed(c.value, c.decimals, c.groups), c.text) << c.name;
+    // The largest count stops at 324 decimals: "0.5" and 323 zeros.
+    EXPECT_EQ(FormatFixed(0.5, 2147483647, false), "0.5" + std::string(323, '0'));
+}
+
 TEST(FormatFixed, StandardTextReadsBackStrictly) {
     for (double v : {99.986, 1234567.891, -0.5, 212.0}) {
         auto back = StrictValue(FormatStandard(v));

@@ -77,6 +77,8 @@ TEST(LenientValue, TakesTheLongestLeadingNumber) {
 
 TEST(LenientValue, OverflowIsAFailure) {
     EXPECT_FALSE(LenientValue("1e309").has_value());
+    EXPECT_FALSE(LenientValue("1e99999999999999999999").has_value());  // exponent past a long
+    EXPECT_EQ(*LenientValue("1e-99999999999999999999"), 0);
     EXPECT_FALSE(LenientValue(std::string(10000, '9')).has_value());
     ASSERT_TRUE(LenientValue("1e308").has_value());
     EXPECT_EQ(*LenientValue("-1e308"), -1e308);
@@ -105,7 +107,8 @@ TEST(StrictValue, AcceptsOnlyWholeNumberTexts) {
         EXPECT_EQ(*v, c.value) << c.text;
     }
     const char* bad[] = {"",   " ",   "-",  "--5", "1.2.3", "5-",  "x5",    "2x3",
-                         "1e", "1e+", ",5", "E5",  "nan",   "inf", "1e999", "(5)"};
+                         "1e", "1e+", ",5", "E5",  "nan",   "inf", "1e999", "(5)",
+                         "25e9223372036854775807"};
     for (const char* text : bad) EXPECT_FALSE(StrictValue(text).has_value()) << text;
 }
 

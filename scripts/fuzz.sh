@@ -12,9 +12,7 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(data_file evaluator formulas numbers gif)
 
-for tool in clang++-14 cmake; do
-  command -v "$tool" >/dev/null || { echo "missing $tool (scripts/install-deps.sh installs it)"; exit 1; }
-done
+bash scripts/install-deps.sh   # clang-14 and its sanitizer and libFuzzer runtimes among them
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz >/dev/null
 

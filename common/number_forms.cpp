@@ -47,7 +47,8 @@ std::optional<double> Convert(const std::string& text) {
         const bool negative = text[e + 1] == '-';
         auto exp = std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'),
                                    text.data() + text.size(), parsed);
-        if (exp.ec == std::errc::result_out_of_range) parsed = negative ? -ExponentLimit : ExponentLimit;
+        if (exp.ec == std::errc::result_out_of_range)
+            parsed = negative ? -ExponentLimit : ExponentLimit;
         exponent = std::clamp(parsed, -ExponentLimit, ExponentLimit);
     }
     std::string mantissa = text.substr(0, e);

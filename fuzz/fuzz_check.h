@@ -11,13 +11,13 @@
 
 #include "common/number_forms.h"
 
-#define FUZZ_CHECK(condition, what)                                                   \
-    do {                                                                              \
-        if (!(condition)) {                                                           \
-            std::fprintf(stderr, "broken: %s (%s) at %s:%d\n", what, #condition,      \
-                         __FILE__, __LINE__);                                         \
-            std::abort();                                                             \
-        }                                                                             \
+#define FUZZ_CHECK(condition, what)                                                        \
+    do {                                                                                   \
+        if (!(condition)) {                                                                \
+            std::fprintf(stderr, "broken: %s (%s) at %s:%d\n", what, #condition, __FILE__, \
+                         __LINE__);                                                        \
+            std::abort();                                                                  \
+        }                                                                                  \
     } while (0)
 
 namespace fuzzcheck {

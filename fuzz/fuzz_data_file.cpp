@@ -63,7 +63,8 @@ void CheckDistanceLine(const std::string& shown, double trueTrackDeg) {
         FUZZ_CHECK(v.has_value() && std::isfinite(*v), "each number of the distance line reads");
         values[k] = *v;
     }
-    FUZZ_CHECK(values[0] >= 0 && values[0] <= 10800.05, "a great-circle distance is at most half way round");
+    FUZZ_CHECK(values[0] >= 0 && values[0] <= 10800.05,
+               "a great-circle distance is at most half way round");
     FUZZ_CHECK(std::fabs(values[1] - values[0] * 1.152) <= 0.2, "statute miles are 1.152 NM");
     FUZZ_CHECK(values[2] == static_cast<double>(static_cast<float>(trueTrackDeg)) ||
                    std::fabs(values[2] - trueTrackDeg) <= std::fabs(trueTrackDeg) * 1e-14,
@@ -76,7 +77,8 @@ void CheckDistanceLine(const std::string& shown, double trueTrackDeg) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view input(reinterpret_cast<const char*>(data), size);
     std::size_t nl = input.find('\n');
-    std::string_view query = nl == std::string_view::npos ? std::string_view() : input.substr(0, nl);
+    std::string_view query =
+        nl == std::string_view::npos ? std::string_view() : input.substr(0, nl);
     std::string_view file = nl == std::string_view::npos ? input : input.substr(nl + 1);
     const std::vector<std::string> q = SplitQuery(query);
 
@@ -95,7 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(expanded.size() <= 10 * raw.size(), "a character expands to ten at most");
     FUZZ_CHECK(expanded.find('\r') == std::string::npos, "an expansion holds no line end");
 
-    const navigation::NamePieces pieces = navigation::NamePiecesFromLine(TextLines[Line::NamePieces]);
+    const navigation::NamePieces pieces =
+        navigation::NamePiecesFromLine(TextLines[Line::NamePieces]);
 
     // The search: each match is offered, the one numbered in the query is accepted.
     const std::string& searchText = q[0];

@@ -33,7 +33,8 @@ void CheckDisplayNumbers(std::string text) {
     std::size_t i = 0;
     while (i < text.size()) {
         std::size_t hash = text.find('#', i);
-        std::string piece = text.substr(i, hash == std::string::npos ? std::string::npos : hash - i);
+        std::string piece =
+            text.substr(i, hash == std::string::npos ? std::string::npos : hash - i);
         if (!piece.empty()) {
             auto v = numbers::StrictValue(piece);
             FUZZ_CHECK(v.has_value() && std::isfinite(*v), "every number shown reads back");

@@ -33,14 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::int32_t expected = 1;
     for (const AvcalcMod::GifFrameCut& frame : plan.frames) {
         FUZZ_CHECK(frame.number == expected++, "frames are numbered 1, 2, 3 ...");
-        FUZZ_CHECK(frame.chunkStart <= all.size() &&
-                       frame.chunkLength <= all.size() - frame.chunkStart,
-                   "a frame's chunk lies inside the file");
+        FUZZ_CHECK(
+            frame.chunkStart <= all.size() && frame.chunkLength <= all.size() - frame.chunkStart,
+            "a frame's chunk lies inside the file");
         FUZZ_CHECK(frame.delayMs >= 0 && frame.delayMs <= 655350, "a delay is 0 to 655350 ms");
         FUZZ_CHECK(frame.left >= 0 && frame.left <= 65535 && frame.top >= 0 && frame.top <= 65535,
                    "a frame's place is 0 to 65535 pixels");
-        CheckBitmap(platform::DecodeFirstGifImage(
-            header, all.substr(frame.chunkStart, frame.chunkLength)));
+        CheckBitmap(
+            platform::DecodeFirstGifImage(header, all.substr(frame.chunkStart, frame.chunkLength)));
     }
     CheckBitmap(platform::DecodeFirstGifImage(all));
     return 0;

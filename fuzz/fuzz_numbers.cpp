@@ -50,9 +50,9 @@ void CheckFixed(double value, int decimals, bool groups) {
     std::string text = numbers::FormatFixed(value, decimals, groups);
     FUZZ_CHECK(!text.empty(), "a finite value has a fixed form");
     FUZZ_CHECK(ShowsNoNanOrInf(text), "no nan or inf in a fixed form");
-    int wanted = decimals < 0 ? 0 : decimals > numbers::MaxFixedDecimals
-                                        ? numbers::MaxFixedDecimals
-                                        : decimals;
+    int wanted = decimals < 0                           ? 0
+                 : decimals > numbers::MaxFixedDecimals ? numbers::MaxFixedDecimals
+                                                        : decimals;
     std::size_t point = text.find('.');
     std::size_t shown = point == std::string::npos ? 0 : text.size() - point - 1;
     FUZZ_CHECK(static_cast<int>(shown) == wanted, "a fixed form has the decimals asked for");

@@ -96,7 +96,8 @@ std::optional<Bitmap> DecodeFirstGifImage(std::string_view head, std::string_vie
             static constexpr int Offsets[] = {0, 4, 2, 1};
             static constexpr int Steps[] = {8, 8, 4, 2};
             for (int pass = 0; pass < 4; ++pass)
-                for (int row = Offsets[pass]; row < height; row += Steps[pass]) order.push_back(row);
+                for (int row = Offsets[pass]; row < height; row += Steps[pass])
+                    order.push_back(row);
         } else {
             for (int row = 0; row < height; ++row) order.push_back(row);
         }
@@ -126,7 +127,8 @@ std::optional<Bitmap> DecodeFirstGifImage(std::string_view head, std::string_vie
             bitmap.pixels.resize(arrived.size());
             for (std::size_t k = 0; k < order.size(); ++k)
                 std::copy_n(arrived.begin() + static_cast<std::ptrdiff_t>(k * w), w,
-                            bitmap.pixels.begin() + static_cast<std::ptrdiff_t>(order[k]) * static_cast<std::ptrdiff_t>(w));
+                            bitmap.pixels.begin() + static_cast<std::ptrdiff_t>(order[k]) *
+                                                        static_cast<std::ptrdiff_t>(w));
         }
         return bitmap;
     }

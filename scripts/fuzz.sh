@@ -28,7 +28,7 @@ for name in "${targets[@]}"; do
   log="build/fuzz/findings/$name.log"
   # Every earlier finding first, one run each: a regression fails at once.
   if compgen -G "$regressions/*" >/dev/null; then
-    if ! "$bin" -runs=0 "$regressions" >"$log" 2>&1; then
+    if ! "$bin" "$regressions"/* >"$log" 2>&1; then
       echo "fuzz_$name: a regression input fails again"; tail -n 30 "$log"; failed=$((failed + 1))
       rm -rf "$work"; continue
     fi

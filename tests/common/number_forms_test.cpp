@@ -107,9 +107,9 @@ TEST(StrictValue, AcceptsOnlyWholeNumberTexts) {
         EXPECT_EQ(*v, c.value) << c.text;
     }
     const char* bad[] = {"",   " ",   "-",  "--5", "1.2.3", "5-",  "x5",    "2x3",
-                         "1e", "1e+", ",5", "E5",  "nan",   "inf", "1e999", "(5)",
-                         "25e9223372036854775807"};
+                         "1e", "1e+", ",5", "E5",  "nan",   "inf", "1e999", "(5)"};
     for (const char* text : bad) EXPECT_FALSE(StrictValue(text).has_value()) << text;
+    EXPECT_FALSE(StrictValue("25e9223372036854775807").has_value());  // exponent at a long's limit
 }
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour) {

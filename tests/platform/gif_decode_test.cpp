@@ -26,7 +26,7 @@ TEST(DecodeFirstGifImage, InterlacedRowsGoToTheirPlaces) {
     // eight-row image in that order; each row here is coloured by its number.
     const int arrival[] = {0, 4, 2, 6, 1, 3, 5, 7};
     gifwriter::Frame f = Solid(1, 8, 0);
-    for (int k = 0; k < 8; ++k) f.pixels[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(arrival[k] % 4);
+    for (std::size_t k = 0; k < 8; ++k) f.pixels[k] = static_cast<std::uint8_t>(arrival[k] % 4);
     std::string gif = gifwriter::Write(1, 8, Palette, {f}, false);
     const std::size_t descriptor = gif.find('\x2c');
     ASSERT_NE(descriptor, std::string::npos);
@@ -34,7 +34,8 @@ TEST(DecodeFirstGifImage, InterlacedRowsGoToTheirPlaces) {
     auto image = platform::DecodeFirstGifImage(gif);
     ASSERT_TRUE(image.has_value());
     for (int row = 0; row < 8; ++row)
-        EXPECT_EQ(image->pixels[static_cast<std::size_t>(row)], 0xFF000000U | Palette[row % 4]) << row;
+        EXPECT_EQ(image->pixels[static_cast<std::size_t>(row)], 0xFF000000U | Palette[row % 4])
+            << row;
 }
 
 TEST(DecodeFirstGifImage, TransparentIndexHasNoAlpha) {

@@ -98,7 +98,14 @@ export QT_QPA_PLATFORM=xcb
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 
 # Waits for a visible window whose name holds $1; prints its id.
-wait_window() { timeout "${2:-20}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+wait_window() {
+  local until=$((SECONDS + ${2:-20})) id
+  while [ "$SECONDS" -lt "$until" ]; do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return; }
+    sleep 0.05
+  done
+}
 snapshot() { (cd "$1" && ls -A | sort && find . -type f -exec sha256sum {} + | sort); }
 
 # Clicks the keypad's first key (480 x 1 - 300 + 225 twips from the display's left), which
@@ -135,6 +142,8 @@ run_row() {
   local pid=$!
   fail() {
     echo "FAIL $name: $*"
+    echo "    windows shown: $(xdotool search --onlyvisible --name . 2>/dev/null |
+      while read -r w; do printf '"%s" ' "$(xdotool getwindowname "$w")"; done)"
     sed 's/^/    /' "$err" | head -n 20
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
@@ -179,13 +188,20 @@ run_row() {
   local farewell="" tries
   for tries in 1 2 3; do
     xdotool key Escape
-    farewell=$(wait_window "Learn to Fly" 3)
+    farewell=$(wait_window "Learn to Fly" 5)
     [ -n "$farewell" ] && break
-    focus_keypad "$win" 2>/dev/null
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid"
+      fail "the program ended (status $?) without its farewell box"
+      return 1
+    fi
+    # No click here: one could land on a farewell box that came up late.
+    xdotool windowfocus --sync "$win" 2>/dev/null
   done
   [ -n "$farewell" ] || { fail "no farewell box (an unexpected box, or the program hangs)"; return 1; }
+  sleep 0.2
+  kill -0 "$pid" 2>/dev/null || { fail "the farewell box closed by itself"; return 1; }
   for tries in 1 2 3 4 5; do
-    sleep 0.2
     xdotool windowfocus --sync "$farewell" 2>/dev/null
     xdotool key Escape
     for _ in $(seq 1 10); do

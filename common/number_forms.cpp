@@ -1,5 +1,6 @@
 #include "common/number_forms.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -36,13 +37,19 @@ std::optional<double> Convert(const std::string& text) {
     if (res.ec == std::errc()) return value;
     if (res.ec != std::errc::result_out_of_range) return std::nullopt;
     // Out of range: work out whether the magnitude is huge or tiny.
+    // An exponent too long for a long saturates: its sign is all that matters then. The
+    // clamp keeps the sum with the mantissa's magnitude below from overflowing.
+    constexpr long ExponentLimit = 1L << 40;
     long exponent = 0;
     std::size_t e = text.find_first_of("eE");
     if (e != std::string::npos) {
         long parsed = 0;
-        std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(),
-                        parsed);
-        exponent = parsed;
+        const bool negative = text[e + 1] == '-';
+        auto exp = std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'),
+                                   text.data() + text.size(), parsed);
+        if (exp.ec == std::errc::result_out_of_range)
+            parsed = negative ? -ExponentLimit : ExponentLimit;
+        exponent = std::clamp(parsed, -ExponentLimit, ExponentLimit);
     }
     std::string mantissa = text.substr(0, e);
     std::size_t point = mantissa.find('.');
@@ -150,6 +157,8 @@ std::optional<float> ToSingle(double value) {
 
 std::string FormatFixed(double value, int decimals, bool digitGroups) {
     if (!std::isfinite(value)) return {};
+    // The count indexes and sizes the fraction digits below: keep it in range.
+    decimals = std::clamp(decimals, 0, MaxFixedDecimals);
     // Rounding is decided on the value's 15 significant digits, the digits the user sees
     // of it, so 2.675 (stored as 2.67499999...) rounds to 2.68 as written.
     char buf[64];

@@ -36,6 +36,9 @@ std::optional<float> ToSingle(double value);
 
 // Fixed-point text with the given number of decimals, halves away from zero, decided
 // on the 15-digit decimal form of the value (so 2.675 gives 2.68). Optional "," groups.
+// A count below 0 counts as 0, one above MaxFixedDecimals as that many (the smallest
+// double needs 324 decimals); the empty text for NaN and infinities.
+inline constexpr int MaxFixedDecimals = 324;
 std::string FormatFixed(double value, int decimals, bool digitGroups);
 // The named format "standard": digit groups and exactly two decimals ("1,234.50").
 inline std::string FormatStandard(double value) {

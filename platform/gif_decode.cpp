@@ -2,6 +2,7 @@
 
 #include <gif_lib.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace platform {
@@ -86,40 +87,48 @@ std::optional<Bitmap> DecodeFirstGifImage(std::string_view head, std::string_vie
         const ColorMapObject* map = desc.ColorMap != nullptr ? desc.ColorMap : gif->SColorMap;
         if (map == nullptr || map->Colors == nullptr) return std::nullopt;
 
-        Bitmap bitmap;
-        bitmap.width = width;
-        bitmap.height = height;
-        bitmap.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
-        std::vector<GifPixelType> line(static_cast<std::size_t>(width));
-
-        auto storeRow = [&](int row) {
-            std::uint32_t* out = &bitmap.pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(width)];
-            for (int x = 0; x < width; ++x) {
-                int index = line[static_cast<std::size_t>(x)];
-                if (index == transparent || index >= map->ColorCount) {
-                    out[x] = 0;
-                    continue;
-                }
-                const GifColorType& c = map->Colors[index];
-                out[x] = 0xFF000000U | (static_cast<std::uint32_t>(c.Red) << 16) |
-                         (static_cast<std::uint32_t>(c.Green) << 8) | c.Blue;
-            }
-        };
-
+        // Rows are kept as they arrive, so an image that declares a large size and then
+        // runs out of data costs what its data holds, not the size it declares (a damaged
+        // file of a few kilobytes could otherwise fill gigabytes, frame after frame).
+        std::vector<int> order;  // the row each decoded line belongs to, in file order
+        order.reserve(static_cast<std::size_t>(height));
         if (desc.Interlace) {
             static constexpr int Offsets[] = {0, 4, 2, 1};
             static constexpr int Steps[] = {8, 8, 4, 2};
-            for (int pass = 0; pass < 4; ++pass) {
-                for (int row = Offsets[pass]; row < height; row += Steps[pass]) {
-                    if (DGifGetLine(gif.get(), line.data(), width) == GIF_ERROR) return std::nullopt;
-                    storeRow(row);
-                }
-            }
+            for (int pass = 0; pass < 4; ++pass)
+                for (int row = Offsets[pass]; row < height; row += Steps[pass])
+                    order.push_back(row);
         } else {
-            for (int row = 0; row < height; ++row) {
-                if (DGifGetLine(gif.get(), line.data(), width) == GIF_ERROR) return std::nullopt;
-                storeRow(row);
+            for (int row = 0; row < height; ++row) order.push_back(row);
+        }
+        std::vector<GifPixelType> line(static_cast<std::size_t>(width));
+        std::vector<std::uint32_t> arrived;
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            if (DGifGetLine(gif.get(), line.data(), width) == GIF_ERROR) return std::nullopt;
+            for (int x = 0; x < width; ++x) {
+                int index = line[static_cast<std::size_t>(x)];
+                if (index == transparent || index >= map->ColorCount) {
+                    arrived.push_back(0);
+                    continue;
+                }
+                const GifColorType& c = map->Colors[index];
+                arrived.push_back(0xFF000000U | (static_cast<std::uint32_t>(c.Red) << 16) |
+                                  (static_cast<std::uint32_t>(c.Green) << 8) | c.Blue);
             }
+        }
+
+        Bitmap bitmap;
+        bitmap.width = width;
+        bitmap.height = height;
+        if (!desc.Interlace) {
+            bitmap.pixels = std::move(arrived);
+        } else {
+            const auto w = static_cast<std::size_t>(width);
+            bitmap.pixels.resize(arrived.size());
+            for (std::size_t k = 0; k < order.size(); ++k)
+                std::copy_n(arrived.begin() + static_cast<std::ptrdiff_t>(k * w), w,
+                            bitmap.pixels.begin() + static_cast<std::ptrdiff_t>(order[k]) *
+                                                        static_cast<std::ptrdiff_t>(w));
         }
         return bitmap;
     }

@@ -1,5 +1,6 @@
 #include "startup/data_file.h"
 
+#include <map>
 #include <set>
 
 #include "startup/avcalc_mod.h"
@@ -11,13 +12,27 @@ std::set<TextFile*>& OpenFiles() {
     static std::set<TextFile*> files;
     return files;
 }
+std::map<std::string, std::string>& MemoryFiles() {
+    static std::map<std::string, std::string> files;
+    return files;
+}
 }  // namespace
+
+void SetMemoryFile(const std::string& name, std::string bytes) {
+    MemoryFiles()[name] = std::move(bytes);
+}
+
+void RemoveMemoryFile(const std::string& name) {
+    MemoryFiles().erase(name);
+}
 
 TextFile::~TextFile() {
     Close();
 }
 
 bool TextFile::Open(const std::string& path) {
+    auto memory = MemoryFiles().find(path);
+    if (memory != MemoryFiles().end()) return OpenMemory(memory->second);
     Close();
     file_ = std::fopen(path.c_str(), "rb");
     if (file_ != nullptr) OpenFiles().insert(this);
@@ -47,6 +62,17 @@ bool TextFile::ReadRest(std::string& bytes) {
     for (std::size_t got = 0; (got = std::fread(chunk, 1, sizeof chunk, file_)) > 0;)
         bytes.append(chunk, got);
     return !bytes.empty();
+}
+
+bool TextFile::OpenMemory(std::string_view bytes) {
+    Close();
+    // Read-only stream over the caller's bytes (fmemopen writes nothing in mode "r");
+    // an empty view may have no data pointer, so it gets one of its own.
+    static char none = 0;
+    char* data = bytes.empty() ? &none : const_cast<char*>(bytes.data());
+    file_ = fmemopen(data, bytes.size(), "rb");
+    if (file_ != nullptr) OpenFiles().insert(this);
+    return file_ != nullptr;
 }
 
 bool TextFile::ReadLine(std::string& line) {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace AvcalcMod {
 
@@ -21,7 +22,10 @@ class TextFile {
     TextFile(const TextFile&) = delete;
     TextFile& operator=(const TextFile&) = delete;
 
+    // Opens the file by name; a name given a memory entry (SetMemoryFile) opens that.
     bool Open(const std::string& path);
+    // Opens bytes held in memory as the file's contents; they must outlive the open file.
+    bool OpenMemory(std::string_view bytes);
     bool IsOpen() const { return file_ != nullptr; }
     // Reads the next line without its terminator; False at the end of the file.
     bool ReadLine(std::string& line);
@@ -33,6 +37,12 @@ class TextFile {
   private:
     std::FILE* file_ = nullptr;
 };
+
+// In-memory files for the fuzzers and tests: while a name has an entry, Open(name) reads
+// these bytes and the disk is not touched. The program itself never sets one. Do not
+// change an entry while a file opened from it is open.
+void SetMemoryFile(const std::string& name, std::string bytes);
+void RemoveMemoryFile(const std::string& name);
 
 // Closes every TextFile that is open.
 void CloseAllFiles();

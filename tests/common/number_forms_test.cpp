@@ -77,6 +77,8 @@ TEST(LenientValue, TakesTheLongestLeadingNumber) {
 
 TEST(LenientValue, OverflowIsAFailure) {
     EXPECT_FALSE(LenientValue("1e309").has_value());
+    EXPECT_FALSE(LenientValue("1e99999999999999999999").has_value());  // exponent past a long
+    EXPECT_EQ(*LenientValue("1e-99999999999999999999"), 0);
     EXPECT_FALSE(LenientValue(std::string(10000, '9')).has_value());
     ASSERT_TRUE(LenientValue("1e308").has_value());
     EXPECT_EQ(*LenientValue("-1e308"), -1e308);
@@ -107,6 +109,7 @@ TEST(StrictValue, AcceptsOnlyWholeNumberTexts) {
     const char* bad[] = {"",   " ",   "-",  "--5", "1.2.3", "5-",  "x5",    "2x3",
                          "1e", "1e+", ",5", "E5",  "nan",   "inf", "1e999", "(5)"};
     for (const char* text : bad) EXPECT_FALSE(StrictValue(text).has_value()) << text;
+    EXPECT_FALSE(StrictValue("25e9223372036854775807").has_value());  // exponent at a long's limit
 }
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour) {
@@ -149,6 +152,24 @@ TEST(FormatFixed, StandardAndOneDecimalFormats) {
         EXPECT_EQ(FormatStandard(c.value), c.standard) << c.value;
         EXPECT_EQ(FormatOneDecimal(c.value), c.oneDecimal) << c.value;
     }
+}
+
+TEST(FormatFixed, CountOutsideItsRangeIsClamped) {
+    const struct {
+        const char* name;
+        double value;
+        int decimals;
+        bool groups;
+        const char* text;
+    } cases[] = {
+        {"negative count as none, half away from zero", 2.5, -1, false, "3"},
+        {"most negative count, groups kept", 1234.5, -2147483647 - 1, true, "1,235"},
+        {"three decimals as asked", 0.0005, 3, false, "0.001"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatFixed(c.value, c.decimals, c.groups), c.text) << c.name;
+    // The largest count stops at 324 decimals: "0.5" and 323 zeros.
+    EXPECT_EQ(FormatFixed(0.5, 2147483647, false), "0.5" + std::string(323, '0'));
 }
 
 TEST(FormatFixed, StandardTextReadsBackStrictly) {

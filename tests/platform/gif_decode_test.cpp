@@ -21,6 +21,23 @@ TEST(DecodeFirstGifImage, DecodesTheFirstImageInItsOwnSize) {
     EXPECT_EQ(image->pixels[4], 0xFF0000FFU);
 }
 
+TEST(DecodeFirstGifImage, InterlacedRowsGoToTheirPlaces) {
+    // The four passes of an interlaced image send rows 0, 4, 2, 6, 1, 3, 5, 7 of an
+    // eight-row image in that order; each row here is coloured by its number.
+    const int arrival[] = {0, 4, 2, 6, 1, 3, 5, 7};
+    gifwriter::Frame f = Solid(1, 8, 0);
+    for (std::size_t k = 0; k < 8; ++k) f.pixels[k] = static_cast<std::uint8_t>(arrival[k] % 4);
+    std::string gif = gifwriter::Write(1, 8, Palette, {f}, false);
+    const std::size_t descriptor = gif.find('\x2c');
+    ASSERT_NE(descriptor, std::string::npos);
+    gif[descriptor + 9] = static_cast<char>(gif[descriptor + 9] | 0x40);  // the interlace flag
+    auto image = platform::DecodeFirstGifImage(gif);
+    ASSERT_TRUE(image.has_value());
+    for (int row = 0; row < 8; ++row)
+        EXPECT_EQ(image->pixels[static_cast<std::size_t>(row)], 0xFF000000U | Palette[row % 4])
+            << row;
+}
+
 TEST(DecodeFirstGifImage, TransparentIndexHasNoAlpha) {
     gifwriter::Frame f = Solid(2, 2, 0);
     f.transparent = 0;

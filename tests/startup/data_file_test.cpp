@@ -210,4 +210,21 @@ TEST_F(DataFileTest, ColourRecordFieldsSitSevenCharactersApart) {
         EXPECT_EQ(ColourTable[static_cast<std::size_t>(k)], k * 1000);
 }
 
+TEST_F(DataFileTest, AMemoryEntryIsReadInsteadOfTheDisk) {
+    const std::string path = dir.File("vdats.tst");
+    SetMemoryFile(path, "one\r\ntwo");
+    ReadTextSection(path);
+    RemoveMemoryFile(path);
+    EXPECT_EQ(TextLines[1], "one");
+    EXPECT_EQ(TextLines[2], "two");
+    EXPECT_FALSE(std::filesystem::exists(path));  // nothing was written
+    EXPECT_EQ(OpenFileCount(), 0U);
+    TextFile file;  // without its entry the name is looked for on disk again
+    EXPECT_FALSE(file.Open(path));
+    std::string line = "kept";
+    ASSERT_TRUE(file.OpenMemory({}));
+    EXPECT_FALSE(file.ReadLine(line));  // empty bytes: at the end at once
+    EXPECT_EQ(line, "kept");
+}
+
 }  // namespace

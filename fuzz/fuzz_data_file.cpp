@@ -1,0 +1,151 @@
+// The data file vdats.tst, read from memory: the text section with its expansion and
+// the colour record, then the aerodrome section through the search, the look-up and
+// the distance and track, as the main window runs them.
+// Input: a query line "search text|which match to accept|departure|destination", a line
+// feed, then the bytes of the data file.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/shared_routines.h"
+#include "fuzz_check.h"
+#include "navigation/distance.h"
+#include "navigation/search.h"
+#include "startup/avcalc_mod.h"
+#include "startup/data_file.h"
+#include "startup/text_lines.h"
+
+using namespace AvcalcMod;
+namespace Line = AvcalcMod::Line;
+
+namespace {
+
+std::vector<std::string> SplitQuery(std::string_view query) {
+    std::vector<std::string> parts;
+    std::size_t from = 0;
+    for (;;) {
+        std::size_t bar = query.find('|', from);
+        parts.emplace_back(query.substr(from, bar == std::string_view::npos ? bar : bar - from));
+        if (bar == std::string_view::npos || parts.size() == 4) break;
+        from = bar + 1;
+    }
+    parts.resize(4);
+    return parts;
+}
+
+void CheckFilesClosed(const char* after) {
+    if (OpenFileCount() != 0) {
+        std::fprintf(stderr, "broken: the data file is left open after %s\n", after);
+        std::abort();
+    }
+}
+
+// The distance line: ids, "    Dist = ", NM "/" SM, line 51, true track, line 227, the
+// magnetic track at each end separated by " /". The text lines are markers here, so
+// each number can be cut out and read back.
+void CheckDistanceLine(const std::string& shown, double trueTrackDeg) {
+    std::size_t dist = shown.rfind("    Dist = ");
+    FUZZ_CHECK(dist != std::string::npos, "a distance line names the distance");
+    std::string tail = shown.substr(dist + 11);
+    std::size_t slash = tail.find('/');
+    std::size_t p51 = tail.find("#51#");
+    std::size_t p227 = tail.find("#227#");
+    std::size_t sep = tail.rfind(" /");
+    FUZZ_CHECK(slash < p51 && p51 < p227 && p227 < sep && sep != std::string::npos,
+               "a distance line has its pieces in order");
+    const std::string pieces[] = {tail.substr(0, slash), tail.substr(slash + 1, p51 - slash - 1),
+                                  tail.substr(p51 + 4, p227 - p51 - 4),
+                                  tail.substr(p227 + 5, sep - p227 - 5), tail.substr(sep + 2)};
+    double values[5] = {};
+    for (int k = 0; k < 5; ++k) {
+        FUZZ_CHECK(fuzzcheck::ShowsNoNanOrInf(pieces[k]), "no nan or inf in the distance line");
+        auto v = numbers::StrictValue(pieces[k]);
+        FUZZ_CHECK(v.has_value() && std::isfinite(*v), "each number of the distance line reads");
+        values[k] = *v;
+    }
+    FUZZ_CHECK(values[0] >= 0 && values[0] <= 10800.05,
+               "a great-circle distance is at most half way round");
+    FUZZ_CHECK(std::fabs(values[1] - values[0] * 1.152) <= 0.2, "statute miles are 1.152 NM");
+    FUZZ_CHECK(values[2] == static_cast<double>(static_cast<float>(trueTrackDeg)) ||
+                   std::fabs(values[2] - trueTrackDeg) <= std::fabs(trueTrackDeg) * 1e-14,
+               "the true track shown is the one worked out");
+    FUZZ_CHECK(trueTrackDeg >= 0 && trueTrackDeg <= 360, "a true track lies in 0 to 360 degrees");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string_view input(reinterpret_cast<const char*>(data), size);
+    std::size_t nl = input.find('\n');
+    std::string_view query =
+        nl == std::string_view::npos ? std::string_view() : input.substr(0, nl);
+    std::string_view file = nl == std::string_view::npos ? input : input.substr(nl + 1);
+    const std::vector<std::string> q = SplitQuery(query);
+
+    ResetGlobals();
+    SetMemoryFile(DataFileName, std::string(file));
+    BuildFragmentTable();
+    ReadTextSection();
+    CheckFilesClosed("reading the text section");
+    for (std::int32_t colour : ColourTable)
+        FUZZ_CHECK(colour >= 0 && colour <= 0xFFFFFF, "a colour is six hexadecimal digits");
+
+    // The expansion of the file's first line, for display (an ampersand becomes " and ").
+    std::string raw(file.substr(0, file.find('\r')));
+    std::string expanded = raw;
+    ExpandLine(expanded);
+    FUZZ_CHECK(expanded.size() <= 10 * raw.size(), "a character expands to ten at most");
+    FUZZ_CHECK(expanded.find('\r') == std::string::npos, "an expansion holds no line end");
+
+    const navigation::NamePieces pieces =
+        navigation::NamePiecesFromLine(TextLines[Line::NamePieces]);
+
+    // The search: each match is offered, the one numbered in the query is accepted.
+    const std::string& searchText = q[0];
+    if (!searchText.empty()) {
+        const int acceptAt = std::atoi(q[1].c_str());
+        int offered = 0;
+        std::string shown = navigation::SearchAerodromes(
+            DataFileName, searchText, pieces, "#notfound#", [&](const std::string& match) {
+                FUZZ_CHECK(InStrNoCase(match, searchText) >= 1, "a match holds the search text");
+                FUZZ_CHECK(offered < navigation::MaxRecords, "a search offers each record once");
+                return offered++ == acceptAt;
+            });
+        CheckFilesClosed("a search");
+        FUZZ_CHECK(shown == "#notfound#" || (offered == acceptAt + 1 && shown.rfind("  ", 0) == 0),
+                   "a search shows the accepted match or its not-found text");
+        // A search left half way, as a closed question box leaves it.
+        navigation::AerodromeSearch partial(DataFileName, searchText, pieces);
+        std::string first;
+        partial.NextMatch(first);
+        partial.Close();
+        CheckFilesClosed("a search left half way");
+    }
+
+    // The look-up and the distance and track, with marker text lines so that the numbers
+    // of the result can be read.
+    for (const std::string& ident : {q[2], q[3]}) {
+        navigation::PointLookUp p = navigation::LookUpPoint(DataFileName, ident, pieces);
+        CheckFilesClosed("a look-up");
+        FUZZ_CHECK(std::isfinite(p.FoundLatitude) && std::isfinite(p.FoundLongitude) &&
+                       std::isfinite(p.Variation),
+                   "a look-up gives finite positions");
+        FUZZ_CHECK(p.FoundIdent.empty() == p.Display.has_value(),
+                   "a look-up finds the identifier or says it did not");
+    }
+    if (!q[2].empty() && !q[3].empty()) {
+        TextLineArray lines = TextLines;
+        lines[Line::DistancePhrase] = "#51#";
+        lines[Line::MagneticPhrase] = "#227#";
+        lines[Line::NoSolution] = "#562#";
+        navigation::DistanceResult d =
+            navigation::ShowDistanceAndTrack(DataFileName, q[2], q[3], pieces, lines);
+        CheckFilesClosed("the distance and track");
+        if (d.TrueTrackDeg) {
+            FUZZ_CHECK(d.Display.has_value(), "a worked-out track is shown");
+            CheckDistanceLine(*d.Display, *d.TrueTrackDeg);
+        }
+    }
+    RemoveMemoryFile(DataFileName);
+    return 0;
+}

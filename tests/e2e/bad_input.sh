@@ -1,0 +1,241 @@
+#!/usr/bin/env bash
+# Bad input through the real program: each row of the table below damages a copy of the
+# files that ship beside the program, runs the program in that folder under Xvfb, drives
+# it with xdotool, closes it (Esc on the keypad, Esc on the farewell box) and checks:
+#   - the windows the row expects appear ("expect" column),
+#   - the program ends by itself with exit status 0,
+#   - every file in the folder is byte for byte what it was, and no file is added.
+# A failing row keeps its folder under BUILD_DIR/bad-input/ for a look.
+#
+#   bad_input.sh BUILD_DIR [ROW...]     (no ROW: every row)
+set -uo pipefail
+build="$(cd "$1" && pwd)" || exit 1
+shift
+only=("$@")
+for tool in Xvfb xdotool sha256sum; do
+  command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
+done
+program="$build/Quenmar_Aviation_Calculator"
+[ -x "$program" ] || { echo "no program at $program"; exit 1; }
+
+# The table. expect: "main" = the main window comes up as the first window;
+# "box:TITLE" = a box titled TITLE comes first (Esc dismisses it), then the main window.
+# drive: "close" = close at once; "navigate" = a name search and a distance first, so the
+# aerodrome section is read too (through the formula buttons' Alt keys, so only where the
+# text section gives the buttons their captions).
+#   row name              | damage                | drive    | expect
+read -r -d '' TABLE <<'ROWS'
+intact                    | none                  | navigate | main
+data_missing              | rm_data               | close    | box:Data File Not Read
+data_empty                | empty_data            | close    | box:Data File Not Read
+data_cut_after_219_lines  | cut_data_219          | close    | box:Data File Not Read
+data_without_astq         | drop_marker           | navigate | main
+data_without_99           | drop_end_mark         | navigate | main
+data_random_bytes         | random_data           | close    | main
+data_10mb_text_line       | long_text_line        | close    | main
+data_10mb_record_line     | long_record_line      | navigate | main
+data_cr_only              | cr_only               | navigate | main
+data_lf_only              | lf_only               | navigate | main
+gifs_missing              | gifs_missing          | close    | main
+gifs_empty                | gifs_empty            | close    | main
+gifs_truncated            | gifs_truncated        | close    | main
+gifs_not_a_gif            | gifs_not_gif          | close    | main
+gifs_65535_square         | gifs_huge             | close    | main
+read_only_folder          | read_only             | navigate | main
+ROWS
+
+# --- damages: run in the row's folder -------------------------------------------------
+long_line() { head -c 10485760 /dev/zero | tr '\0' 'A'; printf '\r\n'; }
+# Line N of vdats.tst (CR LF lines) replaced by a 10 MB line.
+replace_line() {
+  { head -n $(($1 - 1)) vdats.tst; long_line; tail -n +$(($1 + 1)) vdats.tst; } > v.new
+  mv v.new vdats.tst
+}
+marker_line() { grep -a -n -x -F "astq"$'\r' vdats.tst | head -n 1 | cut -d: -f1; }
+# A GIF that declares a 65535 x 65535 screen and image (and a little image data).
+huge_gif() {
+  printf 'GIF89a\xff\xff\xff\xff\x80\x00\x00\x00\x00\x00\xff\xff\xff'
+  printf '\x21\xf9\x04\x00\x0a\x00\x00\x00'
+  printf '\x2c\x00\x00\x00\x00\xff\xff\xff\xff\x00\x02\x02\x44\x01\x00\x3b'
+}
+damage() {
+  case "$1" in
+    none) ;;
+    rm_data) rm vdats.tst ;;
+    empty_data) : > vdats.tst ;;
+    cut_data_219) head -n 219 vdats.tst > v.new && mv v.new vdats.tst ;;
+    drop_marker) grep -a -v -x -F "astq"$'\r' vdats.tst > v.new; mv v.new vdats.tst ;;
+    drop_end_mark) # the file ends with the line "99"
+      [ "$(tail -n 1 vdats.tst)" = $'99\r' ] || return 1
+      head -n -1 vdats.tst > v.new && mv v.new vdats.tst ;;
+    random_data) head -c 229601 /dev/urandom > vdats.tst ;;
+    long_text_line) replace_line 100 ;;
+    long_record_line) replace_line $(($(marker_line) + 7)) ;;
+    cr_only) tr -d '\n' < vdats.tst > v.new && mv v.new vdats.tst ;;
+    lf_only) tr -d '\r' < vdats.tst > v.new && mv v.new vdats.tst ;;
+    gifs_missing) rm m9.gif m8.gif ;;
+    gifs_empty) : > m9.gif; : > m8.gif ;;
+    gifs_truncated) for g in m9.gif m8.gif; do
+        head -c $(($(stat -c %s "$g") / 2)) "$g" > g.new && mv g.new "$g"; done ;;
+    gifs_not_gif) printf 'not a picture\r\n' > m9.gif; cp m9.gif m8.gif ;;
+    gifs_huge) huge_gif > m9.gif; cp m9.gif m8.gif ;;
+    read_only) ;;  # the folder is made read-only when the program starts
+    *) echo "unknown damage $1"; return 1 ;;
+  esac
+}
+
+# --- the X server, one for every row ---------------------------------------------------
+work=$(mktemp -d)
+chmod 755 "$work"
+exec 3> "$work/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -ac >/dev/null 2>&1 &
+xvfb=$!
+exec 3>&-
+for _ in $(seq 1 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$(cat "$work/display")"
+export QT_QPA_PLATFORM=xcb
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+
+# Waits for a visible window whose name holds $1; prints its id.
+wait_window() {
+  local until=$((SECONDS + ${2:-20})) id
+  while [ "$SECONDS" -lt "$until" ]; do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return; }
+    sleep 0.05
+  done
+}
+snapshot() { (cd "$1" && ls -A | sort && find . -type f -exec sha256sum {} + | sort); }
+
+# Clicks the keypad's first key (480 x 1 - 300 + 225 twips from the display's left), which
+# gives the keypad the keyboard, and deletes the digit the click typed.
+focus_keypad() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + 33)) $((Y + 70)) click 1
+  xdotool key BackSpace
+}
+
+run_row() {
+  local name="$1" damage_kind="$2" drive="$3" expect="$4"
+  local dir="$work/$name"
+  mkdir -p "$dir"
+  cp "$build/vdats.tst" "$build/m9.gif" "$build/m8.gif" "$dir/"
+  (cd "$dir" && damage "$damage_kind") || { echo "FAIL $name: could not damage the files"; return 1; }
+  local before after err status
+  before=$(snapshot "$dir")
+  err="$work/$name.err"
+  local runtime
+  runtime=$(mktemp -d)
+  local -a as_user=()
+  if [ "$damage_kind" = read_only ]; then
+    chmod 555 "$dir"
+    chmod 444 "$dir"/*
+    # Root writes through any permission: run the program as nobody instead.
+    if [ "$(id -u)" -eq 0 ]; then
+      chown 65534:65534 "$runtime"
+      as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    fi
+  fi
+  chmod 700 "$runtime"
+  (cd "$dir" && XDG_RUNTIME_DIR="$runtime" HOME="$runtime" "${as_user[@]}" "$program" 2>"$err") &
+  local pid=$!
+  fail() {
+    echo "FAIL $name: $*"
+    echo "    windows shown: $(xdotool search --onlyvisible --name . 2>/dev/null |
+      while read -r w; do printf '"%s" ' "$(xdotool getwindowname "$w")"; done)"
+    sed 's/^/    /' "$err" | head -n 20
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    chmod -R u+w "$dir" 2>/dev/null
+    mkdir -p "$build/bad-input" && rm -rf "$build/bad-input/$name" && cp -r "$dir" "$build/bad-input/"
+    return 1
+  }
+
+  if [[ "$expect" == box:* ]]; then
+    local box
+    box=$(wait_window "${expect#box:}")
+    [ -n "$box" ] || { fail "no box \"${expect#box:}\""; return 1; }
+    sleep 0.2
+    xdotool windowfocus --sync "$box" 2>/dev/null
+    xdotool key Escape
+  fi
+  local win
+  win=$(wait_window "Quenmar")
+  [ -n "$win" ] || { fail "the main window did not appear"; return 1; }
+  sleep 0.3
+  # A row that expects the main window alone fails on a box it did not ask for.
+  if [ "$expect" = main ] && [ -n "$(xdotool search --onlyvisible --name 'Data File Not Read' 2>/dev/null)" ]; then
+    fail "an unexpected box: Data File Not Read"
+    return 1
+  fi
+  focus_keypad "$win"
+  if [ "$drive" = navigate ]; then
+    # A search for a name no aerodrome has, then a distance; Esc in a field clears the
+    # formula and gives the keypad back.
+    xdotool key alt+p
+    sleep 0.2
+    xdotool type --delay 20 "zqzq="
+    sleep 0.3
+    xdotool key Escape
+    focus_keypad "$win"
+    xdotool key alt+y
+    sleep 0.2
+    xdotool type --delay 20 "CYOW"
+    xdotool key Return
+    xdotool type --delay 20 "CYVR="
+    sleep 0.3
+    xdotool key Escape
+    focus_keypad "$win"
+  fi
+  # Esc on the keypad brings the farewell box, Esc on the box ends the program. A key sent
+  # while a window is still coming up can be lost, so each is sent again until it works.
+  local farewell="" tries
+  for tries in 1 2 3; do
+    xdotool key Escape
+    farewell=$(wait_window "Learn to Fly" 5)
+    [ -n "$farewell" ] && break
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid"
+      fail "the program ended (status $?) without its farewell box"
+      return 1
+    fi
+    # No click here: one could land on a farewell box that came up late.
+    xdotool windowfocus --sync "$win" 2>/dev/null
+  done
+  [ -n "$farewell" ] || { fail "no farewell box (an unexpected box, or the program hangs)"; return 1; }
+  sleep 0.2
+  kill -0 "$pid" 2>/dev/null || { fail "the farewell box closed by itself"; return 1; }
+  for tries in 1 2 3 4 5; do
+    xdotool windowfocus --sync "$farewell" 2>/dev/null
+    xdotool key Escape
+    for _ in $(seq 1 10); do
+      kill -0 "$pid" 2>/dev/null || break 2
+      sleep 0.1
+    done
+  done
+  kill -0 "$pid" 2>/dev/null && { fail "the program did not end"; return 1; }
+  wait "$pid"
+  status=$?
+  [ "$status" -eq 0 ] || { fail "exit status $status"; return 1; }
+  chmod -R u+w "$dir" 2>/dev/null
+  after=$(snapshot "$dir")
+  [ "$before" = "$after" ] || { fail "the folder changed: $(diff <(echo "$before") <(echo "$after") | tr '\n' ' ')"; return 1; }
+  rm -rf "$dir" "$runtime"
+  echo "ok   $name"
+}
+
+passed=0
+failed=0
+while IFS='|' read -r name damage_kind drive expect; do
+  name=$(echo $name) damage_kind=$(echo $damage_kind) drive=$(echo $drive) expect=$(echo $expect)
+  [ -z "$name" ] && continue
+  if [ ${#only[@]} -gt 0 ] && [[ ! " ${only[*]} " == *" $name "* ]]; then continue; fi
+  if run_row "$name" "$damage_kind" "$drive" "$expect"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+  fi
+done <<< "$TABLE"
+echo "bad input: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -100,7 +100,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const navigation::NamePieces pieces =
         navigation::NamePiecesFromLine(TextLines[Line::NamePieces]);
 
-    // The search: each match is offered, the one numbered in the query is accepted.
+    // The search: each match is offered; the one numbered in the query is kept, or with a
+    // negative number the search is stopped at match -n - 1 (Esc on the question).
     const std::string& searchText = q[0];
     if (!searchText.empty()) {
         const int acceptAt = std::atoi(q[1].c_str());
@@ -109,7 +110,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             DataFileName, searchText, pieces, "#notfound#", [&](const std::string& match) {
                 FUZZ_CHECK(InStrNoCase(match, searchText) >= 1, "a match holds the search text");
                 FUZZ_CHECK(offered < navigation::MaxRecords, "a search offers each record once");
-                return offered++ == acceptAt;
+                const int n = offered++;
+                if (n == acceptAt) return navigation::MatchAnswer::Keep;
+                if (acceptAt < 0 && n == -acceptAt - 1) return navigation::MatchAnswer::Stop;
+                return navigation::MatchAnswer::Skip;
             });
         CheckFilesClosed("a search");
         FUZZ_CHECK(shown == "#notfound#" || (offered == acceptAt + 1 && shown.rfind("  ", 0) == 0),

@@ -16,8 +16,9 @@ cd "$build" || exit 1
 # (QT_QPA_PLATFORM=offscreen ctest would otherwise hide the window from xdotool).
 export QT_QPA_PLATFORM=xcb
 
-xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$shot" <<'SCRIPT'
+xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$shot" "$(dirname "$0")/farewell.sh" <<'SCRIPT'
 shot="$1"
+source "$2"
 err=$(mktemp)
 XDG_RUNTIME_DIR=$(mktemp -d) ./Quenmar_Aviation_Calculator 2>"$err" &
 pid=$!
@@ -37,17 +38,8 @@ import -window root "$shot" || fail "no screenshot"
 
 # Esc on the keypad closes the program: the farewell box appears, Esc dismisses it.
 xdotool key Escape
-box=$(timeout 10 xdotool search --sync --onlyvisible --name "Learn to Fly" | head -n 1)
-[ -n "$box" ] || fail "no farewell box"
-xdotool windowactivate --sync "$box" 2>/dev/null || true
-xdotool key Escape
-for _ in $(seq 1 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end"
-wait "$pid"
-status=$?
+farewell_and_exit "$pid" || fail "$farewell_failure"
+status=$exit_status
 [ "$status" -eq 0 ] || fail "exit status $status"
 # The toolkit must not complain (warnings name Qt classes or start with "Q").
 if grep -v -E "^$" "$err" | grep -q .; then fail "the program printed: $(cat "$err")"; fi

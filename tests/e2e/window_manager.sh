@@ -17,7 +17,8 @@ for tool in xvfb-run xdotool xwininfo xprop openbox; do
 done
 cd "$build" || exit 1
 
-xvfb-run -a -s "-screen 0 1280x800x24" bash -s <<'SCRIPT'
+xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$(dirname "$0")/farewell.sh" <<'SCRIPT'
+source "$1"
 export QT_QPA_PLATFORM=xcb
 screenW=1280 screenH=800
 err=$(mktemp)
@@ -104,17 +105,8 @@ xdotool search --onlyvisible --name "Aviation Calculator Help" >/dev/null && fai
 kill -0 "$pid" 2>/dev/null || fail "closing the help box ended the program"
 
 close_frame "$main"
-box=$(timeout 10 xdotool search --sync --onlyvisible --name "Learn to Fly" | head -n 1)
-[ -n "$box" ] || fail "no farewell box after the frame's close control"
-xdotool windowactivate --sync "$box" 2>/dev/null || true
-xdotool key Escape
-for _ in $(seq 1 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end"
-wait "$pid"
-status=$?
+farewell_and_exit "$pid" || fail "after the frame's close control: $farewell_failure"
+status=$exit_status
 pid=""
 kill "$wm" 2>/dev/null
 [ "$status" -eq 0 ] || fail "exit status $status"

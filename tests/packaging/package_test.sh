@@ -17,6 +17,7 @@ app_id=example.quenmar.AviationCalculator
 # Under Xvfb, inside a D-Bus session with the accessibility bus (see the end of the file).
 if [ "$run_launcher" = 1 ]; then
   root="$1" src="$2"
+  source "$src/tests/e2e/farewell.sh"
   export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
   export XDG_RUNTIME_DIR; XDG_RUNTIME_DIR=$(mktemp -d)
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
@@ -59,17 +60,8 @@ PY
   eval "$(xdotool getwindowgeometry --shell "$win")"
   xdotool mousemove $((X + 33)) $((Y + 70)) click 1
   xdotool key Escape
-  box=$(timeout 10 xdotool search --sync --onlyvisible --name "Learn to Fly" | head -n 1)
-  [ -n "$box" ] || stop "no farewell box"
-  xdotool windowactivate --sync "$box" 2>/dev/null || true
-  xdotool key Escape
-  for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.2
-  done
-  kill -0 "$pid" 2>/dev/null && stop "the program did not end"
-  wait "$pid"
-  status=$?
+  farewell_and_exit "$pid" || stop "$farewell_failure"
+  status=$exit_status
   kill "$bus" 2>/dev/null
   [ "$status" -eq 0 ] || stop "exit status $status"
   [ -z "$(ls -A "$elsewhere")" ] || stop "the program wrote into the folder it was started from"

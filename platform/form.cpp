@@ -80,12 +80,19 @@ int ButtonOf(Qt::MouseButton button) {
     }
 }
 
-int ButtonsOf(Qt::MouseButtons buttons) {
+// The program's flag values for the Qt flags that are set.
+template <typename Flags>
+int FlagsOf(Flags set, std::initializer_list<std::pair<typename Flags::enum_type, int>> meaning) {
     int value = 0;
-    if (buttons & Qt::LeftButton) value |= LeftButton;
-    if (buttons & Qt::RightButton) value |= RightButton;
-    if (buttons & Qt::MiddleButton) value |= MiddleButton;
+    for (const auto& [flag, bit] : meaning)
+        if (set & flag) value |= bit;
     return value;
+}
+
+int ButtonsOf(Qt::MouseButtons buttons) {
+    return FlagsOf(buttons, {{Qt::LeftButton, LeftButton},
+                             {Qt::RightButton, RightButton},
+                             {Qt::MiddleButton, MiddleButton}});
 }
 
 bool IsHelpKey(const QKeyEvent* event) {
@@ -94,11 +101,9 @@ bool IsHelpKey(const QKeyEvent* event) {
 }
 
 int ShiftOf(Qt::KeyboardModifiers modifiers) {
-    int value = 0;
-    if (modifiers & Qt::ShiftModifier) value |= ShiftMask;
-    if (modifiers & Qt::ControlModifier) value |= CtrlMask;
-    if (modifiers & Qt::AltModifier) value |= AltMask;
-    return value;
+    return FlagsOf(modifiers, {{Qt::ShiftModifier, ShiftMask},
+                               {Qt::ControlModifier, CtrlMask},
+                               {Qt::AltModifier, AltMask}});
 }
 
 // ---------------------------------------------------------------------------------

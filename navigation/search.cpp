@@ -1,6 +1,9 @@
 #include "navigation/search.h"
 
 #include <algorithm>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <cstring>
 #include <functional>
 #include <iterator>
@@ -35,10 +38,21 @@ void GiveBack(std::string&& buffer) {
 
 namespace {
 
-// The first CR or LF at or after `from`, or the size: eight bytes at a time, the bytes
+// The first CR or LF at or after `from`, or the size. Sixteen bytes at a time where the
+// processor compares sixteen at once (every x86-64 does); else eight at a time, the bytes
 // below 14 marked (a byte just above a marked one may be marked too) and each mark checked.
 std::size_t LineEnd(const char* data, std::size_t from, std::size_t size) {
     std::size_t at = from;
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+    for (; at + 16 <= size; at += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
+        const int ends =
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
+        if (ends != 0)
+            return at + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(ends)));
+    }
+#endif
     for (; at + 8 <= size; at += 8) {
         std::uint64_t word = 0;
         std::memcpy(&word, data + at, 8);
@@ -95,7 +109,8 @@ std::string WithoutTrailingBlanks(std::string text) {
 
 }  // namespace
 
-AerodromeReader::AerodromeReader(const NamePieces& pieces) : pieces_(pieces) {
+AerodromeReader::AerodromeReader(const NamePieces& pieces)
+    : pieces_(pieces), section_(TakeBuffer()) {
     for (int c = 0; c < 256; ++c) {
         std::array<char, 2> chars{};
         std::uint32_t count = 1;
@@ -122,13 +137,22 @@ AerodromeReader::~AerodromeReader() {
 }
 
 std::uint32_t AerodromeReader::Letters(std::string_view packedName) const {
-    std::uint32_t letters = 0;
-    for (const char ch : packedName) letters |= letters_[static_cast<unsigned char>(ch)];
-    return letters;
+    const auto* in = reinterpret_cast<const unsigned char*>(packedName.data());
+    const unsigned char* const end = in + packedName.size();
+    const std::uint32_t* const table = letters_.data();
+    // Four chains, so no load waits for another.
+    std::uint32_t a = 0, b = 0, c = 0, d = 0;
+    for (; end - in >= 4; in += 4) {
+        a |= table[in[0]];
+        b |= table[in[1]];
+        c |= table[in[2]];
+        d |= table[in[3]];
+    }
+    for (; in < end; ++in) a |= table[*in];
+    return a | b | c | d;
 }
 
 bool AerodromeReader::OpenSection(const std::string& path) {
-    if (section_.capacity() == 0) section_ = TakeBuffer();
     records_ = 0;
     next_ = 0;
     done_ = true;
@@ -154,8 +178,9 @@ bool AerodromeReader::OpenSection(const std::string& path) {
 
 void AerodromeReader::Close() {
     file_.Close();
-    section_.clear();
-    next_ = 0;
+    // The bytes stay in the buffer (it goes back for the next reader at its size, so the
+    // next read does not clear it again); no record is given out any more.
+    next_ = section_.size();
     done_ = true;
 }
 

@@ -42,7 +42,7 @@ class AerodromeReader {
     // The next record's lines as stored (still packed, valid until the reader is closed
     // or opened again); the same ends as NextRecord.
     bool NextPacked(std::string_view& name, std::string_view& coords);
-    // Lets go of the section's bytes.
+    // No record is given out any more (the bytes stay for the next reader's buffer).
     void Close();
     bool IsOpen() const { return file_.IsOpen(); }
 

@@ -37,7 +37,9 @@ inline const navigation::NamePieces& NoPieces() {
     return pieces;
 }
 
-inline std::string TempPath(const std::string& name) { return (testing_files::TestFolder() / name).string(); }
+inline std::string TempPath(const std::string& name) {
+    return (testing_files::TestFolder() / name).string();
+}
 
 inline std::string WriteLines(const std::string& name, const std::vector<std::string>& lines) {
     std::string bytes;

@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <sstream>
 
 #include "navigation/records.h"
 #include "startup/avcalc_mod.h"
 #include "startup/data_file.h"
-#include "common/shared_routines.h"
-#include "tests/test_files.h"
 #include "tools/packing.h"
 
 namespace {
@@ -47,10 +44,8 @@ TEST(PackTextLine, ExpandsBackExactlyAndNeverHoldsLineEnds) {
 }
 
 TEST(PackTextLine, RefusesTextThatNoCodeCanGive) {
-    EXPECT_FALSE(builder::PackTextLine("a{b").has_value());
-    EXPECT_FALSE(builder::PackTextLine("trailing;").has_value());
-    EXPECT_FALSE(builder::PackTextLine("new\nline").has_value());
-    EXPECT_FALSE(builder::PackTextLine("tab\there").has_value());
+    for (const char* text : {"a{b", "trailing;", "new\nline", "tab\there"})
+        EXPECT_FALSE(builder::PackTextLine(text).has_value()) << text;
 }
 
 TEST(NameLine, EndsWithTheIdentifierInFourCharacters) {
@@ -103,78 +98,20 @@ TEST(ParseTexts, RejectsRepeatedOrBadNumbers) {
 
 // The committed data file is what the builder makes of the committed texts and
 // aerodrome list, and it reads back through the program's own reader.
-class CommittedDataFile : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        csvPath = std::string(AVC_SOURCE_DIR) + "/data/aerodromes.csv";
-        std::string error;
-        auto t =
-            builder::ParseTexts(ReadAll(std::string(AVC_SOURCE_DIR) + "/data/texts.txt"), error);
-        ASSERT_TRUE(t.has_value()) << error;
-        texts = *t;
-        auto a = builder::ParseAerodromes(ReadAll(csvPath), error);
-        ASSERT_TRUE(a.has_value()) << error;
-        aerodromes = *a;
-    }
-    void TearDown() override { AvcalcMod::ResetGlobals(); }
-    std::string csvPath;
-    builder::Texts texts;
-    std::vector<builder::Aerodrome> aerodromes;
-};
-
-TEST_F(CommittedDataFile, IsCurrent) {
+TEST(CommittedDataFile, IsCurrentAndReadsBackEveryLineAndRecord) {
+    const std::string data = std::string(AVC_SOURCE_DIR) + "/data/";
     std::string error;
-    auto built = builder::BuildDataFile(texts, aerodromes, error);
+    const auto texts = builder::ParseTexts(ReadAll(data + "texts.txt"), error);
+    ASSERT_TRUE(texts.has_value()) << error;
+    const auto aerodromes = builder::ParseAerodromes(ReadAll(data + "aerodromes.csv"), error);
+    ASSERT_TRUE(aerodromes.has_value()) << error;
+    EXPECT_LE(aerodromes->size(), 6700U) << "the program reads at most 6700 records";
+    const auto built = builder::BuildDataFile(*texts, *aerodromes, error);
     ASSERT_TRUE(built.has_value()) << error;
-    EXPECT_TRUE(*built == ReadAll(std::string(AVC_SOURCE_DIR) + "/data/vdats.tst"))
+    EXPECT_TRUE(*built == ReadAll(data + "vdats.tst"))
         << "data/vdats.tst is out of date: rebuild it with build_vdats";
-}
-
-TEST_F(CommittedDataFile, ReadsBackEveryLineAndRecord) {
-    EXPECT_GT(aerodromes.size(), 0U);
-    EXPECT_LE(aerodromes.size(), 6700U) << "the program reads at most 6700 records";
-    std::string problems =
-        builder::VerifyDataFile(std::string(AVC_SOURCE_DIR) + "/data/vdats.tst", texts, aerodromes);
-    EXPECT_EQ(problems, "");
-}
-
-TEST_F(CommittedDataFile, FixedWidthLinesHaveTheirForms) {
-    using AvcalcMod::TextLines;
-    AvcalcMod::BuildFragmentTable();
-    AvcalcMod::ReadTextSection(std::string(AVC_SOURCE_DIR) + "/data/vdats.tst");
-    const std::string& keys = TextLines[211];
-    ASSERT_EQ(keys.size(), 20U);
-    EXPECT_EQ(keys[11], 'C');
-    EXPECT_EQ(keys[16], '<');
-    EXPECT_EQ(keys[17], '=');
-    std::string entry;
-    for (int k = 0; k < 20; ++k)
-        if (k != 11 && k != 16 && k != 17) entry += keys[static_cast<std::size_t>(k)];
-    std::sort(entry.begin(), entry.end());
-    EXPECT_EQ(entry, "()+-./0123456789x");
-
-    // Eighteen captions of 13 characters, each marking a unique code letter.
-    const std::string& captions = TextLines[212];
-    const std::string& factors = TextLines[214];
-    std::string codes;
-    for (int m = 0; m < 18; ++m) {
-        std::string caption = captions.substr(static_cast<std::size_t>(14 * m), 13);
-        auto amp = caption.find('&');
-        ASSERT_NE(amp, std::string::npos) << caption;
-        char code = AvcalcMod::LowerChar(caption[amp + 1]);
-        EXPECT_EQ(codes.find(code), std::string::npos) << "code " << code << " twice";
-        codes += code;
-        if (code == 'u' || code == 'f') continue;
-        auto at = factors.find(code);
-        ASSERT_NE(at, std::string::npos) << "no factor for " << code;
-        EXPECT_GT(AvcalcMod::MidVal(factors, static_cast<std::int32_t>(at + 2), 10), 0) << code;
-    }
-    EXPECT_NE(codes.find('u'), std::string::npos);
-    EXPECT_NE(codes.find('f'), std::string::npos);
-    EXPECT_EQ(factors.find_first_of("uf"), std::string::npos);
-
-    EXPECT_GE(TextLines[153].size(), 503U);
-    EXPECT_EQ(TextLines[220].size(), 331U);
+    EXPECT_EQ(builder::VerifyDataFile(data + "vdats.tst", *texts, *aerodromes), "");
+    AvcalcMod::ResetGlobals();
 }
 
 }  // namespace

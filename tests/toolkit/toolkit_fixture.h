@@ -10,7 +10,7 @@
 namespace toolkittest {
 
 class ToolkitForm : public platform::Form {
-public:
+  public:
     explicit ToolkitForm(std::string name = "avc") : Form(std::move(name)) {}
     platform::ButtonArray buttonplus1{*this, "buttonplus1"};
     platform::ButtonArray buttonplus2{*this, "buttonplus2"};
@@ -26,7 +26,7 @@ public:
 };
 
 class ToolkitTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         AvcalcMod::ResetGlobals();
         AvcalcMod::ScaleFactor = 1.28F;

@@ -5,15 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <QWidget>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "engine/conversions.h"
-#include "platform/form.h"
 #include "startup/avcalc_mod.h"
-#include "startup/data_file.h"
 #include "startup/text_lines.h"
 #include "toolkit/skin.h"
 #include "window/avbox.h"
@@ -31,9 +28,7 @@ class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         std::filesystem::current_path(AVC_BUILD_DIR);  // vdats.tst and m9.gif are there
-        AvcalcMod::ResetGlobals();
         AvcalcMod::ResetShutDown();
-        AvcalcMod::SetEndProgramHook([this] { ++ended; });
         // Every box the window opens is answered from `answers` (1 OK, 2 the second
         // button, Esc, CloseControl); a box with no answer left is closed as Esc would
         // close it.
@@ -60,9 +55,7 @@ class MainWindowTest : public ::testing::Test {
     }
     void TearDown() override {
         platform::SetModalHook(nullptr);
-        AvcalcMod::SetEndProgramHook(nullptr);
         w().Unload();
-        AvcalcMod::ResetGlobals();
     }
     static avc& w() { return TheMainWindow(); }
 
@@ -75,7 +68,6 @@ class MainWindowTest : public ::testing::Test {
     static constexpr int CloseControl = -1;  // the frame's close control
     std::vector<int> answers;
     std::size_t next = 0;
-    int ended = 0;
 
     // Presses the keypad key whose caption is the character.
     void Key(char c) {
@@ -88,22 +80,16 @@ class MainWindowTest : public ::testing::Test {
         for (char c : text) Key(c);
     }
     std::string Display() { return w().Label1->Caption(); }
-    // The formula button (conversion button) whose caption marks the code.
-    int FormulaButton(char code) {
-        for (int i = 0; i <= 8; ++i)
-            if (engine::ConversionCode(T(270 + i)) == std::string(1, code)) return i;
-        ADD_FAILURE() << "no formula button for " << code;
+    // The formula (conversion) button whose caption marks the code.
+    static int Button(platform::ControlArray& buttons, char code) {
+        for (int i : buttons.Indexes())
+            if (engine::ConversionCode(buttons[i].Caption()) == std::string(1, code)) return i;
+        ADD_FAILURE() << "no button for " << code;
         return 0;
     }
+    int FormulaButton(char code) { return Button(w().buttonplus3, code); }
+    int ConversionButton(char code) { return Button(w().buttonplus2, code); }
     void ChooseFormula(char code) { avc::Press(w().buttonplus3[FormulaButton(code)]); }
-    int ConversionButton(char code) {
-        for (int m = 0; m <= 17; ++m)
-            if (engine::ConversionCode(T(212).substr(static_cast<std::size_t>(14 * m), 13)) ==
-                std::string(1, code))
-                return m;
-        ADD_FAILURE() << "no conversion button for " << code;
-        return 0;
-    }
 };
 
 }  // namespace windowtest

@@ -1,12 +1,10 @@
 // The orderly end: files closed, the farewell box once, every window taken down, the
-// program ended; a click on the farewell text opens the web page and ends at once.
+// program ended once; a click on the farewell text opens the web page and ends at once.
 #include "window/shutdown.h"
 
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <cstdio>
-#include <fstream>
 
 #include "startup/data_file.h"
 #include "window_fixture.h"
@@ -21,77 +19,56 @@ class OtherWindow : public platform::Form {
   public:
     OtherWindow() : Form("avc") {}
     platform::LabelArray Label1{*this, "Label1"};
-    int queries = 0;
-    void Form_QueryUnload(int&, int) override { ++queries; }
 };
 
-TEST_F(WindowTest, ClosingTheFarewellBoxEndsTheProgramOnce) {
-    OtherWindow other;
-    other.Load();
-    std::string farewellText;
-    action = [&](avbox& box) {
-        farewellText = box.Label1[0].Caption();
-        QTest::keyClick(box.NativeWidget(), Qt::Key_Escape);
+TEST_F(WindowTest, TheFarewellBoxOnceThenTheEnd) {
+    const struct {
+        const char* name;
+        std::function<void(avbox&)> way;
+        std::size_t pagesOpened;
+    } cases[] = {
+        {"Esc", [](avbox& b) { QTest::keyClick(b.NativeWidget(), Qt::Key_Escape); }, 0},
+        {"a click on the text",
+         [](avbox& b) {
+             QTest::mouseClick(b.Label1[0].NativeWidget(), Qt::LeftButton, {}, QPoint(5, 5));
+         },
+         1},
+        {"a click on the background",
+         [](avbox& b) {
+             QWidget* w = b.NativeWidget();
+             QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() - 3, w->height() - 3));
+         },
+         1},
     };
-    ShutDown();
-    EXPECT_EQ(shown, 1);
-    ASSERT_EQ(seen.size(), 1U);
-    EXPECT_EQ(seen[0].caption, "      Learn to Fly!");
-    EXPECT_EQ(farewellText.substr(0, 24), "Thank-you for using the ");
-    EXPECT_NE(farewellText.find(WebAddress), std::string::npos);
-    EXPECT_TRUE(opened.empty());
-    EXPECT_EQ(ended, 1);
-    EXPECT_FALSE(other.IsLoaded());
-    EXPECT_EQ(other.queries, 1);
-    EXPECT_TRUE(platform::Forms().empty());
-    EXPECT_EQ(CurrentForm, nullptr);
-}
-
-TEST_F(WindowTest, ClickOnFarewellTextOpensTheAddressOnceAndEndsWithoutASecondBox) {
-    OtherWindow other;
-    other.Load();
-    action = [](avbox& box) {
-        QTest::mouseClick(box.Label1[0].NativeWidget(), Qt::LeftButton, {}, QPoint(5, 5));
-    };
-    ShutDown();
-    EXPECT_EQ(shown, 1) << "a second farewell box was shown";
-    EXPECT_FALSE(leftOpen);
-    ASSERT_EQ(opened.size(), 1U);
-    EXPECT_EQ(opened[0], WebAddress);
-    // The second entry ended the program; the first, resuming, did not end it again.
-    EXPECT_EQ(ended, 1);
-    EXPECT_FALSE(other.IsLoaded());
-    EXPECT_EQ(other.queries, 1);
-    EXPECT_FALSE(TheBox().IsLoaded());
-    EXPECT_EQ(CurrentForm, nullptr);
-}
-
-TEST_F(WindowTest, ClickOnFarewellBackgroundDoesTheSame) {
-    action = [](avbox& box) {
-        QWidget* w = box.NativeWidget();
-        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() - 3, w->height() - 3));
-    };
-    ShutDown();
-    EXPECT_EQ(shown, 1);
-    EXPECT_EQ(opened.size(), 1U);
-    EXPECT_EQ(ended, 1);
-}
-
-TEST_F(WindowTest, ShutDownClosesOpenFiles) {
-    const char* path = "shutdown_test_file.txt";
-    { std::ofstream(path) << "line\r"; }
-    TextFile file;
-    ASSERT_TRUE(file.Open(path));
-    bool openDuringBox = true;
-    action = [&](avbox& box) {
-        openDuringBox = file.IsOpen();
-        int esc = 27;
-        box.Form_KeyPress(esc);
-    };
-    ShutDown();
-    EXPECT_FALSE(openDuringBox);
-    EXPECT_FALSE(file.IsOpen());
-    std::remove(path);
+    for (const auto& c : cases) {
+        ResetShutDown();
+        shown = ended = 0;
+        opened.clear();
+        OtherWindow other;
+        other.Load();
+        TextFile file;
+        ASSERT_TRUE(file.OpenMemory("line\r"));
+        std::string caption, text;
+        bool fileOpenDuringBox = true;
+        action = [&](avbox& box) {
+            caption = box.Caption();
+            text = box.Label1[0].Caption();
+            fileOpenDuringBox = file.IsOpen();
+            c.way(box);
+        };
+        ShutDown();
+        EXPECT_EQ(shown, 1) << c.name;  // no second farewell box
+        EXPECT_FALSE(leftOpen) << c.name;
+        EXPECT_EQ(caption, "      Learn to Fly!");
+        EXPECT_EQ(text.substr(0, 24), "Thank-you for using the ");
+        EXPECT_NE(text.find(WebAddress), std::string::npos);
+        EXPECT_FALSE(fileOpenDuringBox) << c.name;
+        EXPECT_EQ(opened, std::vector<std::string>(c.pagesOpened, WebAddress)) << c.name;
+        EXPECT_EQ(ended, 1) << c.name;
+        EXPECT_FALSE(other.IsLoaded()) << c.name;
+        EXPECT_TRUE(platform::Forms().empty()) << c.name;
+        EXPECT_EQ(CurrentForm, nullptr) << c.name;
+    }
 }
 
 }  // namespace

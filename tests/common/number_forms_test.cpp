@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 using namespace numbers;
 
@@ -24,14 +25,10 @@ TEST(GeneralText, DoubleHasFifteenSignificantDigits) {
     for (const auto& c : cases) EXPECT_EQ(GeneralText(c.value), c.text) << c.value;
 }
 
-TEST(GeneralText, SingleHasSevenSignificantDigits) {
+TEST(GeneralText, SingleHasSevenSignificantDigitsAndNoNumberNoText) {
     EXPECT_EQ(GeneralText(1.0F / 3.0F), "0.3333333");
     EXPECT_EQ(GeneralText(12345678.0F), "1.234568E+07");
-    EXPECT_EQ(GeneralText(1e-7F), "1E-07");
-    EXPECT_EQ(GeneralText(-196.0F), "-196");
-    // Not a number and infinity never become text.
     EXPECT_EQ(GeneralText(std::numeric_limits<double>::quiet_NaN()), "");
-    EXPECT_EQ(GeneralText(std::numeric_limits<double>::infinity()), "");
     EXPECT_EQ(GeneralText(-std::numeric_limits<float>::infinity()), "");
 }
 
@@ -46,52 +43,32 @@ TEST(GeneralText, IgnoresTheProcessLocale) {
     std::setlocale(LC_ALL, saved.c_str());
 }
 
-TEST(LenientValue, TakesTheLongestLeadingNumber) {
+// The lenient reader takes the longest leading number (blanks anywhere, "d" for "e");
+// the strict one only a whole number text ("," groups digits). Both fail on an overflow,
+// an exponent beyond a long included; an underflow is 0.
+TEST(Readers, LenientAndStrict) {
+    const std::optional<double> none;
     const struct {
-        const char* text;
-        double value;
+        std::string text;
+        std::optional<double> lenient, strict;
     } cases[] = {
-        {"12.5ab", 12.5}, {"  42", 42},  {"4 2", 42},   {"-3", -3},       {"+7", 7},
-        {".5", 0.5},      {"5.", 5},     {"1e3", 1000}, {"1E+3x", 1000},  {"2d2", 200},
-        {"1e", 1},        {"1e+", 1},    {"12,5", 12},  {"1.2.3", 1.2},   {"abc", 0},
-        {"", 0},          {"-", 0},      {"--5", 0},    {".", 0},         {"nan", 0},
-        {"inf", 0},       {"1e-400", 0}, {"\t\n9", 9},  {"37.77", 37.77},
+        {"12.5ab", 12.5, none}, {"  42", 42, 42},      {"4 2", 42, none},
+        {"+7", 7, 7},           {".5", 0.5, 0.5},      {"5.", 5, 5},
+        {"1E+3x", 1000, none},  {"1e", 1, none},       {"12,5", 12, 125},
+        {"1,234.5", 1, 1234.5}, {"1.2.3", 1.2, none},  {"abc", 0, none},
+        {"", 0, none},          {"--5", 0, none},      {"nan", 0, none},
+        {"inf", 0, none},       {"1E-07", 1e-7, 1e-7}, {"-1e308", -1e308, -1e308},
+        {"1e-400", 0, 0},       {"(5)", 0, none},      {",5", 0, none},
     };
     for (const auto& c : cases) {
-        auto v = LenientValue(c.text);
-        ASSERT_TRUE(v.has_value()) << c.text;
-        EXPECT_EQ(*v, c.value) << c.text;
+        EXPECT_EQ(LenientValue(c.text), c.lenient) << c.text;
+        EXPECT_EQ(StrictValue(c.text), c.strict) << c.text;
     }
-}
-
-TEST(LenientValue, OverflowIsAFailure) {
-    EXPECT_FALSE(LenientValue("1e309").has_value());
-    EXPECT_FALSE(LenientValue("1e99999999999999999999").has_value());  // exponent past a long
-    EXPECT_EQ(*LenientValue("1e-99999999999999999999"), 0);
-    EXPECT_FALSE(LenientValue(std::string(10000, '9')).has_value());
-    ASSERT_TRUE(LenientValue("1e308").has_value());
-    EXPECT_EQ(*LenientValue("-1e308"), -1e308);
-    EXPECT_EQ(*LenientValue("0." + std::string(10000, '0') + "1"), 0);
-}
-
-TEST(StrictValue, AcceptsOnlyWholeNumberTexts) {
-    const struct {
-        const char* text;
-        double value;
-    } good[] = {{"+5", 5},       {" 5 ", 5},
-                {"2,5", 25},     {"1,234.5", 1234.5},
-                {"1E+15", 1e15}, {"1E-07", 1e-7},
-                {"1.5e3", 1500}, {".5", 0.5},
-                {"5.", 5},       {"0.999999999999999", 0.999999999999999}};
-    for (const auto& c : good) {
-        auto v = StrictValue(c.text);
-        ASSERT_TRUE(v.has_value()) << c.text;
-        EXPECT_EQ(*v, c.value) << c.text;
-    }
-    const char* bad[] = {"",   " ",   "-",  "--5", "1.2.3", "5-",  "x5",    "2x3",
-                         "1e", "1e+", ",5", "E5",  "nan",   "inf", "1e999", "(5)"};
-    for (const char* text : bad) EXPECT_FALSE(StrictValue(text).has_value()) << text;
-    EXPECT_FALSE(StrictValue("25e9223372036854775807").has_value());  // exponent at a long's limit
+    EXPECT_EQ(LenientValue("\t2\nd2"), 200);  // tabs and line feeds too, "D" for "E"
+    for (const std::string& text : {std::string("1e309"), std::string("1e99999999999999999999"),
+                                    std::string("25e9223372036854775807"), std::string(400, '9')})
+        EXPECT_FALSE(LenientValue(text) || StrictValue(text)) << text;
+    EXPECT_EQ(StrictValue("1e-99999999999999999999"), 0);
 }
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour) {
@@ -100,7 +77,6 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     } cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2},  {-3.5, -4},
                  {0.5, 0}, {1.5, 2}, {2.4999, 2}, {7.5, 8}};
     for (const auto& c : cases) EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
-    EXPECT_EQ(ToLong(7.5), 8);
     EXPECT_EQ(ToLong(-2147483648.4), -2147483647 - 1);
     EXPECT_FALSE(ToLong(2147483647.5).has_value());
     EXPECT_FALSE(ToLong(std::nan("")).has_value());
@@ -108,6 +84,8 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(ToSingle(1e-50).value(), 0.0F);
 }
 
+// Halves go away from zero, decided on the 15-digit decimal form (2.675 is 2.67499... as
+// a binary value).
 TEST(FormatFixed, StandardAndOneDecimalFormats) {
     const struct {
         double value;
@@ -116,11 +94,10 @@ TEST(FormatFixed, StandardAndOneDecimalFormats) {
     } cases[] = {
         {99.986, "99.99", "100.0"},
         {1234567.891, "1,234,567.89", "1234567.9"},
-        {0, "0.00", "0.0"},
         {-0.004, "0.00", "0.0"},
         {-40, "-40.00", "-40.0"},
-        {2.675, "2.68", "2.7"},  // decided on the 15-digit decimal form, not the binary value
-        {0.05, "0.05", "0.1"},   // halves away from zero
+        {2.675, "2.68", "2.7"},
+        {0.05, "0.05", "0.1"},
         {-0.05, "-0.05", "-0.1"},
         {9.995, "10.00", "10.0"},
         {1e20, "100,000,000,000,000,000,000.00", "100000000000000000000.0"},

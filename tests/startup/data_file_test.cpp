@@ -20,18 +20,11 @@ TEST(ExpandLine, EachCodeGivesItsText) {
         bool loading;
         std::string expanded;
     } cases[] = {
-        {"plain text passes", "Plain text 123, (ok)! - done.", true,
-         "Plain text 123, (ok)! - done."},
-        {"a semicolon gains a blank", "a;b", true, "a; b"},
-        {"words and stops", "x\x7Dy\x85", true, "x aircraft y.  "},
-        {"engine, pilot, comma", "\x7B\x7C\x88", true, " engine  pilot ,  "},
-        {"127 is entry 1", "\x7F", true, "e "},
-        {"128 is entry 2", "\x80", true, "ti"},
-        {"255 is entry 129", "\xFF", true, "ip"},
-        {"8 is entry 124", "\x08", true, "ge"},
-        {"24 is entry 140", "\x18", true, "yp"},
-        {"0 is entry 141", std::string(1, '\0'), true, "##"},
-        {"7 stays", "\x07", true, "\x07"},
+        {"plain text; a semicolon gains a blank", "Plain (ok)! 1-2, a;b", true,
+         "Plain (ok)! 1-2, a; b"},
+        {"words and stops", "x\x7Dy\x7B\x7C\x85\x88", true, "x aircraft y engine  pilot .  ,  "},
+        {"127, 128 and 255: entries 1, 2 and 129", "\x7F\x80\xFF", true, "e tiip"},
+        {"8, 24, 0: entries 124, 140, 141; 7 stays", {"\x08\x18\0\x07", 4}, true, "geyp##\x07"},
         {"an ampersand stays while loading", "A&B", true, "A&B"},
         {"an ampersand becomes and later", "A&B", false, "A and B"},
     };
@@ -76,8 +69,10 @@ std::string NumberedLines(int count, const char* end) {
     return bytes;
 }
 
+// A memory entry is read instead of the disk (and nothing is written there).
 TEST(ReadTextSection, ReadsExactlyTheSectionOrSaysItCouldNot) {
     testing_files::TempDir dir;
+    SetMemoryFile(dir.File("m.tst"), NumberedLines(565, "\r"));
     const struct {
         const char* name;
         std::string path;
@@ -87,7 +82,8 @@ TEST(ReadTextSection, ReadsExactlyTheSectionOrSaysItCouldNot) {
     } cases[] = {
         {"600 lines", dir.Write("a.tst", NumberedLines(600, "\r\n")), true, "L10&; ", "L565&; "},
         {"565 lines", dir.Write("b.tst", NumberedLines(565, "\n")), true, "L10&; ", "L565&; "},
-        {"cut after 10 lines", dir.Write("c.tst", NumberedLines(10, "\r")), false, "L10&; ", ""},
+        {"a memory entry", dir.File("m.tst"), true, "L10&; ", "L565&; "},
+        {"cut after 10 lines", dir.Write("c.tst", NumberedLines(10, "\r\n")), false, "L10&; ", ""},
         {"empty", dir.Write("d.tst", ""), false, "", ""},
         {"missing", dir.File("absent.tst"), false, "", ""},
     };
@@ -100,6 +96,8 @@ TEST(ReadTextSection, ReadsExactlyTheSectionOrSaysItCouldNot) {
         EXPECT_EQ(TextLines[565], c.line565) << c.name;
         EXPECT_EQ(OpenFileCount(), 0U) << c.name;
     }
+    RemoveMemoryFile(dir.File("m.tst"));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("m.tst")));
 }
 
 TEST(ParseColourRecord, SixHexDigitsEverySevenCharacters) {
@@ -125,18 +123,6 @@ TEST(ParseColourRecord, SixHexDigitsEverySevenCharacters) {
     TextLines[ColourRecordLine] = std::string(7 * ColourCount - 7, '0') + "00ABCD";
     ParseColourRecord();
     EXPECT_EQ(ColourTable[ColourCount], 0xABCD);
-}
-
-TEST(ReadTextSection, AMemoryEntryIsReadInsteadOfTheDisk) {
-    testing_files::TempDir dir;
-    const std::string path = dir.File("vdats.tst");
-    SetMemoryFile(path, "one\r\ntwo");
-    ReadTextSection(path);
-    RemoveMemoryFile(path);
-    EXPECT_EQ(TextLines[2], "two");
-    EXPECT_FALSE(std::filesystem::exists(path));  // nothing was written
-    TextFile file;  // without its entry the name is looked for on disk again
-    EXPECT_FALSE(file.Open(path));
 }
 
 }  // namespace

@@ -12,10 +12,8 @@ namespace testing_files {
 // The running test's folder ("avc_Suite_Name"), created if need be.
 inline std::filesystem::path TestFolder() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = "avc_" + std::string(info->test_suite_name()) + "_" + info->name();
-    for (char& c : name)
-        if (c == '/') c = '_';  // parameterised tests are named "Suite/Case/3"
-    auto path = std::filesystem::temp_directory_path() / name;
+    auto path = std::filesystem::temp_directory_path() /
+                ("avc_" + std::string(info->test_suite_name()) + "_" + info->name());
     std::filesystem::create_directories(path);
     return path;
 }

@@ -25,14 +25,6 @@ TEST(MidVal, ReadsTheLeadingNumberOfTheSubstring) {
             << c.text << " from " << c.start << " for " << c.length;
 }
 
-TEST(DropLeftRight, CutOrGiveEmptyText) {
-    EXPECT_EQ(DropLeft("abcdef", 2), "cdef");
-    EXPECT_EQ(DropLeft("abcdef", 7), "");
-    EXPECT_EQ(DropLeft("abcdef", -2), "abcdef");
-    EXPECT_EQ(DropRight("abcdef", 2), "abcd");
-    EXPECT_EQ(DropRight("abcdef", 7), "");
-}
-
 TEST(InStrNoCase, FindsIgnoringLetterCase) {
     EXPECT_EQ(InStrNoCase("ottawa macdonald-cartier", "CARTIER"), 18);
     EXPECT_EQ(InStrNoCase("OTTAWA", "toronto"), 0);
@@ -49,13 +41,6 @@ TEST(TrimmedStr, PlainDecimalFormWithoutLeadingBlankOrZero) {
     EXPECT_EQ(TrimmedStr(-0.25), "-.25");
     EXPECT_EQ(TrimmedStr(1e20), "1E+20");
     EXPECT_EQ(TrimmedStr(2.5F), "2.5");
-}
-
-TEST(GridPosition, ComputesAndReportsOverflow) {
-    EXPECT_EQ(GridPosition(-1, 370, 190), 190);
-    EXPECT_EQ(GridPosition(2, 615, -50), 1795);
-    EXPECT_FALSE(GridPosition(100000, 100000, 0).has_value());
-    EXPECT_FALSE(GridPosition(0, 2147483647, 1).has_value());
 }
 
 TEST(RandomBetween, StaysInRangeAndReachesEveryValue) {

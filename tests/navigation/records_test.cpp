@@ -38,10 +38,6 @@ TEST(Records, CoordinateLinesDecodeToVariationAndPosition) {
         EXPECT_EQ(ExpandDigits(t.LatitudeText), c.latitude);
         EXPECT_EQ(ExpandDigits(t.LongitudeText), c.longitude);
     }
-    EXPECT_FLOAT_EQ(LatitudeFromDigits("451930"), static_cast<float>(45 + 19.0 / 60 + 30.0 / 3600));
-    EXPECT_FLOAT_EQ(LongitudeFromDigits("1231530"),
-                    static_cast<float>(123 + 15.0 / 60 + 30.0 / 3600));
-    EXPECT_FLOAT_EQ(LongitudeFromDigits("754009"), static_cast<float>(75 + 40.0 / 60 + 9.0 / 3600));
 }
 
 TEST(Records, NameLinesExpandCodesAboveNinetyAndKeepTheRest) {

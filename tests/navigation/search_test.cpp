@@ -81,20 +81,6 @@ TEST(LookUpPoint, IdentifierRules) {
         EXPECT_EQ(p.Display.value_or(p.FoundIdent), c.found) << c.typed;
         EXPECT_FLOAT_EQ(p.Variation, c.variationWest) << c.typed;
     }
-    const auto bbb = navigation::LookUpPoint(path, "BBB", navtest::NoPieces());
-    EXPECT_FLOAT_EQ(bbb.FoundLatitude, 44.0F);
-    EXPECT_FLOAT_EQ(bbb.FoundLongitude, static_cast<float>(105 + 30.0 / 60 + 15.0 / 3600));
-}
-
-TEST(LookUpPoint, ReadsNoFurtherThanTheLastRecordAllowed) {
-    std::vector<Place> many;
-    for (int i = 0; i <= navigation::MaxRecords; ++i)
-        many.push_back({"Z" + std::to_string(100000 + i), "PLACE", 45, 75, 0});
-    const std::string path = WriteSection("many.tst", many);
-    const auto last = navigation::LookUpPoint(path, "Z106699", navtest::NoPieces());
-    EXPECT_EQ(last.FoundIdent.size(), 5U);  // the 6700th record is found
-    EXPECT_EQ(navigation::LookUpPoint(path, "Z106700", navtest::NoPieces()).Display,
-              "6700  Not found");
 }
 
 // The real data file: its name pieces come from text line 220.

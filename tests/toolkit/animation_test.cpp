@@ -109,11 +109,8 @@ TEST_F(AnimationTest, BadFilesGiveTheStatedOutcome) {
     const std::string good = ThreeFrameGif();
     const std::string control("\x00\x21\xF9", 3);  // a graphic control extension
     const std::size_t second = good.find(control, good.find(control) + 3) + 3 + 6 + 10;
-    std::string broken = good, huge = good;
-    for (std::size_t k = second + 1; k < second + 8; ++k) broken[k] = '\xFF';
-    // Frame 1's image descriptor: width and height 65535.
-    const std::size_t desc = good.find(std::string("\x00\x2C", 2), good.find(control) + 3) + 1;
-    for (std::size_t k = desc + 5; k <= desc + 8; ++k) huge[k] = '\xFF';
+    std::string broken = good;
+    broken.replace(second + 1, 7, 7, '\xFF');
     gifwriter::Frame unmarked = Solid(8, 8, 1, 0);
     unmarked.controlExtension = false;  // the whole file is one frame from byte 2
     const struct {
@@ -127,7 +124,6 @@ TEST_F(AnimationTest, BadFilesGiveTheStatedOutcome) {
         {"cut inside frame 2's image data", good.substr(0, second + 5), 2, true, 5},
         {"no frame marker", gifwriter::Write(8, 8, Palette, {unmarked}, false), 1, true, 0},
         {"frame 2's image data garbage", broken, 2, true, 5},
-        {"huge declared size", huge, 1, false, 5},
         {"not a gif", "just some text, no picture at all", 1, false, 5},
     };
     for (const auto& c : cases) {

@@ -10,21 +10,9 @@ namespace {
 
 using namespace AvcalcMod;
 
-TEST(DialogLayout, TitleFontRuleAndSecondButton) {
+TEST(DialogLayout, TitleAndSecondButton) {
     EXPECT_EQ(DialogCaption(DialogTitle("", "Line 37")), "   Line 37");
     EXPECT_EQ(DialogCaption(DialogTitle("Help", "Line 37")), "   Help");
-    // The font rule compares the first twelve characters (a shorter text whole).
-    const struct {
-        const char *title, *line;
-        bool applies;
-    } fonts[] = {
-        {"Quenmar Avia", "Quenmar Aviation Calculator", true},
-        {"Quenmar Avi", "Quenmar Aviation Calculator", false},
-        {"quenmar Aviation", "Quenmar Aviation Calculator", false},
-        {"", "", true},
-        {"Anything else", "", false},
-    };
-    for (const auto& c : fonts) EXPECT_EQ(TahomaRuleApplies(c.title, c.line), c.applies) << c.title;
     // "Skip" for a title beginning with "Cop" (case as written) or the question's title.
     const struct {
         const char* title;

@@ -24,11 +24,15 @@ const std::string LongText =
 
 struct Seen {
     std::string caption, second;
-    float left = 0, height = 0, textHeight = 0, buttonTop = 0;
+    float left = 0, height = 0, textHeight = 0, buttonTop = 0, textLeft = 0;
+    int frames = 0;  // pictures of the animation
     std::array<bool, 4> shown{};
     std::array<float, 2> buttonLeft{};
 };
 
+// Code 0: OK alone, centred (with the farewell title no button, the text 220 from the
+// left and 500 shorter, the animation); 2: OK and Cancel, or Skip for the question; 6: no
+// button, the text 600 shorter.
 TEST_F(WindowTest, EachCodeGetsItsButtonsBelowTheWrappedText) {
     Seen s;
     action = [&s](avbox& box) {
@@ -36,6 +40,8 @@ TEST_F(WindowTest, EachCodeGetsItsButtonsBelowTheWrappedText) {
              box.Height(),  box.Label1[0].Height(),       box.buttonplus1[0].Top()};
         for (int b = 0; b < 4; ++b) s.shown[b] = box.buttonplus1[b].Visible();
         s.buttonLeft = {box.buttonplus1[0].Left(), box.buttonplus1[1].Left()};
+        s.textLeft = box.Label1[0].Left();
+        s.frames = box.Timer1->Enabled() && box.Timer1->Interval() > 0 ? box.Image3.Count() : 0;
         UnloadForm(&box);
     };
     const struct {
@@ -44,12 +50,13 @@ TEST_F(WindowTest, EachCodeGetsItsButtonsBelowTheWrappedText) {
         bool okShown, secondShown;
         std::array<float, 2> buttonLeft;
         const char* second;
-        float heightOverText;
+        float heightOverText, textLeft;
     } cases[] = {
-        {0, "", true, false, {3000, 5500}, "Cancel", 1300},
-        {2, "Aerodrome Search", true, true, {2400, 3800}, "Skip", 1300},
-        {2, "Geometry", true, true, {2400, 3800}, "Cancel", 1300},
-        {6, "Help", false, false, {3900, 5500}, "Cancel", 700},
+        {0, "", true, false, {3000, 5500}, "Cancel", 1300, 300},
+        {0, FarewellTitle, false, false, {3000, 5500}, "Cancel", 800, 220},
+        {2, "Aerodrome Search", true, true, {2400, 3800}, "Skip", 1300, 300},
+        {2, "Geometry", true, true, {2400, 3800}, "Cancel", 1300, 300},
+        {6, "Help", false, false, {3900, 5500}, "Cancel", 700, 300},
     };
     // A line of the 7-point bold text takes 1.2 times its glyphs' height (15 twips a pixel).
     QFont font(QStringLiteral("Tahoma"));
@@ -71,31 +78,14 @@ TEST_F(WindowTest, EachCodeGetsItsButtonsBelowTheWrappedText) {
             }
             EXPECT_EQ(seen->second, c.second) << c.title;
             EXPECT_EQ(seen->height - seen->textHeight, c.heightOverText) << c.code;
+            EXPECT_EQ(seen->textLeft, c.textLeft) << c.title;
+            // Only the farewell box shows its animation (m8.gif, several frames).
+            EXPECT_EQ(seen->frames > 1, std::string_view(c.title) == FarewellTitle) << c.title;
         }
         EXPECT_GE(one.textHeight, leading) << c.code;
         EXPECT_GE(wrapped.textHeight, 3 * one.textHeight) << c.code;
         EXPECT_EQ(wrapped.height - one.height, wrapped.textHeight - one.textHeight) << c.code;
     }
-}
-
-TEST_F(WindowTest, TheFarewellBoxHasNoButtonAndItsAnimation) {
-    bool anyButton = true;
-    float textLeft = 0, heightOverText = 0;
-    int frames = 0, interval = 0;
-    action = [&](avbox& box) {
-        anyButton = box.buttonplus1[0].Visible() || box.buttonplus1[1].Visible();
-        textLeft = box.Label1[0].Left();
-        heightOverText = box.Height() - box.Label1[0].Height();
-        frames = box.Image3.Count();  // m8.gif
-        interval = box.Timer1->Enabled() ? box.Timer1->Interval() : 0;
-        UnloadForm(&box);
-    };
-    ShowMessageDialog(JoinLines(178, 194), FarewellTitle, 0);
-    EXPECT_FALSE(anyButton);
-    EXPECT_EQ(textLeft, 220.0F);
-    EXPECT_EQ(heightOverText, 1300.0F - 500.0F);
-    EXPECT_GT(frames, 1);
-    EXPECT_GT(interval, 0);
 }
 
 TEST_F(WindowTest, ScaledCentredAndPainted) {
@@ -110,6 +100,7 @@ TEST_F(WindowTest, ScaledCentredAndPainted) {
         UnloadForm(&box);
     };
     ShowMessageDialog("Fuel on board?", "Scaled", 0);
+    EXPECT_EQ(ColourTable[3], 0x00204060);  // the table keeps its colours for the next box
     // 7000 and 3000 x 1.28, centred: (15360 - 8960) \ 2.
     EXPECT_EQ((std::array{geometry[0], geometry[2], geometry[3]}),
               (std::array{3200.0F, 8960.0F, 3840.0F}));

@@ -48,11 +48,10 @@ TEST_F(WindowTest, TheFarewellBoxOnceThenTheEnd) {
         other.Load();
         TextFile file;
         ASSERT_TRUE(file.OpenMemory("line\r"));
-        std::string caption, text;
+        std::string caption;
         bool fileOpenDuringBox = true;
         action = [&](avbox& box) {
             caption = box.Caption();
-            text = box.Label1[0].Caption();
             fileOpenDuringBox = file.IsOpen();
             c.way(box);
         };
@@ -60,8 +59,6 @@ TEST_F(WindowTest, TheFarewellBoxOnceThenTheEnd) {
         EXPECT_EQ(shown, 1) << c.name;  // no second farewell box
         EXPECT_FALSE(leftOpen) << c.name;
         EXPECT_EQ(caption, "      Learn to Fly!");
-        EXPECT_EQ(text.substr(0, 24), "Thank-you for using the ");
-        EXPECT_NE(text.find(WebAddress), std::string::npos);
         EXPECT_FALSE(fileOpenDuringBox) << c.name;
         EXPECT_EQ(opened, std::vector<std::string>(c.pagesOpened, WebAddress)) << c.name;
         EXPECT_EQ(ended, 1) << c.name;

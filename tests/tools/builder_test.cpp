@@ -16,37 +16,6 @@ std::string ReadAll(const std::string& path) {
     return s.str();
 }
 
-std::string Expanded(std::string packed) {
-    AvcalcMod::BuildFragmentTable();
-    AvcalcMod::LoadingData = true;
-    AvcalcMod::ExpandLine(packed);
-    AvcalcMod::LoadingData = false;
-    return packed;
-}
-
-TEST(PackTextLine, ExpandsBackExactlyAndNeverHoldsLineEnds) {
-    const std::string texts[] = {
-        "",
-        "Plain",
-        "The aircraft engine and pilot; all here.  Then,  more",
-        "Enter the true course (deg), true airspeed (kt), wind direction (deg true) and wind speed",
-        std::string("bell\7 and symbols: 100% (a/b) <c> ~d~"),
-        "&NM > SM      &SM > NM",
-    };
-    for (const std::string& t : texts) {
-        auto packed = builder::PackTextLine(t);
-        ASSERT_TRUE(packed.has_value()) << t;
-        EXPECT_EQ(packed->find_first_of("\r\n"), std::string::npos) << t;
-        EXPECT_LE(packed->size(), t.size()) << t;
-        EXPECT_EQ(Expanded(*packed), t) << t;
-    }
-}
-
-TEST(PackTextLine, RefusesTextThatNoCodeCanGive) {
-    for (const char* text : {"a{b", "trailing;", "new\nline", "tab\there"})
-        EXPECT_FALSE(builder::PackTextLine(text).has_value()) << text;
-}
-
 // The committed data file is what the builder makes of the committed texts and
 // aerodrome list, and it reads back through the program's own reader.
 TEST(CommittedDataFile, IsCurrentAndReadsBackEveryLineAndRecord) {

@@ -239,18 +239,6 @@ TEST_F(MainWindowTest, FieldsTakeEqualsEnterAndEsc) {
     EXPECT_TRUE(w().IsLoaded());
 }
 
-// Both identifiers are needed; the look-up's file is closed afterwards.
-TEST_F(MainWindowTest, DistanceNeedsBothIdentifiers) {
-    ChooseFormula('y');
-    w().Text1[0].SetText("CYOW");
-    Keys("=");
-    EXPECT_EQ(Display(), T(23) + T(228) + " and the " + T(229) + T(210));  // the prompt stays
-    w().Text1[1].SetText("QQQQ");
-    Keys("=");
-    EXPECT_EQ(Display(), "QQQQ  Not found");
-    EXPECT_EQ(AvcalcMod::OpenFileCount(), 0U);
-}
-
 // Each match is asked about in turn: OK keeps it, Skip goes on; Esc, the close control
 // or a click on the text end the search at once ("airport" matches thousands of names).
 // The display shows a match's "&" as itself.

@@ -73,32 +73,26 @@ TEST(RunFormula, WorkedExamples) {
 // A field is rejected when empty, not a number from its start, not finite, above its
 // limit or with a blank before it; it then shows the range message and counts as 0.001.
 TEST(ReadField, AcceptanceRules) {
-    const struct {
-        std::string text;
-        bool rejected;
-        double value;
-    } cases[] = {
-        {"0", false, 0},
-        {"0.0", true, 0.001},
-        {"", true, 0.001},
-        {" 0", true, 0.001},
-        {"abc", true, 0.001},
-        {"40", false, 40},
-        {"40.01", true, 0.001},
-        {"-5", false, -5},
-        {" 12abc", false, 12},
-        {"1e308", true, 0.001},
-        {"-1e308", false, -1e308},
-        {"nan", true, 0.001},
-        {"-inf", true, 0.001},
-        {std::string(400, '9'), true, 0.001},
-        {"-" + std::string(400, '9'), true, 0.001},
-    };
-    for (const auto& c : cases) {
-        const formulas::FieldReading r = formulas::ReadField(c.text, 40, Lines());
-        EXPECT_EQ(r.Rejected, c.rejected) << c.text;
-        EXPECT_EQ(r.Value, c.value) << c.text;
-        EXPECT_EQ(r.NewText, c.rejected ? "[358]40" : "") << c.text;
+    const std::pair<const char*, double> accepted[] = {
+        {"0", 0}, {"40", 40}, {"-5", -5}, {" 12abc", 12}, {"-1e308", -1e308}};
+    for (auto [text, value] : accepted) {
+        const formulas::FieldReading r = formulas::ReadField(text, 40, Lines());
+        EXPECT_EQ(std::tuple(r.Rejected, r.Value, r.NewText), std::tuple(false, value, "")) << text;
+    }
+    const std::string rejected[] = {"0.0",
+                                    "",
+                                    " 0",
+                                    "abc",
+                                    "40.01",
+                                    "1e308",
+                                    "nan",
+                                    "-inf",
+                                    std::string(400, '9'),
+                                    "-" + std::string(400, '9')};
+    for (const std::string& text : rejected) {
+        const formulas::FieldReading r = formulas::ReadField(text, 40, Lines());
+        EXPECT_EQ(std::tuple(r.Rejected, r.Value, r.NewText), std::tuple(true, 0.001, "[358]40"))
+            << text;
     }
     FormulaState state;
     FormulaResult r = formulas::RunFormula('e', {"0.0"}, Lines(), state);

@@ -28,7 +28,8 @@ std::string Shown(char code, const std::array<std::string, 4>& fields) {
     return r.Display.value_or("");
 }
 
-// Worked from the formulas with single-precision steps; the raw value beside each: e
+// The end-to-end run works out one example of each formula; these are the others,
+// worked from the formulas with single-precision steps; the raw value beside each: e
 // 30.12: -199.99999999999; s 30: 1832.197, s 0: -2086.767; o 20: 9.2696 (one decimal
 // always shown; humidity 0 has no logarithm: 0.0); w 20 at 30: 9.99999 and 17.3205; d:
 // 80.406 at 118.32; an airspeed of 0 leaves the heading on the course; a cross component
@@ -42,26 +43,20 @@ TEST(RunFormula, WorkedExamples) {
         const char* shown;
     } cases[] = {
         {'e', {"30.12"}, "[27]-200 feet."},
-        {'e', {"29.92"}, "[27]0 feet."},
         {'e', {"40"}, "[27]-10080 feet."},
         {'e', {"-1e308"}, ""},
         {'a', {"5500", "120"}, "[176]133.2"},
-        {'a', {"10000", "150"}, "[176]180"},
         {'a', {"5500.5", "100"}, "[176]111"},
         {'s', {"30", "29.92"}, "[284]1832"},
         {'s', {"0", "29.92"}, "[284]-2087"},
         {'o', {"20", "50"}, "[236]9.3"},
-        {'o', {"15", "100"}, "[236]15.0"},
         {'o', {"20", "0"}, "[236]0.0"},
         {'w', {"20", "30"}, "[230]10[231]17"},
-        {'w', {"25", "90"}, "[230]25[231]0"},
         {'d', {"90", "120", "360", "20"}, "[177]80 at 118"},
-        {'d', {"45", "100", "225", "20"}, "[177]45 at 120"},
         {'d', {"180", "0", "360", "20"}, "[177]180 at 20"},
         {'d', {"90", "20", "360", "30"}, "[562]"},
         {'d', {"0", "100", "360", "100"}, "[562]"},
         {'d', {"360", "120", "360", "20"}, "[177]360 at 100"},
-        {'-', {"90", "100", "90", "120"}, "[174]270 at 20"},
         {'-', {"90", "100", "90", "100"}, "[562]"},
         {'-', {"90", "120", "80", "110"}, "[174]21 at 22"},
         {'p', {"ottawa"}, ""},

@@ -25,34 +25,15 @@ TEST(DialogLayout, TitleAndSecondButton) {
         EXPECT_EQ(SecondButtonSkips(c.title, "Aerodrome Search"), c.skips) << c.title;
 }
 
-TEST(DialogLayout, ButtonsForEachCode) {
-    const struct {
-        const char* name;
-        std::int32_t code;
-        bool farewell;
-        bool okShown, secondShown;
-        float okLeft, secondLeft, textShrink;
-    } cases[] = {
-        {"OK alone, centred", 0, false, true, false, 3000, 5500, 0},
-        {"farewell: no button, 600 - 50 x mode 2", 0, true, false, false, 3000, 5500, 500},
-        {"OK and Cancel or Skip", 2, false, true, true, 2400, 3800, 0},
-        {"help: no button", 6, false, false, false, 3900, 5500, 600},
-        {"any other code", 5, false, true, true, 3900, 5500, 0},
-    };
-    for (const auto& c : cases) {
-        const ButtonPlan plan = PlanButtons(c.code, DialogWidth, c.farewell, 2);
-        EXPECT_EQ((std::array{plan.okShown, plan.secondShown, plan.farewell}),
-                  (std::array{c.okShown, c.secondShown, c.farewell}))
-            << c.name;
-        EXPECT_EQ((std::array{plan.okLeft, plan.secondLeft, plan.textShrink}),
-                  (std::array{c.okLeft, c.secondLeft, c.textShrink}))
-            << c.name;
-    }
+// The plan for each code is checked on the box itself (message_dialog_test.cpp); here its
+// edges.
+TEST(DialogLayout, ButtonPlanEdges) {
     // A centred OK halves the whole width (halves to even) less 500: 7001 \ 2 - 500.
     EXPECT_EQ(PlanButtons(0, 7002.0F, false, 2).okLeft, 3001.0F);
     EXPECT_EQ(PlanButtons(0, 7000.5F, false, 2).okLeft, 3000.0F);
     EXPECT_EQ(PlanButtons(0, 7001.5F, false, 2).okLeft, 3001.0F);
-    EXPECT_EQ(PlanButtons(0, DialogWidth, true, 1).textShrink, 550.0F);
+    EXPECT_EQ(PlanButtons(0, DialogWidth, true, 1).textShrink, 550.0F);  // 600 - 50 x mode
+    EXPECT_EQ(PlanButtons(5, DialogWidth, false, 2).okLeft, 3900.0F);    // any other code
     // An absurd layout mode gives an absurd number, not an overflow.
     EXPECT_EQ(PlanButtons(0, DialogWidth, true, INT32_MAX).textShrink,
               static_cast<float>(600 - 50 * static_cast<std::int64_t>(INT32_MAX)));

@@ -19,31 +19,6 @@ constexpr std::int32_t Rgb(int r, int g, int b) {
     return r + 256 * g + 65536 * b;
 }
 
-// The code's digits: kind, array, last index.
-TEST_F(ToolkitTest, LoadControlsPicksTheArrayFromTheDigits) {
-    const struct {
-        std::int32_t code;
-        std::string array;
-        int count;
-    } cases[] = {
-        {1119, "buttonplus1", 21}, {1217, "buttonplus2", 18}, {138, "buttonplus3", 9},
-        {227, "Label2", 8},        {211, "Label1", 2},        {393, "Text1", 4},
-        {4112, "Image1", 13},      {14, "none", 1},           {5119, "none", 1},
-        {-113, "none", 1},         {11, "buttonplus1", 2},
-    };
-    for (const auto& c : cases) {
-        form.Unload();
-        form.Load();
-        LoadControls(c.code);
-        if (c.code == 1119) LoadControls(1119);  // past the last index already: one more
-        for (platform::ControlArray* array : form.Arrays())
-            EXPECT_EQ(array->Count(), array->Name() == c.array ? c.count : 1)
-                << c.code << " " << array->Name();
-    }
-    LoadControls(41);  // a picture comes in front
-    EXPECT_EQ(form.NativeWidget()->children().last(), form.Image1[1].NativeWidget());
-}
-
 // The gradient goes straight into the image's rows; every pixel must be the one the
 // painter gives when the planned lines are drawn one by one, at the main window's size
 // and a box's size, in every style.

@@ -27,20 +27,14 @@ TEST(JoinLines, JoinsWithCarriageReturnLineFeed) {
     EXPECT_EQ(JoinLines(5, 7), "five\r\nsix\r\n");
 }
 
+// 1024 x 738 pixels at 15 twips a pixel; 2.5 rounds to the even 2; too large a value
+// counts as a failed query.
 TEST(WorkAreaTwips, PixelsTimesTwipsRoundedOrZeroOnFailure) {
-    const struct {
-        bool ok;
-        std::int32_t from, to;
-        float twipsPerPixel;
-        std::int32_t twips;
-    } cases[] = {
-        {true, 0, 1024, 15.0F, 15360},   {true, 0, 738, 15.0F, 11070},
-        {true, 10, 1034, 15.0F, 15360},  {false, 0, 1024, 15.0F, 0},
-        {true, 0, 5, 0.5F, 2},            // 2.5 rounds to the even 2
-        {true, 0, 2000000000, 15.0F, 0},  // too large: treated as failed
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(WorkAreaTwips(c.ok, c.from, c.to, c.twipsPerPixel), c.twips) << c.to;
+    EXPECT_EQ(WorkAreaTwips(true, 0, 1024, 15.0F), 15360);
+    EXPECT_EQ(WorkAreaTwips(true, 10, 748, 15.0F), 11070);
+    EXPECT_EQ(WorkAreaTwips(false, 0, 1024, 15.0F), 0);
+    EXPECT_EQ(WorkAreaTwips(true, 0, 5, 0.5F), 2);
+    EXPECT_EQ(WorkAreaTwips(true, 0, 2000000000, 15.0F), 0);
 }
 
 }  // namespace

@@ -17,10 +17,7 @@ TEST(ColourPlan, SplitAndJoinColours) {
     const struct {
         std::int32_t colour, red, green, blue;
     } cases[] = {
-        {16318463, 255, 255, 248},
-        {Rgb(1, 2, 3), 1, 2, 3},
-        {-2147483633, 0, 0, 0},  // a system colour gives black
-        {-65535, 0, 0, 0},
+        {16318463, 255, 255, 248}, {-2147483633, 0, 0, 0},  // a system colour gives black
     };
     for (const auto& c : cases) {
         std::int32_t colour = c.colour;

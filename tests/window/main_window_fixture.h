@@ -69,15 +69,12 @@ class MainWindowTest : public ::testing::Test {
     std::vector<int> answers;
     std::size_t next = 0;
 
-    // Presses the keypad key whose caption is the character.
-    void Key(char c) {
-        const std::string& keys = T(211);
-        auto at = keys.find(c);
-        ASSERT_NE(at, std::string::npos) << "no key " << c;
-        avc::Press(w().buttonplus1[static_cast<int>(at)]);
-    }
+    // Presses the keypad keys whose captions are the characters.
     void Keys(const std::string& text) {
-        for (char c : text) Key(c);
+        for (char c : text) {
+            ASSERT_NE(T(211).find(c), std::string::npos) << "no key " << c;
+            avc::Press(w().buttonplus1[static_cast<int>(T(211).find(c))]);
+        }
     }
     std::string Display() { return w().Label1->Caption(); }
     // The formula (conversion) button whose caption marks the code.

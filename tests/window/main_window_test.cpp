@@ -65,7 +65,7 @@ TEST_F(MainWindowTest, KeysAppendAndEqualsEvaluates) {
         {"2(3)=", "6"},
     };
     for (const auto& [keys, display] : cases) {
-        Key('C');
+        Keys("C");
         Keys(keys);
         EXPECT_EQ(Display(), display[0] == '!' ? T(562) + (display + 1) : display) << keys;
         EXPECT_EQ(w().Mode, 0) << keys;
@@ -136,13 +136,13 @@ TEST_F(MainWindowTest, EveryAltKeyIsUniqueAndPressesItsButton) {
         "115.08", "86.9",  "185.2",  "54",      "30.48", "328.08", "378.54", "26.42", "454.61",
         "22",     "45.36", "220.46", "3386.39", "2.95",  "600",    "670",    "212",   "37.78"};
     for (int m = 0; m <= 17; ++m) {
-        Key('C');
+        Keys("C");
         Keys("100");
         EXPECT_TRUE(altPress(w().buttonplus2[m], [&] { return Display() == hundredConverted[m]; }))
             << w().buttonplus2[m].Caption() << " shows " << Display();
     }
     for (int i = 0; i <= 8; ++i) {
-        Key('C');
+        Keys("C");
         const std::string code = engine::ConversionCode(w().buttonplus3[i].Caption());
         EXPECT_TRUE(altPress(w().buttonplus3[i], [&] { return w().PendingFormula == code; }))
             << w().buttonplus3[i].Caption();
@@ -172,7 +172,7 @@ TEST_F(MainWindowTest, FormulaModeGreysKeysAndClearRestoresThem) {
     EXPECT_FALSE(w().Text1[2].Visible() || w().Text1[3].Visible());
     EXPECT_EQ(w().Text1[0].Text(), "");
 
-    Key('C');
+    Keys("C");
     for (int i = 0; i < 20; ++i) EXPECT_TRUE(w().buttonplus1[i].Enabled()) << i;
     EXPECT_EQ(DarkestGrey(digit), digitCaption);
     EXPECT_FALSE(w().Text1[0].Visible() || w().Text1[1].Visible());
@@ -320,17 +320,6 @@ TEST_F(MainWindowTest, RunsWithoutItsDataFileAndPicture) {
     avc::Press(w().buttonplus1[11]);
     EXPECT_EQ(w().Mode, 0);
     std::filesystem::current_path(AVC_BUILD_DIR);
-}
-
-// Esc on a key closes the window, and with it any file still open.
-TEST_F(MainWindowTest, ClosingReleasesTheWindowAndTheDataFile) {
-    AvcalcMod::TextFile file;
-    ASSERT_TRUE(file.Open(AvcalcMod::DataFileName));
-    int esc = 27;
-    w().buttonplus1_KeyPress(0, esc);
-    EXPECT_FALSE(file.IsOpen());
-    EXPECT_FALSE(w().IsLoaded());
-    EXPECT_EQ(AvcalcMod::CurrentForm, nullptr);
 }
 
 }  // namespace

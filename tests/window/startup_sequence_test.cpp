@@ -85,17 +85,6 @@ TEST_F(StartUpSequence, ClosingTheMainWindowSaysFarewellOnceAndEnds) {
     }
 }
 
-TEST_F(StartUpSequence, TheStartUpWindowsOwnCloseControlEndsTheProgram) {
-    farewell = [](avbox& b) { QTest::keyClick(b.NativeWidget(), Qt::Key_Escape); };
-    Avcalc1 startup;
-    int cancel = 0;
-    startup.Form_QueryUnload(cancel, platform::UnloadFromCode);
-    EXPECT_EQ(ended, 0);  // requests from code or the system do nothing
-    startup.Form_QueryUnload(cancel, platform::UnloadFromCloseControl);
-    EXPECT_EQ(ended, 1);
-    EXPECT_EQ(shown, std::vector<std::string>{"avbox"});
-}
-
 }  // namespace
 
 AVC_QT_TEST_MAIN()

@@ -40,12 +40,4 @@ TEST(Records, CoordinateLinesDecodeToVariationAndPosition) {
     }
 }
 
-TEST(Records, NameLinesExpandCodesAboveNinetyAndKeepTheRest) {
-    NamePieces pieces = NamePiecesFromLine("*AIRPZZ" + std::string(2 * 161, '-') + "EN");
-    std::string line = "OTTAWA " + Chars({91, 92}) + "ORT CYOW" + Chars({255});
-    DecodeNameLine(line, pieces);
-    EXPECT_EQ(line, "OTTAWA AIRPORT CYOWEN");
-    EXPECT_TRUE(NamePiecesFromLine("*AB")[2].empty());  // a short line gives empty pieces
-}
-
 }  // namespace

@@ -33,12 +33,8 @@ class AnimationTest : public toolkittest::ToolkitTest {
         fs::current_path(previous_);
         ToolkitTest::TearDown();
     }
-    std::vector<std::string> FolderContents() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_.Path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
+    std::ptrdiff_t Files() const {
+        return std::distance(fs::directory_iterator(folder_.Path()), {});
     }
     // After each tick: the one element shown (-1 unless exactly one) and the interval.
     Ticks Tick(int count) {
@@ -71,7 +67,7 @@ TEST_F(AnimationTest, ThreeFramesGiveTagsPlacesOrderAndIntervals) {
     EXPECT_EQ(form.Image3[1].Picture().pixels[0], 0xFF00FF00U);
     EXPECT_EQ(form.Timer1->Interval(), 100);
     EXPECT_EQ(Tick(4), (Ticks{{1, 200}, {2, 300}, {0, 100}, {1, 200}}));
-    EXPECT_EQ(FolderContents(), std::vector<std::string>{"m9.gif"});  // nothing written
+    EXPECT_EQ(Files(), 1);  // m9.gif: nothing written
 }
 
 // A frame with delay 0 stops the timer on that frame (ticked by hand here, the next is
@@ -114,7 +110,7 @@ TEST_F(AnimationTest, ShortDamagedAndMissingFiles) {
         EXPECT_EQ(form.Image3.Count(), c.elements) << c.name;
         const Ticks ticks = Tick(2);
         EXPECT_TRUE(c.ticks.empty() || ticks == c.ticks) << c.name;
-        EXPECT_EQ(FolderContents().size(), c.read ? 1U : 0U) << c.name;
+        EXPECT_EQ(Files(), c.read ? 1 : 0) << c.name;
         fs::remove("m9.gif");
     }
     form.Timer1->SetEnabled(false);

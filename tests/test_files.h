@@ -25,21 +25,18 @@ inline std::string WriteFile(const std::filesystem::path& path, const std::strin
 }
 
 // The folder, emptied at the start of the test and removed at its end.
-class TempDir {
-  public:
-    TempDir() : path_(TestFolder()) {
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
+struct TempDir {
+    TempDir() {
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path);
     }
-    ~TempDir() { std::filesystem::remove_all(path_); }
-    const std::filesystem::path& Path() const { return path_; }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    ~TempDir() { std::filesystem::remove_all(path); }
+    const std::filesystem::path& Path() const { return path; }
+    std::string File(const std::string& name) const { return (path / name).string(); }
     std::string Write(const std::string& name, const std::string& bytes) const {
-        return WriteFile(path_ / name, bytes);
+        return WriteFile(path / name, bytes);
     }
-
-  private:
-    std::filesystem::path path_;
+    const std::filesystem::path path = TestFolder();
 };
 
 }  // namespace testing_files

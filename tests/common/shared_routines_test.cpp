@@ -15,17 +15,6 @@ TEST(MidVal, ReadsTheLeadingNumberOfTheSubstring) {
     EXPECT_EQ(MidVal("1e999", 1, 5), 0);  // too large for a double: the reader fails
 }
 
-TEST(InStrNoCase, FindsIgnoringLetterCase) {
-    EXPECT_EQ(InStrNoCase("ottawa macdonald-cartier", "CARTIER"), 18);
-    EXPECT_EQ(InStrNoCase("OTTAWA", "toronto"), 0);
-    EXPECT_EQ(InStrNoCase("", ""), 0);
-    EXPECT_EQ(InStrNoCase("abc", ""), 1);
-    EXPECT_EQ(InStrNoCase("MONTR\xC9"
-                          "AL",
-                          "montr\xE9"),
-              1);  // accented capitals too
-}
-
 TEST(RandomBetween, StaysInRangeAndReachesEveryValue) {
     Randomize(12345);
     std::set<int> seen;

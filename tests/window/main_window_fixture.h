@@ -16,7 +16,6 @@
 #include "window/avbox.h"
 #include "window/avc.h"
 #include "window/avcalc1.h"
-#include "window/shutdown.h"
 
 namespace windowtest {
 
@@ -28,7 +27,6 @@ class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         std::filesystem::current_path(AVC_BUILD_DIR);  // vdats.tst and m9.gif are there
-        AvcalcMod::ResetShutDown();
         // Every box the window opens is answered from `answers` (1 OK, 2 the second
         // button, Esc, CloseControl); a box with no answer left is closed as Esc would
         // close it.
@@ -40,8 +38,7 @@ class MainWindowTest : public ::testing::Test {
             if (answer == CloseControl) {
                 TheBox().NativeWidget()->close();
             } else if (answer == Esc) {
-                int esc = 27;
-                TheBox().Form_KeyPress(esc);
+                QTest::keyClick(TheBox().NativeWidget(), Qt::Key_Escape);
             } else {
                 TheBox().buttonplus1_Click(answer - 1);
             }

@@ -89,11 +89,6 @@ TEST(ReadField, AcceptanceRules) {
         EXPECT_EQ(std::tuple(r.Rejected, r.Value, r.NewText), std::tuple(true, 0.001, "[358]40"))
             << text;
     }
-    FormulaState state;
-    FormulaResult r = formulas::RunFormula('e', {"0.0"}, Lines(), state);
-    EXPECT_EQ(r.FieldTexts[0], "[358]40");
-    EXPECT_TRUE(r.LightDisplay);
-    EXPECT_EQ(r.Display, "[27]29919 feet.");  // (29.92 - 0.001) x 1000
 }
 
 }  // namespace

@@ -47,8 +47,6 @@ TEST(ShowDistanceAndTrack, WorkedLegs) {
          "   CCCC  to DDDD     Dist = 196/225.8 NM/SM  True = 241.4  Magnetic = 241.4 /241.4"},
         {"AAAA", "EEEE",
          "   AAAA  to EEEE     Dist = 42.4/48.8 NM/SM  True = 270.4  Magnetic = 283.4 /270.4"},
-        {"EEEE", "AAAA",
-         "   EEEE  to AAAA     Dist = 42.4/48.8 NM/SM  True = 89.6  Magnetic = 89.6 /102.6"},
         {"AAAA", "FFFF",
          "   AAAA  to FFFF     Dist = 60/69.1 NM/SM  True = 180  Magnetic = 193 /160"},
         {"FFFF", "AAAA",

@@ -37,7 +37,6 @@ TEST_F(WindowTest, EveryWayOutLeavesItsResult) {
          [](avbox& b) { QTest::keyClick(b.NativeWidget(), Qt::Key_Escape); }, 2, false},
         {"the close control", 2, [](avbox& b) { b.NativeWidget()->close(); }, 2, false},
         {"the text clicked", 6, [](avbox& b) { Click(b.Label1[0]); }, 2, false},
-        {"the shadow clicked", 0, [](avbox& b) { Click(b.Label1[1]); }, 2, false},
         {"the background clicked", 6,
          [](avbox& b) {
              QTest::mouseClick(b.NativeWidget(), Qt::LeftButton, {},

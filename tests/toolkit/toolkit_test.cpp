@@ -1,13 +1,16 @@
-// Animated pictures: frame cutting into Image3, the timer, the ticks and bad files.
-#include "toolkit/animation.h"
-
+// The look on a window offscreen: animated pictures (frame cutting into Image3, the
+// timer, the ticks, bad files) and the gradient's pixels (its plan: colour_plan_test.cpp).
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
 #include <filesystem>
 
 #include "gif_test_data.h"
 #include "qt_test_main.h"
 #include "test_files.h"
+#include "toolkit/animation.h"
+#include "toolkit/skin.h"
 #include "toolkit_fixture.h"
 
 namespace {
@@ -16,6 +19,7 @@ namespace fs = std::filesystem;
 using namespace AvcalcMod;
 using giftest::Palette;
 using giftest::Solid;
+using toolkittest::ToolkitTest;
 using Ticks = std::vector<std::pair<int, int>>;
 
 // Frames of 10, 20 and 30 hundredths; frame 2 placed at 10, 5 pixels.
@@ -23,7 +27,7 @@ const std::string ThreeFrames = gifwriter::Write(
     32, 32, Palette, {Solid(8, 6, 1), Solid(8, 6, 2, 20, 10, 5), Solid(4, 4, 3, 30, 2, 3)}, true);
 
 // Each test runs in a folder of its own, which must hold only what the test put there.
-class AnimationTest : public toolkittest::ToolkitTest {
+class AnimationTest : public ToolkitTest {
   protected:
     void SetUp() override {
         ToolkitTest::SetUp();
@@ -118,4 +122,41 @@ TEST_F(AnimationTest, ShortDamagedAndMissingFiles) {
     EXPECT_FALSE(form.Timer1->Enabled());
 }
 
+// The gradient goes straight into the image's rows; every pixel must be the one the
+// painter gives when the planned lines are drawn one by one, at the main window's size
+// and a box's size, in every style.
+TEST_F(ToolkitTest, GradientPixelsAreThoseOfTheLinesDrawnOneByOne) {
+    for (auto [width, height] : {std::pair{13312.0F, 5568.0F}, std::pair{8960.0F, 3200.0F}}) {
+        form.Unload();  // a fresh drawing surface of this size
+        form.Load();
+        for (int style = 0; style <= 3; ++style) {
+            form.Move(0, 0, width, height);
+            form.SetRecordDrawing(true);
+            PaintGradientStyle(3, 4, style);
+            const platform::Bitmap fast = form.DrawnImage();
+            ASSERT_FALSE(fast.Empty());
+            QImage reference(fast.width, fast.height, QImage::Format_ARGB32_Premultiplied);
+            reference.fill(Qt::transparent);
+            for (const platform::DrawItem& line : form.DrawnItems()) {
+                QPainter painter(&reference);
+                painter.setRenderHint(QPainter::Antialiasing, false);
+                const int v = line.colour;
+                painter.setPen(QPen(QColor(v & 255, (v >> 8) & 255, (v >> 16) & 255), 0));
+                painter.drawLine(QPointF(line.x1 / 15.0, line.y1 / 15.0),
+                                 QPointF(line.x2 / 15.0, line.y2 / 15.0));
+            }
+            std::size_t differing = 0;
+            for (int y = 0; y < fast.height; ++y)
+                for (int x = 0; x < fast.width; ++x)
+                    differing +=
+                        reference.pixel(x, y) != fast.pixels[std::size_t(y * fast.width + x)];
+            EXPECT_EQ(differing, 0U)
+                << "style " << style << " " << fast.width << "x" << fast.height;
+            form.SetRecordDrawing(false);
+        }
+    }
+}
+
 }  // namespace
+
+AVC_QT_TEST_MAIN()

@@ -63,16 +63,17 @@ TEST_F(WindowTest, EachCodeGetsItsButtonsBelowTheWrappedText) {
         {2, "Geometry", true, true, {2400, 3800}, "Cancel", 1300, 300},
         {6, "Help", false, false, {3900, 5500}, "Cancel", 700, 300},
     };
-    // A line of the 7-point bold text takes 1.2 times its glyphs' height (15 twips a pixel).
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(7);
-    font.setBold(true);
-    const float leading = 1.2F * static_cast<float>(QFontMetricsF(font).height()) * 15;
     for (const auto& c : cases) {
         ShowMessageDialog("Fuel on board?", c.title, c.code);
         const Seen one = s;
         ShowMessageDialog(LongText, c.title, c.code);
         const Seen wrapped = s;
+        // A line of the 7-point bold text takes 1.2 times its glyphs' height (15 twips a
+        // pixel), measured once the first window has loaded the face.
+        QFont font(QStringLiteral("Tahoma"));
+        font.setPointSizeF(7);
+        font.setBold(true);
+        const float leading = 1.2F * static_cast<float>(QFontMetricsF(font).height()) * 15;
         for (const Seen* seen : {&one, &wrapped}) {
             EXPECT_EQ(seen->caption, std::string("   ") + (*c.title ? c.title : TextLine(37)));
             EXPECT_EQ(seen->painted, 0x00204060) << c.code;

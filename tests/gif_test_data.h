@@ -11,7 +11,8 @@ namespace giftest {
 inline const std::vector<std::uint32_t> Palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
 
 // A frame of one palette colour.
-inline gifwriter::Frame Solid(int w, int h, std::uint8_t index, int delay = 10, int left = 0, int top = 0) {
+inline gifwriter::Frame Solid(int w, int h, std::uint8_t index, int delay = 10, int left = 0,
+                              int top = 0) {
     gifwriter::Frame f;
     f.left = left;
     f.top = top;

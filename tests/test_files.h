@@ -12,10 +12,8 @@ namespace testing_files {
 // The running test's folder ("avc_Suite_Name"), created if need be.
 inline std::filesystem::path TestFolder() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = "avc_" + std::string(info->test_suite_name()) + "_" + info->name();
-    for (char& c : name)
-        if (c == '/') c = '_';  // parameterised tests are named "Suite/Case/3"
-    auto path = std::filesystem::temp_directory_path() / name;
+    auto path = std::filesystem::temp_directory_path() /
+                ("avc_" + std::string(info->test_suite_name()) + "_" + info->name());
     std::filesystem::create_directories(path);
     return path;
 }
@@ -27,21 +25,18 @@ inline std::string WriteFile(const std::filesystem::path& path, const std::strin
 }
 
 // The folder, emptied at the start of the test and removed at its end.
-class TempDir {
-  public:
-    TempDir() : path_(TestFolder()) {
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
+struct TempDir {
+    TempDir() {
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path);
     }
-    ~TempDir() { std::filesystem::remove_all(path_); }
-    const std::filesystem::path& Path() const { return path_; }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    ~TempDir() { std::filesystem::remove_all(path); }
+    const std::filesystem::path& Path() const { return path; }
+    std::string File(const std::string& name) const { return (path / name).string(); }
     std::string Write(const std::string& name, const std::string& bytes) const {
-        return WriteFile(path_ / name, bytes);
+        return WriteFile(path / name, bytes);
     }
-
-  private:
-    std::filesystem::path path_;
+    const std::filesystem::path path = TestFolder();
 };
 
 }  // namespace testing_files

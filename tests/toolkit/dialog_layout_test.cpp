@@ -1,5 +1,5 @@
-// The message dialog's layout arithmetic at its edges, without a window; the geometry
-// per button code is checked on the box itself (message_dialog_test.cpp).
+// The message dialog's layout arithmetic, without a window: message_dialog_test.cpp checks
+// that the box is laid out by it.
 #include "toolkit/dialog_layout.h"
 
 #include <gtest/gtest.h>
@@ -10,42 +10,36 @@ namespace {
 
 using namespace AvcalcMod;
 
-struct TextRule {
-    const char* title;
-    const char* line;
-    bool expected;
-};
-
-class FontRule : public ::testing::TestWithParam<TextRule> {};
-TEST_P(FontRule, ComparesTheFirstTwelveCharacters) {
-    EXPECT_EQ(TahomaRuleApplies(GetParam().title, GetParam().line), GetParam().expected);
+TEST(DialogLayout, TitleAndSecondButton) {
+    // "Skip" for a title beginning with "Cop" (case as written) or the question's title.
+    const struct {
+        const char* title;
+        bool skips;
+    } seconds[] = {
+        {"Copy the result?", true}, {"copy the result?", false},  {"Cop", true}, {"Co", false},
+        {"Aerodrome Search", true}, {"Aerodrome Search?", false},
+    };
+    for (const auto& c : seconds)
+        EXPECT_EQ(SecondButtonSkips(c.title, "Aerodrome Search"), c.skips) << c.title;
 }
-INSTANTIATE_TEST_SUITE_P(
-    Titles, FontRule,
-    ::testing::Values(TextRule{"Quenmar Aviation - Help", "Quenmar Aviation Calculator", true},
-                      TextRule{"Quenmar Avia", "Quenmar Aviation Calculator", true},
-                      TextRule{"Quenmar Avi", "Quenmar Aviation Calculator", false},
-                      TextRule{"quenmar Aviation", "Quenmar Aviation Calculator", false},
-                      TextRule{"Short", "Short", true}, TextRule{"", "", true},
-                      TextRule{"Anything else", "", false}));
 
-TEST(Plans, CentredOkHalvesTheWholeWidth) {
-    // 7001 \ 2 = 3500; 7000.5 is 7000 as a whole number (halves to even).
+// The plan for each code is checked on the box itself (message_dialog_test.cpp); here its
+// edges.
+TEST(DialogLayout, ButtonPlanEdges) {
+    // A centred OK halves the whole width (halves to even) less 500: 7001 \ 2 - 500.
     EXPECT_EQ(PlanButtons(0, 7002.0F, false, 2).okLeft, 3001.0F);
     EXPECT_EQ(PlanButtons(0, 7000.5F, false, 2).okLeft, 3000.0F);
     EXPECT_EQ(PlanButtons(0, 7001.5F, false, 2).okLeft, 3001.0F);
-}
-
-TEST(Plans, FarewellShrinkFollowsTheLayoutMode) {
-    EXPECT_EQ(PlanButtons(0, DialogWidth, true, 1).textShrink, 550.0F);
-    EXPECT_EQ(PlanButtons(0, DialogWidth, true, 3).textShrink, 450.0F);
-    // An absurd mode gives an absurd number, not an overflow.
+    EXPECT_EQ(PlanButtons(0, DialogWidth, true, 1).textShrink, 550.0F);  // 600 - 50 x mode
+    EXPECT_EQ(PlanButtons(5, DialogWidth, false, 2).okLeft, 3900.0F);    // any other code
+    // An absurd layout mode gives an absurd number, not an overflow.
     EXPECT_EQ(PlanButtons(0, DialogWidth, true, INT32_MAX).textShrink,
               static_cast<float>(600 - 50 * static_cast<std::int64_t>(INT32_MAX)));
 }
 
-TEST(Heights, ButtonsBelowTheWholeNumberBottomOfTheText) {
-    // The text's bottom is taken as a whole number, halves to even, before the 200.
+TEST(DialogLayout, HeightAndButtonTopFollowTheText) {
+    EXPECT_EQ(DialogWindowHeight(455.0F), 1755.0F);
+    // 200 below the text's bottom taken as a whole number, halves to even.
     EXPECT_EQ(ButtonTopBelowText(100.0F, 194.5F), 494.0F);
     EXPECT_EQ(ButtonTopBelowText(100.0F, 195.5F), 496.0F);
     // A bottom that does not fit leaves the buttons at the text's top.

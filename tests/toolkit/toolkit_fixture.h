@@ -4,14 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "platform/form.h"
-#include "platform/services.h"
 #include "startup/avcalc_mod.h"
 
 namespace toolkittest {
 
 class ToolkitForm : public platform::Form {
-public:
-    explicit ToolkitForm(std::string name = "avc") : Form(std::move(name)) {}
+  public:
+    ToolkitForm() : Form("avc") {}
     platform::ButtonArray buttonplus1{*this, "buttonplus1"};
     platform::ButtonArray buttonplus2{*this, "buttonplus2"};
     platform::ButtonArray buttonplus3{*this, "buttonplus3"};
@@ -21,24 +20,15 @@ public:
     platform::PictureArray Image1{*this, "Image1"};
     platform::PictureArray Image3{*this, "Image3"};
     platform::TimerArray Timer1{*this, "Timer1"};
-    int queries = 0;
-    void Form_QueryUnload(int&, int) override { ++queries; }
 };
 
 class ToolkitTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        AvcalcMod::ResetGlobals();
-        AvcalcMod::ScaleFactor = 1.28F;
-        AvcalcMod::WorkAreaWidth = 15360;
-        AvcalcMod::WorkAreaHeight = 11070;
-        AvcalcMod::TwipsPerPixelX = 15;
-        AvcalcMod::TwipsPerPixelY = 15;
-        AvcalcMod::FontNames[5] = "Tahoma";
+        AvcalcMod::TwipsPerPixelX = AvcalcMod::TwipsPerPixelY = 15;
         AvcalcMod::LayoutMode = 2;
-        AvcalcMod::ColourTable[3] = 0x00B8D4F0;
+        AvcalcMod::ColourTable[3] = 0x00B8D4F0;  // the main window's gradient
         AvcalcMod::ColourTable[4] = 0x00F6F9FD;
-        AvcalcMod::ColourTable[28] = 0x00FFFFF8;
         // Loaded, not shown: no window frame, so the inner area is the whole window.
         form.Load();
         AvcalcMod::CurrentForm = &form;

@@ -5,21 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <QWidget>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "engine/conversions.h"
-#include "platform/form.h"
 #include "startup/avcalc_mod.h"
-#include "startup/data_file.h"
 #include "startup/text_lines.h"
 #include "toolkit/skin.h"
 #include "window/avbox.h"
 #include "window/avc.h"
 #include "window/avcalc1.h"
-#include "window/shutdown.h"
 
 namespace windowtest {
 
@@ -31,9 +27,6 @@ class MainWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         std::filesystem::current_path(AVC_BUILD_DIR);  // vdats.tst and m9.gif are there
-        AvcalcMod::ResetGlobals();
-        AvcalcMod::ResetShutDown();
-        AvcalcMod::SetEndProgramHook([this] { ++ended; });
         // Every box the window opens is answered from `answers` (1 OK, 2 the second
         // button, Esc, CloseControl); a box with no answer left is closed as Esc would
         // close it.
@@ -45,8 +38,7 @@ class MainWindowTest : public ::testing::Test {
             if (answer == CloseControl) {
                 TheBox().NativeWidget()->close();
             } else if (answer == Esc) {
-                int esc = 27;
-                TheBox().Form_KeyPress(esc);
+                QTest::keyClick(TheBox().NativeWidget(), Qt::Key_Escape);
             } else {
                 TheBox().buttonplus1_Click(answer - 1);
             }
@@ -60,9 +52,7 @@ class MainWindowTest : public ::testing::Test {
     }
     void TearDown() override {
         platform::SetModalHook(nullptr);
-        AvcalcMod::SetEndProgramHook(nullptr);
         w().Unload();
-        AvcalcMod::ResetGlobals();
     }
     static avc& w() { return TheMainWindow(); }
 
@@ -75,35 +65,25 @@ class MainWindowTest : public ::testing::Test {
     static constexpr int CloseControl = -1;  // the frame's close control
     std::vector<int> answers;
     std::size_t next = 0;
-    int ended = 0;
 
-    // Presses the keypad key whose caption is the character.
-    void Key(char c) {
-        const std::string& keys = T(211);
-        auto at = keys.find(c);
-        ASSERT_NE(at, std::string::npos) << "no key " << c;
-        avc::Press(w().buttonplus1[static_cast<int>(at)]);
-    }
+    // Presses the keypad keys whose captions are the characters.
     void Keys(const std::string& text) {
-        for (char c : text) Key(c);
+        for (char c : text) {
+            ASSERT_NE(T(211).find(c), std::string::npos) << "no key " << c;
+            avc::Press(w().buttonplus1[static_cast<int>(T(211).find(c))]);
+        }
     }
     std::string Display() { return w().Label1->Caption(); }
-    // The formula button (conversion button) whose caption marks the code.
-    int FormulaButton(char code) {
-        for (int i = 0; i <= 8; ++i)
-            if (engine::ConversionCode(T(270 + i)) == std::string(1, code)) return i;
-        ADD_FAILURE() << "no formula button for " << code;
+    // The formula (conversion) button whose caption marks the code.
+    static int Button(platform::ControlArray& buttons, char code) {
+        for (int i : buttons.Indexes())
+            if (engine::ConversionCode(buttons[i].Caption()) == std::string(1, code)) return i;
+        ADD_FAILURE() << "no button for " << code;
         return 0;
     }
+    int FormulaButton(char code) { return Button(w().buttonplus3, code); }
+    int ConversionButton(char code) { return Button(w().buttonplus2, code); }
     void ChooseFormula(char code) { avc::Press(w().buttonplus3[FormulaButton(code)]); }
-    int ConversionButton(char code) {
-        for (int m = 0; m <= 17; ++m)
-            if (engine::ConversionCode(T(212).substr(static_cast<std::size_t>(14 * m), 13)) ==
-                std::string(1, code))
-                return m;
-        ADD_FAILURE() << "no conversion button for " << code;
-        return 0;
-    }
 };
 
 }  // namespace windowtest

@@ -1,11 +1,12 @@
 // The whole life of the program: the start-up window's load handler shows the main window
-// modally; closing it from its frame leads to the farewell box once and the end.
-#include <QWidget>
+// modally; closing it from its frame leads to the farewell box once and the end, with
+// every file closed and every window taken down. A click on the farewell text opens the
+// maker's web page and ends at once, without a second farewell box.
+#include <QTest>
 #include <filesystem>
 
 #include "qt_test_main.h"
-#include "startup/avcalc_mod.h"
-#include "toolkit/skin.h"
+#include "startup/data_file.h"
 #include "window/avbox.h"
 #include "window/avc.h"
 #include "window/avcalc1.h"
@@ -17,64 +18,71 @@ class StartUpSequence : public ::testing::Test {
   protected:
     void SetUp() override {
         std::filesystem::current_path(AVC_BUILD_DIR);
-        AvcalcMod::ResetGlobals();
         AvcalcMod::ResetShutDown();
         AvcalcMod::SetEndProgramHook([this] { ++ended; });
+        SetWebAddressOpener([this](const std::string& address) { opened.push_back(address); });
+        // The main window closed from its frame; the farewell box as the test says.
+        platform::SetModalHook([this](platform::Form& form) {
+            shown.push_back(form.Name());
+            formsUp.push_back(static_cast<int>(platform::Forms().size()));
+            if (&form == &TheMainWindow()) {
+                ASSERT_TRUE(file.OpenMemory("line\r"));  // a file left open
+                form.NativeWidget()->close();
+            }
+            if (&form == &TheBox()) {
+                fileOpenAtFarewell = file.IsOpen();
+                farewell(TheBox());
+            }
+        });
     }
     void TearDown() override {
         platform::SetModalHook(nullptr);
         AvcalcMod::SetEndProgramHook(nullptr);
+        SetWebAddressOpener(nullptr);
         for (platform::Form* f : platform::Forms()) f->Unload();
-        AvcalcMod::ResetGlobals();
     }
     int ended = 0;
+    std::vector<std::string> shown, opened;
+    std::vector<int> formsUp;
+    bool fileOpenAtFarewell = true;
+    AvcalcMod::TextFile file;
+    std::function<void(avbox&)> farewell;
 };
 
 TEST_F(StartUpSequence, ClosingTheMainWindowSaysFarewellOnceAndEnds) {
-    std::vector<std::string> shown;
-    std::string farewellCaption;
-    int openFormsAtFarewell = 0;
-    platform::SetModalHook([&](platform::Form& form) {
-        shown.push_back(form.Name());
-        if (&form == &TheMainWindow()) {
-            // What start-up left behind while the main window is up.
-            EXPECT_EQ(AvcalcMod::TextLines[515], "Conversions - Help");
-            EXPECT_FLOAT_EQ(AvcalcMod::ScaleFactor, 1.28F);
-            EXPECT_GT(AvcalcMod::WorkAreaWidth, 0);
-            EXPECT_EQ(TheMainWindow().buttonplus1[17].Caption(), "=");
-            form.NativeWidget()->close();  // the frame's close control
-        } else if (&form == &TheBox()) {
-            farewellCaption = form.Caption();
-            openFormsAtFarewell = static_cast<int>(platform::Forms().size());
-            int esc = 27;
-            TheBox().Form_KeyPress(esc);
-        }
-    });
-    Avcalc1 startup;
-    startup.Load();
-
-    EXPECT_EQ(shown, (std::vector<std::string>{"avc", "avbox"}));
-    EXPECT_EQ(farewellCaption, "      Learn to Fly!");
-    EXPECT_EQ(openFormsAtFarewell, 1);  // the main window was gone before the farewell
-    EXPECT_EQ(ended, 1);
-    EXPECT_TRUE(platform::Forms().empty());
-    EXPECT_FALSE(startup.IsLoaded());
-    EXPECT_EQ(AvcalcMod::CurrentForm, nullptr);
-}
-
-TEST_F(StartUpSequence, TheStartUpWindowsOwnCloseControlEndsTheProgram) {
-    platform::SetModalHook([&](platform::Form& form) {
-        if (&form == &TheBox()) {
-            int esc = 27;
-            TheBox().Form_KeyPress(esc);
-        }
-    });
-    Avcalc1 startup;
-    int cancel = 0;
-    startup.Form_QueryUnload(cancel, platform::UnloadFromCode);
-    EXPECT_EQ(ended, 0);  // requests from code or the system do nothing
-    startup.Form_QueryUnload(cancel, platform::UnloadFromCloseControl);
-    EXPECT_EQ(ended, 1);
+    const struct {
+        const char* name;
+        std::function<void(avbox&)> way;
+        std::size_t pagesOpened;
+    } cases[] = {
+        {"Esc", [](avbox& b) { QTest::keyClick(b.NativeWidget(), Qt::Key_Escape); }, 0},
+        {"a click on the text",
+         [](avbox& b) {
+             QTest::mouseClick(b.Label1[0].NativeWidget(), Qt::LeftButton, {}, QPoint(5, 5));
+         },
+         1},
+        {"a click on the background",
+         [](avbox& b) {
+             QWidget* w = b.NativeWidget();
+             QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() - 3, w->height() - 3));
+         },
+         1},
+    };
+    for (const auto& c : cases) {
+        AvcalcMod::ResetShutDown();
+        ended = 0;
+        shown.clear(), opened.clear(), formsUp.clear();
+        farewell = c.way;
+        Avcalc1 startup;
+        startup.Load();
+        EXPECT_EQ(shown, (std::vector<std::string>{"avc", "avbox"})) << c.name;
+        EXPECT_EQ(formsUp, (std::vector<int>{1, 1})) << c.name;  // the main window went first
+        EXPECT_FALSE(fileOpenAtFarewell) << c.name;
+        EXPECT_EQ(opened, std::vector<std::string>(c.pagesOpened, AvcalcMod::WebAddress)) << c.name;
+        EXPECT_EQ(ended, 1) << c.name;
+        EXPECT_TRUE(platform::Forms().empty()) << c.name;
+        EXPECT_EQ(AvcalcMod::CurrentForm, nullptr) << c.name;
+    }
 }
 
 }  // namespace

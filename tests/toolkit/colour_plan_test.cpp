@@ -1,0 +1,86 @@
+// The look's pure arithmetic: colour parts, the gradient's line plan, centring.
+#include "toolkit/colour_plan.h"
+
+#include <gtest/gtest.h>
+
+#include "startup/avcalc_mod.h"
+
+namespace {
+
+using namespace AvcalcMod;
+
+constexpr std::int32_t Rgb(int r, int g, int b) {
+    return r + 256 * g + 65536 * b;
+}
+
+TEST(ColourPlan, SplitAndJoinColours) {
+    const struct {
+        std::int32_t colour, red, green, blue;
+    } cases[] = {
+        {16318463, 255, 255, 248}, {-2147483633, 0, 0, 0},  // a system colour gives black
+    };
+    for (const auto& c : cases) {
+        std::int32_t colour = c.colour;
+        SplitColour(colour);
+        EXPECT_EQ((std::array{ColourRed, ColourGreen, ColourBlue}),
+                  (std::array{c.red, c.green, c.blue}))
+            << c.colour;
+        EXPECT_EQ(colour, 0);
+    }
+    EXPECT_EQ(ColourValue(300, -4, 20), Rgb(255, 0, 20));
+}
+
+// 3000 x 1500 twips: styles 0 and 1 take sqrt(2) x sqrt(3000^2 + 1500^2) = 4743.4 steps,
+// style 2 the height, style 3 the width; N + 1 lines, the last at i = N.
+TEST(ColourPlan, GradientLinesOfEachStyle) {
+    const struct {
+        std::int32_t style;
+        std::size_t lines;
+        std::array<std::int32_t, 4> last;
+    } cases[] = {
+        {0, 4744, {4743, 0, 0, 4743}},
+        {1, 4744, {-1743, 0, 3000, 4743}},
+        {2, 1501, {0, 1500, 3000, 1500}},
+        {3, 3001, {3000, 0, 3000, 1500}},
+    };
+    for (const auto& c : cases) {
+        const auto lines = PlanGradient(c.style, 3000, 1500, Rgb(9, 9, 9), Rgb(9, 9, 9));
+        ASSERT_EQ(lines.size(), c.lines) << c.style;
+        const GradientLine& l = lines.back();
+        EXPECT_EQ((std::array{l.x1, l.y1, l.x2, l.y2}), c.last) << c.style;
+        EXPECT_EQ(l.colour, Rgb(9, 9, 9));  // both ends alike: every line that colour
+    }
+    EXPECT_TRUE(PlanGradient(4, 3000, 1500, 0, 0).empty());
+    EXPECT_FALSE(GradientSteps(0, 2000000000, 2000000000).has_value());
+}
+
+// Ten steps from (240, 10, 0) to (255, 0, 0): red +1.5 and green -1 a line, added before
+// each line is drawn. 241.5 rounds to the even 242; red 256.5 is drawn as 255 and green
+// -1 is held at 0. With no step (a height of 0) the one line has the start colour.
+TEST(ColourPlan, GradientColoursStepClampAndRound) {
+    const auto lines = PlanGradient(3, 10, 600, Rgb(240, 10, 0), Rgb(255, 0, 0));
+    ASSERT_EQ(lines.size(), 11U);
+    EXPECT_EQ(lines[0].colour, Rgb(242, 9, 0));
+    EXPECT_EQ(lines[1].colour, Rgb(243, 8, 0));
+    EXPECT_EQ(lines[9].colour, Rgb(255, 0, 0));
+    EXPECT_EQ(lines[10].colour, Rgb(255, 0, 0));
+    const auto flat = PlanGradient(2, 600, 0, Rgb(1, 2, 3), Rgb(200, 200, 200));
+    ASSERT_EQ(flat.size(), 1U);
+    EXPECT_EQ(flat[0].colour, Rgb(1, 2, 3));
+}
+
+// (work area - size) rounded halves to even, then halved toward zero.
+TEST(ColourPlan, CentredPosition) {
+    const struct {
+        std::int32_t area;
+        double size;
+        std::int32_t position;
+    } cases[] = {
+        {15360, 13312, 1024}, {11070, 5568, 2751}, {8550, 5000, 1775},  {12000, 13312, -656},
+        {8550, 9001, -225},   {12000, 11999, 0},   {12000, 12000.5, 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CentredPosition(c.area, c.size), c.position) << c.size;
+    EXPECT_FALSE(CentredPosition(0, 3.0e10).has_value());
+}
+
+}  // namespace

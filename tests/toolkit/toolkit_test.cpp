@@ -1,0 +1,162 @@
+// The look on a window offscreen: animated pictures (frame cutting into Image3, the
+// timer, the ticks, bad files) and the gradient's pixels (its plan: colour_plan_test.cpp).
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <filesystem>
+
+#include "gif_test_data.h"
+#include "qt_test_main.h"
+#include "test_files.h"
+#include "toolkit/animation.h"
+#include "toolkit/skin.h"
+#include "toolkit_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace AvcalcMod;
+using giftest::Palette;
+using giftest::Solid;
+using toolkittest::ToolkitTest;
+using Ticks = std::vector<std::pair<int, int>>;
+
+// Frames of 10, 20 and 30 hundredths; frame 2 placed at 10, 5 pixels.
+const std::string ThreeFrames = gifwriter::Write(
+    32, 32, Palette, {Solid(8, 6, 1), Solid(8, 6, 2, 20, 10, 5), Solid(4, 4, 3, 30, 2, 3)}, true);
+
+// Each test runs in a folder of its own, which must hold only what the test put there.
+class AnimationTest : public ToolkitTest {
+  protected:
+    void SetUp() override {
+        ToolkitTest::SetUp();
+        fs::current_path(folder_.Path());
+    }
+    void TearDown() override {
+        fs::current_path(previous_);
+        ToolkitTest::TearDown();
+    }
+    std::ptrdiff_t Files() const {
+        return std::distance(fs::directory_iterator(folder_.Path()), {});
+    }
+    // After each tick: the one element shown (-1 unless exactly one) and the interval.
+    Ticks Tick(int count) {
+        Ticks seen;
+        for (int tick = 0; tick < count; ++tick) {
+            AdvanceAnimation(form, 2);
+            std::vector<int> shown;
+            for (int i : form.Image3.Indexes())
+                if (form.Image3[i].Visible()) shown.push_back(i);
+            seen.push_back({shown.size() == 1 ? shown[0] : -1, form.Timer1->Interval()});
+        }
+        return seen;
+    }
+    const fs::path previous_ = fs::current_path();
+    testing_files::TempDir folder_;
+};
+
+// In layout mode 2 element 0 stands at 7800, 800 and frame 2 150 and 75 twips from it;
+// the frames show for 100, 200 and 300 ms in turn.
+TEST_F(AnimationTest, ThreeFramesGiveTagsPlacesOrderAndIntervals) {
+    testing_files::WriteFile("m9.gif", ThreeFrames);
+    StartAnimation(form, 78, 8, 78, 8, 80, 10, 9, 2);
+    ASSERT_EQ(form.Image3.Count(), 3);
+    EXPECT_EQ((std::array{form.Image3[0].Tag(), form.Image3[1].Tag(), form.Image3[2].Tag()}),
+              (std::array<std::string, 3>{"100", "200", "300"}));
+    EXPECT_EQ(AnimationFrameCount[2], 2);
+    EXPECT_EQ((std::array{form.Image3[0].Left(), form.Image3[0].Top(), form.Image3[1].Left(),
+                          form.Image3[1].Top()}),
+              (std::array{7800.0F, 800.0F, 7950.0F, 875.0F}));
+    EXPECT_EQ(form.Image3[1].Picture().pixels[0], 0xFF00FF00U);
+    EXPECT_EQ(form.Timer1->Interval(), 100);
+    EXPECT_EQ(Tick(4), (Ticks{{1, 200}, {2, 300}, {0, 100}, {1, 200}}));
+    EXPECT_EQ(Files(), 1);  // m9.gif: nothing written
+}
+
+// A frame with delay 0 stops the timer on that frame (ticked by hand here, the next is
+// shown); a single frame is shown on every tick. LoadAnimationFrames says False only when
+// the file cannot be read; only a file whose every frame decoded updates the frame count
+// (5 before); the frames that decoded are kept.
+TEST_F(AnimationTest, ShortDamagedAndMissingFiles) {
+    const std::string control("\x00\x21\xF9", 3);  // a graphic control extension
+    const std::size_t second = ThreeFrames.find(control, ThreeFrames.find(control) + 3) + 19;
+    std::string broken = ThreeFrames;
+    broken.replace(second + 1, 7, 7, '\xFF');  // frame 2's image data garbage
+    gifwriter::Frame unmarked = Solid(8, 8, 1, 0);
+    unmarked.controlExtension = false;  // the whole file is one frame from byte 2
+    const struct {
+        const char* name;
+        std::string bytes;  // "none": no file
+        bool read;
+        int frameCount, elements;
+        Ticks ticks;  // none: only no crash and no hang
+    } cases[] = {
+        {"a frame of delay 0",
+         gifwriter::Write(8, 8, Palette, {Solid(8, 8, 1, 7), Solid(8, 8, 2, 0)}, true), true, 1, 2,
+         Ticks{{1, 0}, {0, 70}}},
+        {"one frame", gifwriter::Write(8, 8, Palette, {Solid(8, 8, 1, 7)}, true), true, 0, 1,
+         Ticks{{0, 70}, {0, 70}}},
+        {"no file", "none", false, 5, 1, {}},
+        {"an empty file", "", true, 0, 1, {}},
+        {"cut inside frame 2", ThreeFrames.substr(0, second + 5), true, 5, 2, {}},
+        {"frame 2 undecodable", broken, true, 5, 2, {}},
+        {"no frame marker", gifwriter::Write(8, 8, Palette, {unmarked}, false), true, 0, 1, {}},
+        {"not a gif", "just some text, no picture at all", true, 5, 1, {}},
+    };
+    for (const auto& c : cases) {
+        form.Unload();
+        form.Load();
+        AnimationFrameCount[2] = 5;
+        if (c.bytes != "none") testing_files::WriteFile("m9.gif", c.bytes);
+        EXPECT_EQ(LoadAnimationFrames("m9.gif", form.Image3, 2), c.read) << c.name;
+        EXPECT_EQ(AnimationFrameCount[2], c.frameCount) << c.name;
+        EXPECT_EQ(form.Image3.Count(), c.elements) << c.name;
+        const Ticks ticks = Tick(2);
+        EXPECT_TRUE(c.ticks.empty() || ticks == c.ticks) << c.name;
+        EXPECT_EQ(Files(), c.read ? 1 : 0) << c.name;
+        fs::remove("m9.gif");
+    }
+    form.Timer1->SetEnabled(false);
+    StartAnimation(form, 78, 8, 78, 8, 80, 10, 9, 2);  // without its file: no timer
+    EXPECT_FALSE(form.Timer1->Enabled());
+}
+
+// The gradient goes straight into the image's rows; every pixel must be the one the
+// painter gives when the planned lines are drawn one by one, at the main window's size
+// and a box's size, in every style.
+TEST_F(ToolkitTest, GradientPixelsAreThoseOfTheLinesDrawnOneByOne) {
+    for (auto [width, height] : {std::pair{13312.0F, 5568.0F}, std::pair{8960.0F, 3200.0F}}) {
+        form.Unload();  // a fresh drawing surface of this size
+        form.Load();
+        for (int style = 0; style <= 3; ++style) {
+            form.Move(0, 0, width, height);
+            form.SetRecordDrawing(true);
+            PaintGradientStyle(3, 4, style);
+            const platform::Bitmap fast = form.DrawnImage();
+            ASSERT_FALSE(fast.Empty());
+            QImage reference(fast.width, fast.height, QImage::Format_ARGB32_Premultiplied);
+            reference.fill(Qt::transparent);
+            for (const platform::DrawItem& line : form.DrawnItems()) {
+                QPainter painter(&reference);
+                painter.setRenderHint(QPainter::Antialiasing, false);
+                const int v = line.colour;
+                painter.setPen(QPen(QColor(v & 255, (v >> 8) & 255, (v >> 16) & 255), 0));
+                painter.drawLine(QPointF(line.x1 / 15.0, line.y1 / 15.0),
+                                 QPointF(line.x2 / 15.0, line.y2 / 15.0));
+            }
+            std::size_t differing = 0;
+            for (int y = 0; y < fast.height; ++y)
+                for (int x = 0; x < fast.width; ++x)
+                    differing +=
+                        reference.pixel(x, y) != fast.pixels[std::size_t(y * fast.width + x)];
+            EXPECT_EQ(differing, 0U)
+                << "style " << style << " " << fast.width << "x" << fast.height;
+            form.SetRecordDrawing(false);
+        }
+    }
+}
+
+}  // namespace
+
+AVC_QT_TEST_MAIN()

@@ -14,12 +14,6 @@ double MidVal(std::string_view text, std::int32_t start, std::int32_t length) {
     return numbers::LenientValue(text.substr(from, static_cast<std::size_t>(length))).value_or(0);
 }
 
-std::string DropLeft(std::string_view text, std::int32_t n) {
-    if (n <= 0) return std::string(text);
-    if (static_cast<std::size_t>(n) > text.size()) return {};
-    return std::string(text.substr(static_cast<std::size_t>(n)));
-}
-
 std::string DropRight(std::string_view text, std::int32_t n) {
     if (n <= 0) return std::string(text);
     if (static_cast<std::size_t>(n) > text.size()) return {};

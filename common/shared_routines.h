@@ -13,8 +13,7 @@ namespace AvcalcMod {
 // start < 1, length < 1, the substring is empty or the number does not fit.
 double MidVal(std::string_view text, std::int32_t start, std::int32_t length);
 
-// The text without its first / last n characters; empty when n exceeds the length.
-std::string DropLeft(std::string_view text, std::int32_t n);
+// The text without its last n characters; empty when n exceeds the length.
 std::string DropRight(std::string_view text, std::int32_t n);
 
 // Next value of the program's pseudo-random sequence scaled to low..high inclusive.

@@ -220,15 +220,6 @@ char* AerodromeReader::WriteLowerName(std::string_view packedName, char* out) co
     return WriteLowered(packedName, lowered_.data(), out);
 }
 
-bool AerodromeReader::NextRecord(std::string& name, CoordTexts& coords) {
-    std::string_view packedName, packedCoords;
-    if (!NextPacked(packedName, packedCoords)) return false;
-    name.assign(packedName);
-    DecodeNameLine(name, pieces_);
-    DecodeCoordLine(packedCoords, coords);
-    return true;
-}
-
 std::string_view AerodromeReader::LowerLastFour(std::string_view packedName,
                                                 char (&tail)[4]) const {
     // Every packed character gives at least one character, so the last four packed ones

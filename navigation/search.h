@@ -6,7 +6,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,12 +34,10 @@ class AerodromeReader {
     // Opens the file, reads it and finds the line after the marker. False when the file
     // cannot be opened or has no marker line. The file is closed either way.
     bool OpenSection(const std::string& path);
-    // The next record's decoded name line and coordinate texts. False at the end line
-    // "99", after the last record allowed, or at the end of the file (a file cut short
-    // ends the section instead of being read forever).
-    bool NextRecord(std::string& name, CoordTexts& coords);
-    // The next record's lines as stored (still packed, valid until the reader is closed
-    // or opened again); the same ends as NextRecord.
+    // The next record's lines as stored (still packed, valid until the reader is opened
+    // again or goes). False at the end line "99", after the last record allowed, or at
+    // the end of the file (a file cut short ends the section instead of being read for
+    // ever).
     bool NextPacked(std::string_view& name, std::string_view& coords);
     // No record is given out any more (the bytes stay for the next reader's buffer).
     void Close();

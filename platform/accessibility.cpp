@@ -1,5 +1,3 @@
-#include "platform/accessibility_p.h"
-
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -7,6 +5,7 @@
 #include <QTimer>
 #include <QVariant>
 
+#include "platform/accessibility_p.h"
 #include "platform/form.h"
 #include "platform/widgets_p.h"
 
@@ -81,8 +80,9 @@ class LabelAccessible : public QAccessibleWidget, public QAccessibleTextInterfac
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::TextInterface)
-            return Live() && !Flag(object(), MutedFlag) ? static_cast<QAccessibleTextInterface*>(this)
-                                                         : nullptr;
+            return Live() && !Flag(object(), MutedFlag)
+                       ? static_cast<QAccessibleTextInterface*>(this)
+                       : nullptr;
         return QAccessibleWidget::interface_cast(t);
     }
 
@@ -190,8 +190,8 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
 // never stays in the window's children.
 void Announce(QWidget* window, const QString& text) {
     if (window == nullptr || text.isEmpty()) return;
-    auto* announcer = window->findChild<QWidget*>(QLatin1String(AnnouncerName),
-                                                  Qt::FindDirectChildrenOnly);
+    auto* announcer =
+        window->findChild<QWidget*>(QLatin1String(AnnouncerName), Qt::FindDirectChildrenOnly);
     if (announcer == nullptr) {
         announcer = new QWidget(window);
         announcer->setProperty(AnnouncerMark, true);
@@ -268,7 +268,8 @@ void SetLabelText(QLabel* label, const QString& text) {
 
 QString SpokenText(const QString& text) {
     QString plain = text;
-    plain.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QStringList paragraphs;
     QString current;
     const auto flush = [&] {

@@ -22,8 +22,10 @@ void Initialise() {
     InstallAccessibility();
     if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) return;
     // fontconfig does not look in the wine folder; a missing file leaves the default face.
-    for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
-        if (QFile::exists(QString::fromLatin1(file))) QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    for (const char* file :
+         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {
+        if (QFile::exists(QString::fromLatin1(file)))
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
     }
 }
 
@@ -33,7 +35,8 @@ std::optional<PixelRect> DesktopWorkArea() {
     if (screen == nullptr) return std::nullopt;
     const QRect area = screen->availableGeometry();
     if (area.isEmpty()) return std::nullopt;
-    return PixelRect{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+    return PixelRect{area.left(), area.top(), area.left() + area.width(),
+                     area.top() + area.height()};
 }
 
 namespace {
@@ -46,8 +49,12 @@ float PerPixel(bool horizontal) {
 }
 }  // namespace
 
-float TwipsPerPixelX() { return PerPixel(true); }
-float TwipsPerPixelY() { return PerPixel(false); }
+float TwipsPerPixelX() {
+    return PerPixel(true);
+}
+float TwipsPerPixelY() {
+    return PerPixel(false);
+}
 
 void OpenWebAddress(const std::string& address) {
     QDesktopServices::openUrl(QUrl(ToUnicode(address)));

@@ -15,7 +15,7 @@ class Form;
 // Owned by the control's widget (or by the window's widget, for a timer). Once the
 // control lets go of it, control is null and every event it forwards is dropped.
 class ControlBridge : public QObject {
-public:
+  public:
     explicit ControlBridge(Control* control) : control(control) {}
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -26,11 +26,11 @@ public:
 };
 
 class FormWidget : public QWidget {
-public:
+  public:
     explicit FormWidget(Form* form, Qt::WindowFlags flags);
     Form* form;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -48,14 +48,15 @@ struct ButtonPlan {
     float buttonTop = DialogButtonTop;  // replaced by the top below the text in the end
     bool okShown = true;
     bool secondShown = true;
-    bool farewell = false;     // the farewell layout: left-aligned text, the animation
-    float textShrink = 0.0F;   // twips taken off the height of both text labels
+    bool farewell = false;    // the farewell layout: left-aligned text, the animation
+    float textShrink = 0.0F;  // twips taken off the height of both text labels
 };
 
 // Code 0: OK alone, centred; with the farewell title no button at all. Code 2: OK and
 // Cancel/Skip close together. Code 6: no buttons (help boxes). Any other code: OK and
 // Cancel towards the right.
-ButtonPlan PlanButtons(std::int32_t code, float windowWidth, bool farewellTitle, std::int32_t layoutMode);
+ButtonPlan PlanButtons(std::int32_t code, float windowWidth, bool farewellTitle,
+                       std::int32_t layoutMode);
 
 // Window height from the text label's height.
 float DialogWindowHeight(float textHeight);

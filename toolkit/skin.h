@@ -37,8 +37,9 @@ void StyleLabel(platform::Control& label);
 // A light caption over a black shadow 18 twips right and 15 down. Style 1: not bold;
 // style 2: 7 points; other styles: 8 points bold. The shadow is decorative (assistive
 // technology reads the caption once).
-void ShowTitle(platform::Control& front, platform::Control& shadow, std::int32_t left, std::int32_t top,
-               std::int32_t width, std::int32_t height, const std::string& caption, std::int32_t style);
+void ShowTitle(platform::Control& front, platform::Control& shadow, std::int32_t left,
+               std::int32_t top, std::int32_t width, std::int32_t height,
+               const std::string& caption, std::int32_t style);
 
 // Both labels of a title pair get the text: which 1 is Label1, 2 is Label2.
 void SetTitleCaption(std::int32_t which, std::int32_t frontIndex, std::int32_t shadowIndex,

@@ -10,9 +10,9 @@ namespace gifwriter {
 
 struct Frame {
     int left = 0, top = 0, width = 0, height = 0;
-    int delay = 0;           // hundredths of a second
-    int transparent = -1;    // palette index shown as transparent, -1 for none
-    bool controlExtension = true;  // a graphic control extension before the image
+    int delay = 0;                     // hundredths of a second
+    int transparent = -1;              // palette index shown as transparent, -1 for none
+    bool controlExtension = true;      // a graphic control extension before the image
     std::vector<std::uint8_t> pixels;  // width x height palette indexes
 };
 

@@ -16,7 +16,18 @@
 namespace {
 
 enum Colour : std::uint8_t {
-    Clear = 0, Outline, Body, BodyShade, Stripe, Glass, Tyre, Spinner, Blade, BladeBlur, WingShade, Strut
+    Clear = 0,
+    Outline,
+    Body,
+    BodyShade,
+    Stripe,
+    Glass,
+    Tyre,
+    Spinner,
+    Blade,
+    BladeBlur,
+    WingShade,
+    Strut
 };
 
 const std::vector<std::uint32_t> Palette = {
@@ -54,19 +65,24 @@ struct Canvas {
     }
     void Polygon(const std::vector<std::pair<double, double>>& pts, std::uint8_t c) {
         double minY = 1e9, maxY = -1e9;
-        for (auto& p : pts) { minY = std::min(minY, p.second); maxY = std::max(maxY, p.second); }
+        for (auto& p : pts) {
+            minY = std::min(minY, p.second);
+            maxY = std::max(maxY, p.second);
+        }
         for (int y = static_cast<int>(minY); y <= static_cast<int>(maxY); ++y) {
             double sy = y + 0.5;
             std::vector<double> xs;
             for (std::size_t k = 0; k < pts.size(); ++k) {
                 auto a = pts[k], b = pts[(k + 1) % pts.size()];
                 if ((a.second <= sy && b.second > sy) || (b.second <= sy && a.second > sy)) {
-                    xs.push_back(a.first + (sy - a.second) * (b.first - a.first) / (b.second - a.second));
+                    xs.push_back(a.first +
+                                 (sy - a.second) * (b.first - a.first) / (b.second - a.second));
                 }
             }
             std::sort(xs.begin(), xs.end());
             for (std::size_t k = 0; k + 1 < xs.size(); k += 2)
-                for (int x = static_cast<int>(std::ceil(xs[k] - 0.5)); x <= static_cast<int>(std::floor(xs[k + 1] - 0.5)); ++x)
+                for (int x = static_cast<int>(std::ceil(xs[k] - 0.5));
+                     x <= static_cast<int>(std::floor(xs[k + 1] - 0.5)); ++x)
                     Set(x, y, c);
         }
     }
@@ -87,7 +103,8 @@ struct Canvas {
                 for (int dy = -1; dy <= 1 && !near; ++dy)
                     for (int dx = -1; dx <= 1 && !near; ++dx) {
                         int xx = x + dx, yy = y + dy;
-                        if (xx >= 0 && yy >= 0 && xx < w && yy < h && copy[static_cast<std::size_t>(yy * w + xx)] != Clear &&
+                        if (xx >= 0 && yy >= 0 && xx < w && yy < h &&
+                            copy[static_cast<std::size_t>(yy * w + xx)] != Clear &&
                             (dx == 0 || dy == 0))
                             near = true;
                     }
@@ -108,8 +125,20 @@ Canvas SideView(int frame, int frames) {
     c.Line(22, 44, 22, 56, 2, Strut);
     c.Ellipse(22, 58, 3, 3, Tyre);
     // Fuselage: from the cowling to the tail
-    c.Polygon({{14, 30}, {26, 24}, {60, 22}, {104, 30}, {112, 32}, {112, 36}, {96, 40}, {60, 46}, {26, 46}, {14, 40}}, Body);
-    c.Polygon({{14, 38}, {26, 42}, {60, 44}, {96, 39}, {112, 36}, {96, 41}, {60, 46}, {26, 46}, {14, 40}}, BodyShade);
+    c.Polygon({{14, 30},
+               {26, 24},
+               {60, 22},
+               {104, 30},
+               {112, 32},
+               {112, 36},
+               {96, 40},
+               {60, 46},
+               {26, 46},
+               {14, 40}},
+              Body);
+    c.Polygon(
+        {{14, 38}, {26, 42}, {60, 44}, {96, 39}, {112, 36}, {96, 41}, {60, 46}, {26, 46}, {14, 40}},
+        BodyShade);
     // Stripe along the side
     c.Polygon({{16, 35}, {60, 36}, {110, 33}, {110, 35}, {60, 39}, {16, 38}}, Stripe);
     // Fin and tailplane
@@ -141,12 +170,12 @@ Canvas SideView(int frame, int frames) {
 // Head-on view: wing across, propeller blades turning in the picture plane.
 Canvas FrontView(int frame, int frames) {
     Canvas c(64, 48);
-    c.Rect(2, 14, 61, 16, Body);        // high wing
+    c.Rect(2, 14, 61, 16, Body);  // high wing
     c.Rect(2, 17, 61, 17, WingShade);
     c.Line(14, 18, 28, 30, 1.2, Strut);
     c.Line(50, 18, 36, 30, 1.2, Strut);
-    c.Ellipse(32, 26, 8, 10, Body);     // fuselage
-    c.Rect(26, 18, 38, 22, Glass);      // windscreen
+    c.Ellipse(32, 26, 8, 10, Body);  // fuselage
+    c.Rect(26, 18, 38, 22, Glass);   // windscreen
     c.Rect(24, 38, 25, 42, Strut);
     c.Rect(39, 38, 40, 42, Strut);
     c.Ellipse(24.5, 44, 2, 2.5, Tyre);

@@ -10,7 +10,7 @@
 #include "platform/form.h"
 
 class avbox : public platform::Form {
-public:
+  public:
     avbox();
 
     platform::ButtonArray buttonplus1{*this, "buttonplus1"};
@@ -35,7 +35,7 @@ public:
     // both for the second button and for those other ways out; this tells them apart.
     bool ClosedByButton() const { return closedByButton_; }
 
-private:
+  private:
     void OpenLinkOrClose();
     void CloseBox();
 

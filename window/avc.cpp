@@ -26,26 +26,16 @@ struct SpokenKey {
     const char* keyboard;
 };
 constexpr SpokenKey SpokenKeys[] = {
-    {'0', "zero", "0"},
-    {'1', "one", "1"},
-    {'2', "two", "2"},
-    {'3', "three", "3"},
-    {'4', "four", "4"},
-    {'5', "five", "5"},
-    {'6', "six", "6"},
-    {'7', "seven", "7"},
-    {'8', "eight", "8"},
-    {'9', "nine", "9"},
-    {'.', "decimal point", "."},
-    {'(', "open bracket", "("},
-    {')', "close bracket", ")"},
-    {'/', "divided by", "/"},
-    {'x', "times", "x"},
-    {'-', "minus", "-"},
-    {'+', "plus", "+"},
-    {'=', "equals", "="},
-    {'C', "clear", "c"},
-    {'<', "delete last character", "< or Backspace"},
+    {'0', "zero", "0"},          {'1', "one", "1"},
+    {'2', "two", "2"},           {'3', "three", "3"},
+    {'4', "four", "4"},          {'5', "five", "5"},
+    {'6', "six", "6"},           {'7', "seven", "7"},
+    {'8', "eight", "8"},         {'9', "nine", "9"},
+    {'.', "decimal point", "."}, {'(', "open bracket", "("},
+    {')', "close bracket", ")"}, {'/', "divided by", "/"},
+    {'x', "times", "x"},         {'-', "minus", "-"},
+    {'+', "plus", "+"},          {'=', "equals", "="},
+    {'C', "clear", "c"},         {'<', "delete last character", "< or Backspace"},
 };
 
 // Names the key by its meaning; its description is the keypad's tool tip (without the

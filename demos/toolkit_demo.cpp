@@ -20,9 +20,13 @@ namespace {
 
 using namespace AvcalcMod;
 
-class ToolkitDemo : public platform::Form {
+class ToolkitDemo : public SkinnedForm {
   public:
-    ToolkitDemo() : Form("demo") {
+    ToolkitDemo()
+        : SkinnedForm("demo", {.buttons = {&buttonplus1, &buttonplus2, &buttonplus3},
+                               .labels = {&Label1, &Label2},
+                               .frames = &Image3,
+                               .timer = &Timer1}) {
         for (platform::ControlArray* buttons : {&buttonplus1, &buttonplus2, &buttonplus3}) {
             buttons->Click = [this, buttons](int Index) { Button_Click(*buttons, Index); };
             buttons->MouseMove = [this, buttons](int Index, int, int, float, float) {

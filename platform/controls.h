@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "startup/avcalc_mod.h"
+
 class QWidget;
 
 namespace platform {
@@ -58,7 +60,7 @@ struct ControlProperties {
     std::int32_t foreColor = 0;         // black
     std::int32_t backColor = 0xF0F0F0;  // light grey
     int backStyle = 1;                  // 1 opaque, 0 transparent
-    std::string fontName = "Tahoma";
+    std::string fontName = AvcalcMod::FaceName;
     float fontSize = 8.0F;  // points, fractional sizes kept
     bool fontBold = false;
     bool fontUnderline = false;

@@ -395,13 +395,6 @@ void Form::ApplyTabOrder() {
     }
 }
 
-ControlArray* Form::FindArray(std::string_view name) const {
-    for (ControlArray* array : arrays_) {
-        if (array->Name() == name) return array;
-    }
-    return nullptr;
-}
-
 std::vector<Control*> Form::Controls() const {
     std::vector<Control*> out;
     for (ControlArray* array : arrays_) {

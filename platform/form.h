@@ -57,7 +57,7 @@ struct FormProperties {
     std::string caption;
     float left = 0.0F, top = 0.0F, width = 4800.0F, height = 3600.0F;
     std::int32_t backColor = 0xF0F0F0;
-    std::string fontName = "Tahoma";
+    std::string fontName = AvcalcMod::FaceName;
     float fontSize = 8.0F;
     bool fontBold = false;
     int borderStyle = 2;  // 0 none, 1 fixed single, 2 sizable, 5 tool window
@@ -138,7 +138,6 @@ class Form {
     Bitmap DrawnImage() const;
 
     // The control arrays and every existing element, in declaration and index order.
-    ControlArray* FindArray(std::string_view name) const;
     const std::vector<ControlArray*>& Arrays() const { return arrays_; }
     std::vector<Control*> Controls() const;
 

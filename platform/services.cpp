@@ -12,6 +12,7 @@
 
 #include "platform/accessibility_p.h"
 #include "platform/text_codec.h"
+#include "startup/avcalc_mod.h"
 
 namespace platform {
 
@@ -20,7 +21,7 @@ void Initialise() {
     if (done || QGuiApplication::instance() == nullptr) return;
     done = true;
     InstallAccessibility();
-    if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) return;
+    if (QFontDatabase::families().contains(QString::fromLatin1(AvcalcMod::FaceName))) return;
     // fontconfig does not look in the wine folder; a missing file leaves the default face.
     for (const char* file :
          {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"}) {

@@ -19,6 +19,8 @@ inline constexpr int AnimationSlots = 4;
 
 // The product's web address: window caption and farewell link.
 inline constexpr const char* WebAddress = "https://www.quenmar.example/";
+// The face every window is designed around (its sizes and line breaks are measured in it).
+inline constexpr const char* FaceName = "Tahoma";
 
 extern bool LoadingData;        // True while the text section is read
 extern bool DataFileRead;       // True when start-up read the whole text section

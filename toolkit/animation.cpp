@@ -40,10 +40,10 @@ std::optional<std::string> ReadWholeFile(const std::string& fileName) {
 
 }  // namespace
 
-void StartAnimation(platform::Form& window, std::int32_t left1, std::int32_t top1,
+void StartAnimation(SkinnedForm& window, std::int32_t left1, std::int32_t top1,
                     std::int32_t left2, std::int32_t top2, std::int32_t left3, std::int32_t top3,
                     std::int32_t picture, std::int32_t slot) {
-    platform::ControlArray* images = window.FindArray("Image3");
+    platform::ControlArray* images = window.Look().frames;
     if (images != nullptr) {
         platform::Control& first = (*images)[0];
         const std::int64_t lefts[] = {left1, left2, left3};
@@ -57,7 +57,7 @@ void StartAnimation(platform::Form& window, std::int32_t left1, std::int32_t top
     const bool loaded = LoadAnimationFrames("m" + TrimmedStr(picture) + ".gif", *images, slot);
     if (!loaded) return;
     if (ValidSlot(slot)) AnimationFrame[static_cast<std::size_t>(slot)] = 0;
-    platform::ControlArray* timers = window.FindArray("Timer1");
+    platform::ControlArray* timers = window.Look().timer;
     if (timers == nullptr) return;
     if (auto delay = DelayOf((*images)[0].Tag())) (*timers)[0].SetInterval(*delay);
     (*timers)[0].SetEnabled(true);
@@ -94,9 +94,9 @@ bool LoadAnimationFrames(const std::string& fileName, platform::ControlArray& pi
     return true;
 }
 
-void AdvanceAnimation(platform::Form& window, std::int32_t slot) {
+void AdvanceAnimation(SkinnedForm& window, std::int32_t slot) {
     if (!ValidSlot(slot)) return;
-    platform::ControlArray* images = window.FindArray("Image3");
+    platform::ControlArray* images = window.Look().frames;
     if (images == nullptr) return;
     std::int32_t f = AnimationFrame[static_cast<std::size_t>(slot)];
     if (f >= AnimationFrameCount[static_cast<std::size_t>(slot)]) {
@@ -112,7 +112,7 @@ void AdvanceAnimation(platform::Form& window, std::int32_t slot) {
     if (!images->Exists(f)) return;
     (*images)[f].SetVisible(true);
     AnimationFrame[static_cast<std::size_t>(slot)] = f;
-    platform::ControlArray* timers = window.FindArray("Timer1");
+    platform::ControlArray* timers = window.Look().timer;
     if (timers == nullptr) return;
     if (auto delay = DelayOf((*images)[f].Tag())) (*timers)[0].SetInterval(*delay);
 }

@@ -6,14 +6,14 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/form.h"
+#include "toolkit/skin.h"
 
 namespace AvcalcMod {
 
 // Places Image3(0) by LayoutMode (positions in hundreds of twips), cuts "m<picture>.gif"
 // into the window's Image3 and starts Timer1 with the first frame's delay. A file that
 // cannot be read leaves the window as it was and starts no timer.
-void StartAnimation(platform::Form& window, std::int32_t left1, std::int32_t top1,
+void StartAnimation(SkinnedForm& window, std::int32_t left1, std::int32_t top1,
                     std::int32_t left2, std::int32_t top2, std::int32_t left3, std::int32_t top3,
                     std::int32_t picture, std::int32_t slot);
 
@@ -27,6 +27,6 @@ bool LoadAnimationFrames(const std::string& fileName, platform::ControlArray& pi
 
 // One tick: hides the element shown, shows the next (after the last, element 0 again)
 // and sets Timer1 to that frame's delay. Stops at the first step that fails.
-void AdvanceAnimation(platform::Form& window, std::int32_t slot);
+void AdvanceAnimation(SkinnedForm& window, std::int32_t slot);
 
 }  // namespace AvcalcMod

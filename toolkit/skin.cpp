@@ -8,28 +8,27 @@ namespace AvcalcMod {
 
 namespace {
 
-platform::ControlArray* ArrayFor(platform::Form& form, std::int32_t kind, std::int32_t digit) {
-    const char* name = nullptr;
+// The look of CurrentForm; null when there is none or it has no look of its own.
+const LookArrays* CurrentLook() {
+    const auto* window = dynamic_cast<const SkinnedForm*>(CurrentForm);
+    return window == nullptr ? nullptr : &window->Look();
+}
+
+platform::ControlArray* ArrayFor(const LookArrays& look, std::int32_t kind, std::int32_t digit) {
     switch (kind) {
         case 1:
-            if (digit == 1) name = "buttonplus1";
-            if (digit == 2) name = "buttonplus2";
-            if (digit == 3) name = "buttonplus3";
-            break;
+            return digit >= 1 && digit <= 3 ? look.buttons[static_cast<std::size_t>(digit - 1)]
+                                            : nullptr;
         case 2:
-            if (digit == 1) name = "Label1";
-            if (digit == 2) name = "Label2";
-            break;
+            return digit >= 1 && digit <= 2 ? look.labels[static_cast<std::size_t>(digit - 1)]
+                                            : nullptr;
         case 3:
-            name = "Text1";
-            break;  // the array digit is read but not used
+            return look.fields;  // the group digit is read but not used
         case 4:
-            name = "Image1";
-            break;
+            return look.pictures;
         default:
-            break;
+            return nullptr;
     }
-    return name == nullptr ? nullptr : form.FindArray(name);
 }
 
 bool ValidColourIndex(std::int32_t index) {
@@ -39,13 +38,13 @@ bool ValidColourIndex(std::int32_t index) {
 }  // namespace
 
 void LoadControls(std::int32_t code) {
-    platform::Form* form = CurrentForm;
-    if (form == nullptr) return;
+    const LookArrays* look = CurrentLook();
+    if (look == nullptr) return;
     const std::string text = TrimmedStr(code);
     const auto kind = static_cast<std::int32_t>(MidVal(text, 1, 1));
     const auto digit = static_cast<std::int32_t>(MidVal(text, 2, 1));
     const double last = MidVal(text, 3, static_cast<std::int32_t>(text.size()));
-    platform::ControlArray* array = ArrayFor(*form, kind, digit);
+    platform::ControlArray* array = ArrayFor(*look, kind, digit);
     if (array == nullptr) return;
 
     // Each pass creates the element after the last one, so an array already past the
@@ -73,34 +72,35 @@ void StyleForm(platform::Form& window) {
     // Asked for; a shown window keeps the frame it was created with.
     window.SetBorderStyle(window.Name() == "avc" ? 1 : 2);
 
-    platform::Form* current = CurrentForm;
-    if (current == nullptr) return;
-    for (platform::Control* control : current->Controls()) {
-        switch (control->Kind()) {
-            case platform::ControlKind::Button:
-                control->SetFontName("Tahoma");
-                control->SetBackColor(ColourTable[28]);
-                control->SetFontSize(7.0F);
-                if (control->Name() == "buttonplus1")
-                    control->SetForeColor(NavyColour);
-                else if (control->Name() == "buttonplus2")
-                    control->SetForeColor(DarkGreenColour);
-                else if (control->Name() == "buttonplus3")
-                    control->SetForeColor(DarkRedColour);
-                control->SetFontBold(false);
-                break;
-            case platform::ControlKind::TextBox:
-                control->SetForeColor(NavyColour);
-                control->SetBackColor(LightTextColour);
-                control->SetFontName("Tahoma");
-                control->SetFontBold(false);
-                break;
-            case platform::ControlKind::Label:
-                control->SetFontName("Tahoma");
-                control->SetFontBold(false);
-                break;
-            default:
-                break;
+    const LookArrays* look = CurrentLook();
+    if (look == nullptr) return;
+    // Each group of buttons has its caption colour.
+    constexpr std::int32_t groupColours[] = {NavyColour, DarkGreenColour, DarkRedColour};
+    for (std::size_t group = 0; group < look->buttons.size(); ++group) {
+        if (look->buttons[group] == nullptr) continue;
+        for (const int index : look->buttons[group]->Indexes()) {
+            platform::Control& button = (*look->buttons[group])[index];
+            button.SetFontName(FaceName);
+            button.SetBackColor(ColourTable[28]);
+            button.SetFontSize(7.0F);
+            button.SetForeColor(groupColours[group]);
+            button.SetFontBold(false);
+        }
+    }
+    if (look->fields != nullptr) {
+        for (const int index : look->fields->Indexes()) {
+            platform::Control& field = (*look->fields)[index];
+            field.SetForeColor(NavyColour);
+            field.SetBackColor(LightTextColour);
+            field.SetFontName(FaceName);
+            field.SetFontBold(false);
+        }
+    }
+    for (platform::ControlArray* labels : look->labels) {
+        if (labels == nullptr) continue;
+        for (const int index : labels->Indexes()) {
+            (*labels)[index].SetFontName(FaceName);
+            (*labels)[index].SetFontBold(false);
         }
     }
 }
@@ -144,11 +144,9 @@ void ShowTitle(platform::Control& front, platform::Control& shadow, std::int32_t
 
 void SetTitleCaption(std::int32_t which, std::int32_t frontIndex, std::int32_t shadowIndex,
                      const std::string& text) {
-    platform::Form* form = CurrentForm;
-    if (form == nullptr) return;
-    const char* name = which == 1 ? "Label1" : (which == 2 ? "Label2" : nullptr);
-    if (name == nullptr) return;
-    platform::ControlArray* labels = form->FindArray(name);
+    const LookArrays* look = CurrentLook();
+    if (look == nullptr || which < 1 || which > 2) return;
+    platform::ControlArray* labels = look->labels[static_cast<std::size_t>(which - 1)];
     if (labels == nullptr) return;
     (*labels)[frontIndex].SetCaption(text);
     (*labels)[shadowIndex].SetCaption(text);
@@ -239,8 +237,8 @@ void FrameControl(platform::Control& control, std::int32_t margin) {
               true);
 }
 
-void HideButtons(std::int32_t first, std::int32_t last, platform::Form& window) {
-    platform::ControlArray* buttons = window.FindArray("buttonplus1");
+void HideButtons(std::int32_t first, std::int32_t last, SkinnedForm& window) {
+    platform::ControlArray* buttons = window.Look().buttons[0];
     if (buttons == nullptr) return;
     // Negative indexes never exist; starting at 0 passes over them all at once.
     for (std::int64_t i = first < 0 ? 0 : first; i <= last; ++i) {

@@ -5,6 +5,7 @@
 // (missing element, no current window) is passed over and the next one runs.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -20,11 +21,35 @@ inline constexpr std::int32_t DarkGreenColour = 64 * 256;  // RGB(0, 64, 0)
 inline constexpr std::int32_t DarkRedColour = 153;         // RGB(153, 0, 0)
 inline constexpr std::int32_t BlackColour = 0;
 
+// What each of a window's control arrays is to the look. A window hands them over once;
+// the toolkit never looks a control up by its name. A part the window lacks stays null.
+struct LookArrays {
+    // Push buttons by group, each with its caption colour: the keypad (navy), the
+    // conversions (dark green), the formulas (dark red).
+    std::array<platform::ControlArray*, 3> buttons{};
+    std::array<platform::ControlArray*, 2> labels{};  // Label1 (text, display), Label2 (titles)
+    platform::ControlArray* fields = nullptr;         // text boxes
+    platform::ControlArray* pictures = nullptr;       // still pictures
+    platform::ControlArray* frames = nullptr;         // the animation's frames
+    platform::ControlArray* timer = nullptr;          // steps the animation
+};
+
+// A window with the program's look: it says which array plays which part.
+class SkinnedForm : public platform::Form {
+  public:
+    SkinnedForm(std::string name, const LookArrays& look)
+        : platform::Form(std::move(name)), look_(look) {}
+    const LookArrays& Look() const { return look_; }
+
+  private:
+    LookArrays look_;
+};
+
 inline constexpr float DesignCanvasWidth = 12000.0F;
 inline constexpr float DesignCanvasHeight = 8550.0F;
 
 // Grows one control array of CurrentForm. The code's decimal digits: kind (1 buttons,
-// 2 labels, 3 Text1, 4 Image1), array (buttonplus1..3, Label1..2), then the last index.
+// 2 labels, 3 fields, 4 pictures), group (buttons 1..3, labels 1..2), then the last index.
 void LoadControls(std::int32_t code);
 
 // Design canvas, window font and colours, and the style of every button, text box
@@ -41,7 +66,7 @@ void ShowTitle(platform::Control& front, platform::Control& shadow, std::int32_t
                std::int32_t top, std::int32_t width, std::int32_t height,
                const std::string& caption, std::int32_t style);
 
-// Both labels of a title pair get the text: which 1 is Label1, 2 is Label2.
+// Both labels of a title pair of CurrentForm get the text: which 1 is Label1, 2 is Label2.
 void SetTitleCaption(std::int32_t which, std::int32_t frontIndex, std::int32_t shadowIndex,
                      const std::string& text);
 
@@ -59,8 +84,8 @@ void PaintGradientStyle(std::int32_t fromIndex, std::int32_t toIndex, std::int32
 // A black box on CurrentForm from (L + m, T + m) to (L + W + 2m, T + H + 2m).
 void FrameControl(platform::Control& control, std::int32_t margin);
 
-// Hides buttonplus1 elements first..last of the window.
-void HideButtons(std::int32_t first, std::int32_t last, platform::Form& window);
+// Hides elements first..last of the window's first button group.
+void HideButtons(std::int32_t first, std::int32_t last, SkinnedForm& window);
 
 // Hover: underline one button's caption; take the underline off every button.
 // Both write the flag only when it changes.

@@ -26,7 +26,11 @@ avbox& TheBox() {
     return box;
 }
 
-avbox::avbox() : Form("avbox") {
+avbox::avbox()
+    : SkinnedForm("avbox", {.buttons = {&buttonplus1},
+                            .labels = {&Label1},
+                            .frames = &Image3,
+                            .timer = &Timer1}) {
     buttonplus1.Click = [this](int Index) { buttonplus1_Click(Index); };
     buttonplus1.KeyPress = [this](int Index, int& KeyAscii) {
         buttonplus1_KeyPress(Index, KeyAscii);

@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
-#include "platform/form.h"
+#include "toolkit/skin.h"
 
-class avbox : public platform::Form {
+class avbox : public AvcalcMod::SkinnedForm {
   public:
     avbox();
 

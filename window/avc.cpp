@@ -61,7 +61,12 @@ avc& TheMainWindow() {
     return window;
 }
 
-avc::avc() : Form("avc") {
+avc::avc()
+    : SkinnedForm("avc", {.buttons = {&buttonplus1, &buttonplus2, &buttonplus3},
+                          .labels = {&Label1, &Label2},
+                          .fields = &Text1,
+                          .frames = &Image3,
+                          .timer = &Timer1}) {
     buttonplus1.Click = [this](int Index) { buttonplus1_Click(Index); };
     buttonplus2.Click = [this](int Index) { buttonplus2_Click(Index); };
     buttonplus3.Click = [this](int Index) { buttonplus3_Click(Index); };

@@ -12,9 +12,9 @@
 #include "formulas/computations.h"
 #include "navigation/records.h"
 #include "navigation/search.h"
-#include "platform/form.h"
+#include "toolkit/skin.h"
 
-class avc : public platform::Form {
+class avc : public AvcalcMod::SkinnedForm {
   public:
     avc();
     ~avc() override;
@@ -73,9 +73,10 @@ class avc : public platform::Form {
     static constexpr int ClearKey = 11;
     static constexpr int DeleteKey = 16;
     static constexpr int EqualsKey = 17;
-    // The display's colours: light text stands on it only after a rejected field.
-    static constexpr std::int32_t DisplayBackColour = 16318463;  // RGB(255, 255, 248)
-    static constexpr std::int32_t DisplayTextColour = 6291456;   // RGB(0, 0, 96)
+    // The display's colours, the look's own: light text stands on it only after a
+    // rejected field.
+    static constexpr std::int32_t DisplayBackColour = AvcalcMod::LightTextColour;
+    static constexpr std::int32_t DisplayTextColour = AvcalcMod::NavyColour;
 
     // Sets the button so that its click runs the key once, as every press does.
     static void Press(platform::Control& button) { button.SetValue(1); }

@@ -23,7 +23,7 @@ void PrepareGlobals(bool areaOk, const platform::PixelRect& area) {
     TwipsPerPixelY = numbers::ToLong(ty).value_or(15);
     BuildFragmentTable();
     ReadTextSection();
-    FontNames[5] = "Tahoma";
+    FontNames[5] = FaceName;
     LayoutMode = 2;
     WriteBuiltInTexts();
 }

@@ -27,10 +27,10 @@ void ShowMessageDialog(const std::string& text, const std::string& title, std::i
     platform::Control& second = box.buttonplus1[1];
     ok.Move(3900.0F, DialogButtonTop, DialogButtonWidth, DialogButtonHeight);
     ok.SetCaption("OK");
-    if (tahoma) ok.SetFontName("Tahoma");
+    if (tahoma) ok.SetFontName(FaceName);
     second.Move(5500.0F, DialogButtonTop, DialogButtonWidth, DialogButtonHeight);
     second.SetCaption("Cancel");
-    if (tahoma) second.SetFontName("Tahoma");
+    if (tahoma) second.SetFontName(FaceName);
     box.buttonplus1[2].SetVisible(false);
     box.buttonplus1[3].SetCaption("Cancel");
     box.buttonplus1[3].SetVisible(false);
@@ -46,7 +46,7 @@ void ShowMessageDialog(const std::string& text, const std::string& title, std::i
         label->SetWordWrap(true);
         label->SetAutoSize(true);
         label->SetAlignment(platform::AlignCentre);
-        if (tahoma) label->SetFontName("Tahoma");
+        if (tahoma) label->SetFontName(FaceName);
     }
 
     const bool farewellTitle = buttons == 0 && shownTitle == FarewellTitle;
@@ -74,7 +74,7 @@ void ShowMessageDialog(const std::string& text, const std::string& title, std::i
         }
         if (plan.farewell || buttons == 6) {
             // The font is set before the height: a new font refits the label's height.
-            label->SetFontName("Tahoma");
+            label->SetFontName(FaceName);
             label->SetHeight(label->Height() - plan.textShrink);
         }
     }

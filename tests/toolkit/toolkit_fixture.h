@@ -3,14 +3,20 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/form.h"
+#include "toolkit/skin.h"
 #include "startup/avcalc_mod.h"
 
 namespace toolkittest {
 
-class ToolkitForm : public platform::Form {
+class ToolkitForm : public AvcalcMod::SkinnedForm {
   public:
-    ToolkitForm() : Form("avc") {}
+    ToolkitForm()
+        : SkinnedForm("avc", {.buttons = {&buttonplus1, &buttonplus2, &buttonplus3},
+                              .labels = {&Label1, &Label2},
+                              .fields = &Text1,
+                              .pictures = &Image1,
+                              .frames = &Image3,
+                              .timer = &Timer1}) {}
     platform::ButtonArray buttonplus1{*this, "buttonplus1"};
     platform::ButtonArray buttonplus2{*this, "buttonplus2"};
     platform::ButtonArray buttonplus3{*this, "buttonplus3"};

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPainter>
 #include <filesystem>
+#include <functional>
+#include <sstream>
 
 #include "gif_test_data.h"
 #include "qt_test_main.h"
@@ -120,6 +122,124 @@ TEST_F(AnimationTest, ShortDamagedAndMissingFiles) {
     form.Timer1->SetEnabled(false);
     StartAnimation(form, 78, 8, 78, 8, 80, 10, 9, 2);  // without its file: no timer
     EXPECT_FALSE(form.Timer1->Enabled());
+}
+
+// The toolkit's procedures on a fresh window each; every expected value is worked from the
+// rules they follow (scaling by 1.28, centring with the fraction dropped, shadows 18 and 15
+// twips off, the load codes' digits).
+TEST_F(ToolkitTest, ProceduresDoWhatTheLookNeeds) {
+    using platform::Control;
+    auto shown = [](platform::ControlArray& a) {
+        std::string out;
+        for (int i : a.Indexes()) out += a[i].Visible() ? "v" : "-";
+        return out;
+    };
+    auto place = [](const Control& c) {
+        std::ostringstream out;
+        out << c.Left() << "," << c.Top() << " " << c.Width() << "x" << c.Height() << " "
+            << c.FontSize() << (c.FontBold() ? "b" : "") << " " << c.ForeColor();
+        return out.str();
+    };
+    auto& f = form;
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        std::function<std::string()> seen;
+        std::string expected;
+    } rows[] = {
+        {"1119 grows buttons to 19, a second call one more", [] { LoadControls(1119); },
+         [&] { return shown(f.buttonplus1); }, std::string(20, 'v')},
+        {"...and again", [] { LoadControls(1119), LoadControls(1119); },
+         [&] { return std::to_string(f.buttonplus1.Count()); }, "21"},
+        {"kind 5, group 4 and group 0 create nothing",
+         [] { LoadControls(5119), LoadControls(14), LoadControls(203); },
+         [&] { return std::to_string(f.buttonplus1.Count() + f.Label1.Count()); }, "2"},
+        {"227, 313, 410: titles, fields, a picture past its last index",
+         [] { LoadControls(227), LoadControls(313), LoadControls(410); },
+         [&] { return shown(f.Label2) + " " + shown(f.Text1) + " " + shown(f.Image1); },
+         "vvvvvvvv vvvv vv"},
+        {"StyleForm: canvas and group colours", [&] { StyleForm(f); },
+         [&] {
+             return std::to_string(int(f.Width())) + "x" + std::to_string(int(f.Height())) + " " +
+                    place(f.buttonplus2[0]) + " | " + place(f.buttonplus3[0]) + " | " +
+                    std::to_string(f.Text1->ForeColor()) + "/" +
+                    std::to_string(f.Text1->BackColor());
+         },
+         "12000x8550 0,0 1200x375 7 16384 | 0,0 1200x375 7 153 | 6291456/16318463"},
+        {"ShowTitle style 1: not bold, shadow 18 and 15 off",
+         [&] { ShowTitle(f.Label2[0], f.Label1[0], 100, 200, 300, 40, "T", 1); },
+         [&] { return place(f.Label2[0]) + " | " + place(f.Label1[0]); },
+         "100,200 300x40 8 16318463 | 118,215 300x40 8 0"},
+        {"ShowTitle style 2: 7 points bold, the shadow silent",
+         [&] { ShowTitle(f.Label2[0], f.Label1[0], 0, 0, 300, 40, "T", 2); },
+         [&] { return place(f.Label1[0]) + (f.Label1->Decorative() ? " silent" : ""); },
+         "18,15 300x40 7b 0 silent"},
+        {"SetTitleCaption 2 captions both labels, 3 nothing",
+         [&] { SetTitleCaption(2, 0, 1, "wind"), SetTitleCaption(3, 0, 1, "x"); },
+         [&] { return f.Label2[0].Caption() + f.Label1[0].Caption(); }, "wind"},
+        {"ScaleCurrentForm: x 1.28 and centred (negative when larger than the area)",
+         [&] {
+             f.Move(0, 0, 10400, 4350);
+             f.Label1->Move(100, 200, 300, 400);
+             f.Label1->SetFontSize(8);
+             ScaleCurrentForm();
+         },
+         [&] {
+             return std::to_string(int(f.Left())) + "," + std::to_string(int(f.Top())) + " " +
+                    std::to_string(int(f.Width())) + "x" + std::to_string(int(f.Height())) + " " +
+                    place(f.Label1[0]);
+         },
+         "-656,1491 13312x5568 128,256 384x512 10.24 0"},
+        {"CentreForm drops the half twip", [&] { f.Move(0, 0, 10001, 8549), CentreForm(f); },
+         [&] { return std::to_string(int(f.Left())) + "," + std::to_string(int(f.Top())); },
+         "999,0"},
+        {"FrameControl: from (L + m, T + m) to (L + W + 2m, T + H + 2m)",
+         [&] { f.Label1->Move(100, 200, 300, 400), FrameControl(f.Label1[0], 20); },
+         [&] {
+             const platform::DrawItem& d = f.DrawnItems().at(0);
+             std::ostringstream out;
+             out << d.box << d.filled << " " << d.x1 << "," << d.y1 << " " << d.x2 << "," << d.y2
+                 << " " << d.colour;
+             return out.str();
+         },
+         "11 120,220 440,640 0"},
+        {"HideButtons from below 0 hides 0 to 2", [&] { LoadControls(113), HideButtons(-5, 2, f); },
+         [&] { return shown(f.buttonplus1); }, "---v"},
+        {"hover: one button underlined, cleared with one write",
+         [&] {
+             LoadControls(113);
+             UnderlineCaption(f.buttonplus1[2]);
+             UnderlineCaption(f.buttonplus1[2]);
+         },
+         [&] {
+             const auto before = f.buttonplus1[2].WriteCount() + f.buttonplus1[1].WriteCount();
+             const bool on = f.buttonplus1[2].FontUnderline();
+             ClearUnderlines(f);
+             return std::to_string(on) + std::to_string(f.buttonplus1[2].FontUnderline()) + " " +
+                    std::to_string(f.buttonplus1[2].WriteCount() + f.buttonplus1[1].WriteCount() -
+                                   before);
+         },
+         "10 1"},
+        {"UnloadForm drops run-time elements and CurrentForm",
+         [&] { LoadControls(113), UnloadForm(&f); },
+         [&] {
+             return std::to_string(f.IsLoaded()) + std::to_string(f.buttonplus1.Count()) +
+                    std::to_string(CurrentForm == nullptr);
+         },
+         "011"},
+    };
+    for (const auto& row : rows) {
+        form.Unload();
+        form.Load();
+        CurrentForm = &form;
+        WorkAreaWidth = 12000;
+        WorkAreaHeight = 8550;
+        ScaleFactor = 1.28F;
+        form.SetRecordDrawing(true);
+        row.act();
+        EXPECT_EQ(row.seen(), row.expected) << row.name;
+        form.SetRecordDrawing(false);
+    }
 }
 
 // The gradient goes straight into the image's rows; every pixel must be the one the

@@ -40,6 +40,8 @@ QString PlainTextOf(const QLabel* label) {
         document.setHtml(text);
         text = document.toPlainText();
     }
+    // A field's title shows its "&" doubled (see Control::ApplyDisplayText).
+    if (label->buddy() != nullptr) text.replace(QLatin1String("&&"), QLatin1String("&"));
     return text;
 }
 

@@ -30,32 +30,27 @@ namespace {
 const std::string EmptyText;
 const Bitmap EmptyBitmap;
 
-// The text a label shows: with access keys on, "&" marks the next character and
-// "&&" stands for one "&".
-QString LabelText(const ControlProperties& p) {
-    if (!p.useMnemonic) return ToUnicode(p.caption);
+// A caption with its access-key marks taken out: "&" marks the next character and "&&"
+// stands for one "&".
+std::string WithoutAccessKeys(const std::string& caption) {
     std::string shown;
-    for (std::size_t k = 0; k < p.caption.size(); ++k) {
-        if (p.caption[k] == '&' && k + 1 < p.caption.size())
-            ++k;
-        else if (p.caption[k] == '&')
-            continue;
-        shown.push_back(p.caption[k]);
+    for (std::size_t k = 0; k < caption.size(); ++k) {
+        if (caption[k] == '&' && ++k == caption.size()) break;
+        shown.push_back(caption[k]);
     }
-    return ToUnicode(shown);
+    return shown;
 }
 
-// A button's caption as a name to be heard: without the access-key "&" ("&&" stands for
-// one "&") and without the blanks that pad it to its slot.
+// The text a label shows: with access keys on, without their marks (a label takes no
+// access key itself).
+QString LabelText(const ControlProperties& p) {
+    return ToUnicode(p.useMnemonic ? WithoutAccessKeys(p.caption) : p.caption);
+}
+
+// A button's caption as a name to be heard: without the access-key marks and without the
+// blanks that pad it to its slot.
 std::string SpokenCaption(const std::string& caption) {
-    std::string name;
-    for (std::size_t k = 0; k < caption.size(); ++k) {
-        if (caption[k] == '&' && k + 1 < caption.size() && caption[k + 1] == '&')
-            ++k;
-        else if (caption[k] == '&')
-            continue;
-        name.push_back(caption[k]);
-    }
+    const std::string name = WithoutAccessKeys(caption);
     const auto first = name.find_first_not_of(' ');
     if (first == std::string::npos) return {};
     return name.substr(first, name.find_last_not_of(' ') - first + 1);
@@ -352,7 +347,9 @@ void Control::SetLiveText(bool on) {
 void Control::SetLabelFor(Control& field) {
     if (Kind() != ControlKind::Label || field.Kind() != ControlKind::TextBox) return;
     auto* label = qobject_cast<QLabel*>(NativeWidget());
-    if (label != nullptr && field.NativeWidget() != nullptr) label->setBuddy(field.NativeWidget());
+    if (label == nullptr || field.NativeWidget() == nullptr) return;
+    label->setBuddy(field.NativeWidget());
+    ApplyDisplayText();
 }
 
 void Control::SetInterval(std::int32_t milliseconds) {
@@ -446,7 +443,7 @@ void Control::CreateWidget() {
             auto* button = new QPushButton(parent);
             button->setAutoDefault(false);
             QObject::connect(button, &QPushButton::clicked, bridge_, [bridge = bridge_]() {
-                if (bridge->control != nullptr)
+                if (bridge->control != nullptr && !BlockedByModal(bridge->widget))
                     bridge->control->SetValue(bridge->control->props_.value == 0 ? 1 : 0);
             });
             bridge_->widget = button;
@@ -465,6 +462,10 @@ void Control::CreateWidget() {
                              [bridge = bridge_](const QString& now) {
                                  if (bridge->control == nullptr || bridge->settingText) return;
                                  Control* control = bridge->control;
+                                 if (BlockedByModal(bridge->widget)) {
+                                     control->ApplyDisplayText();  // the text stays
+                                     return;
+                                 }
                                  std::string bytes = FromUnicode(now);
                                  if (bytes == control->props_.text) return;
                                  control->props_.text = bytes;
@@ -595,7 +596,11 @@ void Control::ApplyDisplayText() {
             auto* label = static_cast<QLabel*>(w);
             label->setWordWrap(props_.wordWrap);
             label->setAlignment(ToQtAlignment(props_.alignment, true));
-            SetLabelText(label, LabelText(props_));
+            // A label that titles a field would take an "&" in its text as the field's
+            // access key (and hide it): its text is the label's own, every "&" shown.
+            QString text = LabelText(props_);
+            if (label->buddy() != nullptr) text.replace(QLatin1Char('&'), QLatin1String("&&"));
+            SetLabelText(label, text);
             break;
         }
         case ControlKind::TextBox: {

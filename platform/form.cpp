@@ -95,6 +95,11 @@ int ButtonsOf(Qt::MouseButtons buttons) {
                              {Qt::MiddleButton, MiddleButton}});
 }
 
+bool BlockedByModal(const QWidget* widget) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr && widget != nullptr && modal != widget->window();
+}
+
 bool IsHelpKey(const QKeyEvent* event) {
     return (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) ||
            (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
@@ -252,12 +257,19 @@ void Form::ShowModal() {
         });
     }
     if (loaded_ && widget_ != nullptr && widget_->isVisible()) loop.exec();
+    // An unload while it ran may have let this loop go and started another.
+    if (modalLoop_ == &loop) modalLoop_ = nullptr;
+}
+
+void Form::EndModal() {
+    if (modalLoop_ == nullptr) return;
+    modalLoop_->quit();  // returns once the loops started inside it have returned
     modalLoop_ = nullptr;
 }
 
 void Form::Hide() {
     if (widget_ != nullptr) widget_->hide();
-    if (modalLoop_ != nullptr) modalLoop_->quit();
+    EndModal();
 }
 
 void Form::Refresh() {
@@ -287,7 +299,9 @@ bool Form::Unload(int unloadMode) {
     }
     canvas_.reset();
     drawn_.clear();
-    if (modalLoop_ != nullptr) modalLoop_->quit();
+    // A window unloaded while it is shown modally lets its caller go on, and can be
+    // loaded and shown modally again at once.
+    EndModal();
     return true;
 }
 

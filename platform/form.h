@@ -187,6 +187,7 @@ class Form {
     void ApplyLook();
     void ApplyTabOrder();
     QImage& Canvas();
+    void EndModal();
 
     std::string name_;
     FormProperties props_;

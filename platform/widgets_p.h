@@ -47,6 +47,10 @@ int ToPixels(float twips, bool horizontal);
 int ButtonOf(Qt::MouseButton button);
 int ButtonsOf(Qt::MouseButtons buttons);
 int ShiftOf(Qt::KeyboardModifiers modifiers);
+// True when another window is shown modally above the widget's window: input from the
+// user to it is dropped, as the desktop drops its mouse and keys. (Qt lets a press or a
+// text from assistive technology through.)
+bool BlockedByModal(const QWidget* widget);
 // F1 or Shift+F10: help asked for by keyboard. (The context-menu key arrives as a
 // context-menu event first and then as a key of its own, which is not one of these.)
 bool IsHelpKey(const QKeyEvent* event);

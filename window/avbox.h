@@ -34,6 +34,7 @@ class avbox : public AvcalcMod::SkinnedForm {
     // when Esc, the frame's close control or a click on the box did. DialogResult is 2
     // both for the second button and for those other ways out; this tells them apart.
     bool ClosedByButton() const { return closedByButton_; }
+    void ForgetAnswer() { closedByButton_ = false; }
 
   private:
     void OpenLinkOrClose();

@@ -12,7 +12,11 @@ namespace AvcalcMod {
 void ShowMessageDialog(const std::string& text, const std::string& title, std::int32_t buttons) {
     avbox& box = TheBox();
     // Every message starts from a freshly loaded box (DialogResult 2, no leftovers of the
-    // last message): each box unloads itself when it closes.
+    // last message): each box unloads itself when it closes, and a box still open when
+    // another is asked for is closed first, unanswered.
+    static std::uint64_t calls = 0;
+    const std::uint64_t call = ++calls;
+    if (box.IsLoaded()) UnloadForm(&box);
     box.Load();
     CurrentForm = &box;
     ResetMousePointer();
@@ -94,6 +98,12 @@ void ShowMessageDialog(const std::string& text, const std::string& title, std::i
     ScaleCurrentForm();
     PaintGradient(3, 17);
     box.ShowModal();
+    // Closed by a later message before it was answered: as if closed without a button,
+    // whatever that message's answer was.
+    if (call != calls) {
+        DialogResult = 2;
+        box.ForgetAnswer();
+    }
 }
 
 }  // namespace AvcalcMod

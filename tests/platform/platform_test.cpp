@@ -192,6 +192,26 @@ TEST_F(ShownForm, MouseEventsBelongToTheControlUnderThem) {
     EXPECT_EQ(form.formMouseUps, std::vector<int>{platform::RightButton});
 }
 
+// A field's title is data: an "&" in it is shown and heard as itself and is no Alt key.
+TEST_F(ShownForm, AnAmpersandInAFieldTitleIsACharacter) {
+    ASSERT_TRUE(form.Label1.Load(1));
+    for (int i : {0, 1}) {
+        form.Label1[i].SetUseMnemonic(false);
+        form.Label1[i].SetCaption("wind&gust");
+        form.Label1[i].Move(0, 600.0F * i, 2000, 300);
+        form.Label1[i].SetVisible(true);
+    }
+    form.Label1[0].SetLabelFor(form.Text1[0]);
+    EXPECT_EQ(form.Label1[0].NativeWidget()->grab().toImage(),
+              form.Label1[1].NativeWidget()->grab().toImage());  // as a label of no field
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.Text1->NativeWidget())
+                  ->text(QAccessible::Name),
+              QStringLiteral("wind&gust"));
+    form.buttonplus1->SetFocus();
+    QTest::keyClick(form.NativeWidget(), 'g', Qt::AltModifier);
+    EXPECT_FALSE(form.Text1->HasFocus());
+}
+
 // A timer ticks until its interval is 0 (the animation's frames).
 TEST_F(ShownForm, ATimerTicksUntilItsIntervalIsZero) {
     int ticks = 0;

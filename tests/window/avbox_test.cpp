@@ -55,6 +55,26 @@ TEST_F(WindowTest, EveryWayOutLeavesItsResult) {
     }
     EXPECT_TRUE(opened.empty());
     EXPECT_EQ(ended, 0);
+
+    // A box asked for while one is open: the open one is closed, unanswered, and the new
+    // one starts afresh (two labels, scaled once).
+    ScaleFactor = 1.28F;
+    float first = 0, second = 0;
+    int labels = 0, depth = 0;
+    action = [&](avbox& b) {
+        if (depth++ == 0) {
+            first = b.Height();
+            ShowMessageDialog("Keep this aerodrome?", "Closing", 2);
+            return;
+        }
+        second = b.Height();
+        labels = b.Label1.Count();
+        Click(b.buttonplus1[0]);
+    };
+    ShowMessageDialog("Keep this aerodrome?", "Closing", 2);
+    EXPECT_EQ((std::tuple{labels, second, DialogResult, TheBox().ClosedByButton()}),
+              (std::tuple{2, first, 2, false}));
+    EXPECT_FALSE(TheBox().IsLoaded());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "common/shared_routines.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -129,6 +130,14 @@ std::optional<std::int32_t> GridPosition(std::int32_t index, std::int32_t step,
     if (__builtin_mul_overflow(a, step, &b)) return std::nullopt;
     if (__builtin_add_overflow(b, offset, &c)) return std::nullopt;
     return c;
+}
+
+std::string PastedText(std::string_view clipboard) {
+    clipboard = clipboard.substr(0, std::min(clipboard.find_first_of("\r\n"), MaxPastedLength));
+    std::string typed;
+    for (const char c : clipboard)
+        if (static_cast<unsigned char>(c) >= 32 && c != 127) typed.push_back(c);
+    return typed;
 }
 
 }  // namespace AvcalcMod

@@ -50,6 +50,12 @@ bool IsBetween(std::int32_t value, std::int32_t low, std::int32_t high);
 std::optional<std::int32_t> GridPosition(std::int32_t index, std::int32_t step,
                                          std::int32_t offset);
 
+// What a paste types: the clipboard's text up to its first line break, at most
+// MaxPastedLength characters of it, without control characters (a pasted Esc or
+// Backspace is no key press).
+inline constexpr std::size_t MaxPastedLength = 1000;
+std::string PastedText(std::string_view clipboard);
+
 // Lower case of one single-byte (Windows-1252) character.
 char LowerChar(char c);
 char UpperChar(char c);

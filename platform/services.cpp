@@ -1,5 +1,6 @@
 #include "platform/services.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -69,6 +70,16 @@ void RunSoon(std::function<void()> task) {
     QCoreApplication* app = QCoreApplication::instance();
     if (app == nullptr || !task) return;
     QTimer::singleShot(0, app, std::move(task));
+}
+
+std::string ClipboardText() {
+    if (QGuiApplication::instance() == nullptr) return {};
+    return FromUnicode(QGuiApplication::clipboard()->text());
+}
+
+void SetClipboardText(const std::string& text) {
+    if (QGuiApplication::instance() != nullptr)
+        QGuiApplication::clipboard()->setText(ToUnicode(text));
 }
 
 void SafeSetFocus(Control& control) {

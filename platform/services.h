@@ -38,6 +38,11 @@ std::string WorkingFolder();
 // window shown just before has been laid out). Nothing runs without an application.
 void RunSoon(std::function<void()> task);
 
+// The desktop's clipboard as text (Windows-1252; a character outside it becomes "?");
+// empty when it holds no text.
+std::string ClipboardText();
+void SetClipboardText(const std::string& text);
+
 // Gives the control the keyboard focus when it exists, is visible and enabled.
 void SafeSetFocus(Control& control);
 // Puts the mouse pointer back to the default arrow.

@@ -26,6 +26,9 @@ QString ToUnicode(const std::string& bytes) {
 }
 
 int KeyCodeOf(const QKeyEvent* event) {
+    // The desktop's own copy and paste keys, as the control characters Ctrl+C and Ctrl+V type.
+    if (event->matches(QKeySequence::Copy)) return 3;
+    if (event->matches(QKeySequence::Paste)) return 22;
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:

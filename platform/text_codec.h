@@ -13,7 +13,8 @@ QString ToUnicode(const std::string& bytes);
 std::string FromUnicode(const QString& text);
 // Single character code (0..255) of a Unicode character; '?' when outside the page.
 int CodeOf(QChar c);
-// The character code a key press stands for: Enter 13, Esc 27, Backspace 8, otherwise
+// The character code a key press stands for: Enter 13, Esc 27, Backspace 8, the desktop's
+// copy keys (Ctrl+C, Ctrl+Insert) 3 and paste keys (Ctrl+V, Shift+Insert) 22, otherwise
 // the typed character; 0 for a key that types nothing.
 int KeyCodeOf(const QKeyEvent* event);
 

@@ -93,6 +93,7 @@ avc::avc()
     }
     Label1.MouseMove = [this](int, int, int, float, float) { ClearUnderlines(*this); };
     Label2.MouseMove = [this](int, int, int, float, float) { ClearUnderlines(*this); };
+    Label1.KeyPress = [this](int Index, int& KeyAscii) { Label1_KeyPress(Index, KeyAscii); };
     Text1.Change = [this](int Index) { Text1_Change(Index); };
     Text1.KeyPress = [this](int Index, int& KeyAscii) { Text1_KeyPress(Index, KeyAscii); };
     Timer1.Timer = [this](int) { Timer1_Timer(); };

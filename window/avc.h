@@ -49,6 +49,11 @@ class avc : public AvcalcMod::SkinnedForm {
     void buttonplus2_KeyPress(int Index, int& KeyAscii);
     void buttonplus3_Click(int Index);
     void buttonplus3_KeyPress(int Index, int& KeyAscii);
+    void Label1_KeyPress(int Index, int& KeyAscii);
+    // Ctrl+C or Ctrl+Insert copies the display's whole line; Ctrl+V or Shift+Insert types
+    // the clipboard's text as the keyboard would (on a keypad key only). True when the key
+    // was one of these. (A field keeps its own copy and paste.)
+    bool ClipboardKey(int Index, int KeyAscii, bool onKeypad);
     void ShowFormulaPrompt(std::int32_t FirstLine, std::int32_t LastField);
 
     // Routing of the other events.

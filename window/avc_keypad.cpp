@@ -3,6 +3,7 @@
 // display (or runs the waiting formula). Keyboard equivalents press the keys.
 #include "common/shared_routines.h"
 #include "engine/evaluator.h"
+#include "platform/services.h"
 #include "startup/avcalc_mod.h"
 #include "startup/text_lines.h"
 #include "window/avc.h"
@@ -46,7 +47,8 @@ void avc::buttonplus1_Click(int Index) {
     Mode = 0;
 }
 
-void avc::buttonplus1_KeyPress(int, int& KeyAscii) {
+void avc::buttonplus1_KeyPress(int Index, int& KeyAscii) {
+    if (ClipboardKey(Index, KeyAscii, true)) return;
     if (KeyAscii == 27) {
         int cancel = 0;
         Form_QueryUnload(cancel, 0);
@@ -64,11 +66,32 @@ void avc::buttonplus1_KeyPress(int, int& KeyAscii) {
 }
 
 void avc::buttonplus2_KeyPress(int Index, int& KeyAscii) {
+    if (ClipboardKey(Index, KeyAscii, false)) return;
     if (KeyAscii == 'c') Press(buttonplus1[ClearKey]);
     if (KeyAscii == 13) Press(buttonplus2[Index]);
 }
 
 void avc::buttonplus3_KeyPress(int Index, int& KeyAscii) {
+    if (ClipboardKey(Index, KeyAscii, false)) return;
     if (KeyAscii == 'c') Press(buttonplus1[ClearKey]);
     if (KeyAscii == 13) Press(buttonplus3[Index]);
+}
+
+void avc::Label1_KeyPress(int Index, int& KeyAscii) {
+    ClipboardKey(Index, KeyAscii, false);
+}
+
+bool avc::ClipboardKey(int Index, int KeyAscii, bool onKeypad) {
+    constexpr int CopyKey = 3, PasteKey = 22;
+    if (KeyAscii == CopyKey) {
+        platform::SetClipboardText(Label1->Caption());
+        return true;
+    }
+    if (KeyAscii != PasteKey) return false;
+    if (!onKeypad) return true;
+    for (const char c : PastedText(platform::ClipboardText())) {
+        int code = static_cast<unsigned char>(c);
+        buttonplus1_KeyPress(Index, code);
+    }
+    return true;
 }

@@ -1,6 +1,8 @@
 // The main window driven through its controls. What the end-to-end runs already show
 // (2+3, a conversion, the seven formulas, a search keeping a match, a distance, help by
 // keyboard, closing) is not repeated here; these are the window's own rules.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
@@ -90,6 +92,53 @@ TEST_F(MainWindowTest, KeyboardOnAFocusedButton) {
     EXPECT_EQ(w().Mode, 3);
     w().buttonplus3_KeyPress(0, c);
     EXPECT_EQ(w().Mode, 0);
+}
+
+// Copy takes the display's whole line wherever the focus is but in a field; paste on a
+// keypad key types the clipboard's first line, at most 1,000 characters, through the
+// keypad's rules (other characters, an Esc among them, are no key).
+TEST_F(MainWindowTest, CopyAndPasteGoThroughTheDisplayAndTheKeypad) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    platform::Control* key = &w().buttonplus1[0];
+    platform::Control* conversion = &w().buttonplus2[ConversionButton('u')];
+    const auto ctrl = Qt::ControlModifier;
+    const struct {
+        const char* name;
+        std::string keys, clipboard;
+        platform::Control* focus;
+        Qt::KeyboardModifier modifier;
+        Qt::Key key;
+        std::string display, copied;
+    } rows[] = {
+        {"Ctrl+C after 2x3=", "2x3=", "old", key, ctrl, Qt::Key_C, "6", "6"},
+        {"Ctrl+Insert on a conversion", "12.5", "", conversion, ctrl, Qt::Key_Insert, "12.5",
+         "12.5"},
+        {"Ctrl+C on the display", "1+", "", &w().Label1[0], ctrl, Qt::Key_C, "1+", "1+"},
+        {"Ctrl+V types", "", "2x(3+4)=", key, ctrl, Qt::Key_V, "14", "2x(3+4)="},
+        {"Shift+Insert up to the line break", "9", "12\r\n34", &w().buttonplus1[avc::EqualsKey],
+         Qt::ShiftModifier, Qt::Key_Insert, "912", "12\r\n34"},
+        {"letters, Esc and Tab are no keys; c clears", "", "7a\x1b\t8c5", key, ctrl, Qt::Key_V, "5",
+         "7a\x1b\t8c5"},
+        {"1,000 of 1,500 digits", "", std::string(1500, '9'), key, ctrl, Qt::Key_V,
+         std::string(1000, '9'), std::string(1500, '9')},
+        {"no paste on a conversion", "1", "2", conversion, ctrl, Qt::Key_V, "1", "2"},
+    };
+    for (const auto& row : rows) {
+        Keys("C");
+        Keys(row.keys);
+        clipboard->setText(QString::fromLatin1(row.clipboard));
+        row.focus->SetFocus();
+        QTest::keyClick(row.focus->NativeWidget(), row.key, row.modifier);
+        EXPECT_EQ(Display(), row.display) << row.name;
+        EXPECT_EQ(clipboard->text().toStdString(), row.copied) << row.name;
+        EXPECT_TRUE(w().IsLoaded()) << row.name;
+    }
+    // A field keeps its own: Ctrl+C there copies its selected text.
+    ChooseFormula('a');
+    w().Text1[0].SetText("29.92");
+    QTest::keyClick(w().Text1[0].NativeWidget(), Qt::Key_A, ctrl);
+    QTest::keyClick(w().Text1[0].NativeWidget(), Qt::Key_C, ctrl);
+    EXPECT_EQ(clipboard->text(), QStringLiteral("29.92"));
 }
 
 // After a conversion '=' and '<' wait; a digit goes on from the result in calculator mode.

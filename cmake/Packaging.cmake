@@ -4,7 +4,8 @@
 #   bin/quenmar-aviation-calculator                 the launcher (changes to the data folder)
 #   lib/quenmar-aviation-calculator/                the program
 #   share/quenmar-aviation-calculator/              vdats.tst, m9.gif, m8.gif
-#   share/applications, share/metainfo, share/icons/hicolor, share/doc/<package>/copyright
+#   share/applications, share/metainfo, share/icons/hicolor, share/doc/<package>/copyright,
+#   share/lintian/overrides/<package>
 # The launcher finds the program and the data from its own place, so the folders are
 # fixed relative to the prefix (not taken from GNUInstallDirs).
 
@@ -13,12 +14,18 @@ set(AVC_APP_ID example.quenmar.AviationCalculator)
 set(AVC_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR}/../packaging)
 
 install(TARGETS Quenmar_Aviation_Calculator RUNTIME DESTINATION lib/${AVC_PACKAGE})
+# Stripping keeps the compilers' notes (.comment), which an installed program has no use
+# for; Debian's own packages drop them too.
+install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
+  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/lib/${AVC_PACKAGE}/Quenmar_Aviation_Calculator\"
+  COMMAND_ERROR_IS_FATAL ANY)")
 install(FILES data/vdats.tst data/m9.gif data/m8.gif DESTINATION share/${AVC_PACKAGE})
 install(PROGRAMS ${AVC_PACKAGING_DIR}/${AVC_PACKAGE} DESTINATION bin)
 install(FILES ${AVC_PACKAGING_DIR}/${AVC_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${AVC_PACKAGING_DIR}/${AVC_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(DIRECTORY ${AVC_PACKAGING_DIR}/icons/hicolor DESTINATION share/icons)
 install(FILES ${AVC_PACKAGING_DIR}/copyright DESTINATION share/doc/${AVC_PACKAGE})
+install(FILES ${AVC_PACKAGING_DIR}/lintian/${AVC_PACKAGE} DESTINATION share/lintian/overrides)
 
 # The change log and the manual page go in compressed, without a time stamp.
 foreach(doc changelog ${AVC_PACKAGE}.1)

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(g++ make cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
           qt6-base-dev libgif-dev fonts-wine xvfb xauth xdotool imagemagick
           openbox x11-utils libx11-dev
-          dpkg-dev file desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi
+          dpkg-dev file lintian desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi
           libglib2.0-bin nodejs)
 
 missing=()

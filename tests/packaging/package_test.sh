@@ -72,7 +72,7 @@ fi
 
 # ---------------------------------------------------------------------------------------
 build=$(cd "$1" && pwd) src=$(cd "$2" && pwd) || fail "no such folder: $1 or $2"
-for tool in cpack dpkg-deb dpkg desktop-file-validate appstreamcli xvfb-run xdotool dbus-run-session; do
+for tool in cpack dpkg-deb dpkg lintian desktop-file-validate appstreamcli xvfb-run xdotool dbus-run-session; do
   command -v "$tool" >/dev/null || fail "missing $tool"
 done
 work=$(mktemp -d)
@@ -108,12 +108,18 @@ expected="-rwxr-xr-x ./usr/bin/$name
 -rw-r--r-- ./usr/share/icons/hicolor/128x128/apps/$app_id.png
 -rw-r--r-- ./usr/share/icons/hicolor/256x256/apps/$app_id.png
 -rw-r--r-- ./usr/share/doc/$name/copyright
+-rw-r--r-- ./usr/share/lintian/overrides/$name
 -rw-r--r-- ./usr/share/doc/$name/changelog.gz
 -rw-r--r-- ./usr/share/man/man1/$name.1.gz"
 actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $1, $NF}' | sort)
 [ "$actual" = "$(sort <<<"$expected")" ] ||
   fail "file list differs:$(diff <(sort <<<"$expected") <(echo "$actual"))"
 dpkg-deb -c "$deb" | awk '{print $2}' | grep -qv '^root/root$' && fail "a file not owned by root"
+
+# Debian's own package checks, every tag counted down to the pedantic and informational ones.
+tags=$(lintian --pedantic --display-info --tag-display-limit 0 "$deb" 2>"$work/lintian.err") ||
+  fail "lintian: $tags $(cat "$work/lintian.err")"
+[ -z "$tags" ] || fail "lintian tags: $tags"
 
 root="$work/root"
 dpkg-deb -x "$deb" "$root" || fail "dpkg-deb -x failed"

@@ -1,11 +1,13 @@
 #include "platform/services.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
@@ -16,6 +18,18 @@
 #include "startup/avcalc_mod.h"
 
 namespace platform {
+
+int RunApplication(int argc, char** argv, const char* desktopId,
+                   const std::function<void()>& start) {
+    QApplication app(argc, argv);
+    const QString id = QString::fromLatin1(desktopId);
+    QGuiApplication::setDesktopFileName(id);
+    // Run from the build folder there is no such icon: Qt's own stays.
+    QApplication::setWindowIcon(QIcon::fromTheme(id));
+    Initialise();
+    start();
+    return 0;
+}
 
 void Initialise() {
     static bool done = false;

@@ -10,6 +10,12 @@
 
 namespace platform {
 
+// Runs a program on the desktop: makes the application object, tells the desktop the
+// program's id (its menu entry and icon carry that name), then runs `start`, which
+// returns when the program is done. The result is the exit status.
+int RunApplication(int argc, char** argv, const char* desktopId,
+                   const std::function<void()>& start);
+
 // Registers the Tahoma face shipped under /usr/share/wine/fonts when the font
 // database does not list it (quietly does nothing when the files are absent), and the
 // interfaces through which assistive technology reads the windows.

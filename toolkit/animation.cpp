@@ -40,9 +40,9 @@ std::optional<std::string> ReadWholeFile(const std::string& fileName) {
 
 }  // namespace
 
-void StartAnimation(SkinnedForm& window, std::int32_t left1, std::int32_t top1,
-                    std::int32_t left2, std::int32_t top2, std::int32_t left3, std::int32_t top3,
-                    std::int32_t picture, std::int32_t slot) {
+void StartAnimation(SkinnedForm& window, std::int32_t left1, std::int32_t top1, std::int32_t left2,
+                    std::int32_t top2, std::int32_t left3, std::int32_t top3, std::int32_t picture,
+                    std::int32_t slot) {
     platform::ControlArray* images = window.Look().frames;
     if (images != nullptr) {
         platform::Control& first = (*images)[0];

@@ -27,10 +27,9 @@ avbox& TheBox() {
 }
 
 avbox::avbox()
-    : SkinnedForm("avbox", {.buttons = {&buttonplus1},
-                            .labels = {&Label1},
-                            .frames = &Image3,
-                            .timer = &Timer1}) {
+    : SkinnedForm(
+          "avbox",
+          {.buttons = {&buttonplus1}, .labels = {&Label1}, .frames = &Image3, .timer = &Timer1}) {
     buttonplus1.Click = [this](int Index) { buttonplus1_Click(Index); };
     buttonplus1.KeyPress = [this](int Index, int& KeyAscii) {
         buttonplus1_KeyPress(Index, KeyAscii);

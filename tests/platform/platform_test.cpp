@@ -204,9 +204,9 @@ TEST_F(ShownForm, AnAmpersandInAFieldTitleIsACharacter) {
     form.Label1[0].SetLabelFor(form.Text1[0]);
     EXPECT_EQ(form.Label1[0].NativeWidget()->grab().toImage(),
               form.Label1[1].NativeWidget()->grab().toImage());  // as a label of no field
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.Text1->NativeWidget())
-                  ->text(QAccessible::Name),
-              QStringLiteral("wind&gust"));
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(form.Text1->NativeWidget())->text(QAccessible::Name),
+        QStringLiteral("wind&gust"));
     form.buttonplus1->SetFocus();
     QTest::keyClick(form.NativeWidget(), 'g', Qt::AltModifier);
     EXPECT_FALSE(form.Text1->HasFocus());

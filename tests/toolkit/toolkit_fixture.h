@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "toolkit/skin.h"
 #include "startup/avcalc_mod.h"
+#include "toolkit/skin.h"
 
 namespace toolkittest {
 

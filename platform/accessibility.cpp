@@ -1,9 +1,14 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QDebug>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
 #include <QTextDocument>
 #include <QTimer>
 #include <QVariant>
+#include <QWindow>
 
 #include "platform/accessibility_p.h"
 #include "platform/form.h"
@@ -15,14 +20,17 @@ namespace {
 
 // Marks and switches, as dynamic properties of the widgets.
 constexpr const char* LabelMark = "platformLabel";
+constexpr const char* FieldMark = "platformField";
 constexpr const char* AnnouncerMark = "platformAnnouncer";
 constexpr const char* DecorativeFlag = "platformDecorative";
 constexpr const char* LiveFlag = "platformLive";
 // Set while a live label refills its text: see SetLabelText.
 constexpr const char* MutedFlag = "platformMuted";
 // A live label's text before the changes of this turn of the event loop, while its
-// announcement waits (see AnnounceLater).
+// announcement waits, and the text a handler asked to announce instead (see Schedule).
 constexpr const char* AnnouncedFromText = "platformAnnouncedFrom";
+constexpr const char* ChosenText = "platformChosenText";
+constexpr const char* AnnouncementDue = "platformAnnouncementDue";
 constexpr const char* AnnouncerName = "platformAnnouncer";
 
 bool Flag(const QObject* object, const char* name) {
@@ -115,6 +123,113 @@ class LabelAccessible : public QAccessibleWidget, public QAccessibleTextInterfac
     }
 };
 
+// A text box. Qt's own interface for it reports no attribute runs ((offset, offset) for
+// every offset), and Orca then reads the text one character short; this one is the same
+// but for a run covering the whole text.
+class FieldAccessible : public QAccessibleWidget,
+                        public QAccessibleTextInterface,
+                        public QAccessibleEditableTextInterface {
+  public:
+    explicit FieldAccessible(QLineEdit* field)
+        : QAccessibleWidget(field, QAccessible::EditableText) {
+        addControllingSignal(QStringLiteral("textChanged(const QString&)"));
+        addControllingSignal(QStringLiteral("returnPressed()"));
+    }
+    QLineEdit* Field() const { return static_cast<QLineEdit*>(widget()); }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = !Field()->isReadOnly();
+        s.readOnly = Field()->isReadOnly();
+        s.selectableText = true;
+        return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return Field()->displayText();
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            // Named by its title (the label whose buddy it is), as Qt names it.
+            if (const auto* title = TitleOf(Field())) return PlainTextOf(title);
+        }
+        return QAccessibleWidget::text(t);
+    }
+    void setText(QAccessible::Text t, const QString& text) override {
+        if (t == QAccessible::Value) Field()->setText(text);
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        if (t == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    // Text.
+    void selection(int index, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+        if (index != 0 || !Field()->hasSelectedText()) return;
+        *startOffset = static_cast<int>(Field()->selectionStart());
+        *endOffset = *startOffset + static_cast<int>(Field()->selectionLength());
+    }
+    int selectionCount() const override { return Field()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override {
+        setSelection(0, startOffset, endOffset);
+    }
+    void removeSelection(int index) override {
+        if (index == 0) Field()->deselect();
+    }
+    void setSelection(int, int startOffset, int endOffset) override {
+        Field()->setSelection(startOffset, endOffset - startOffset);
+    }
+    int cursorPosition() const override { return static_cast<int>(Field()->cursorPosition()); }
+    void setCursorPosition(int position) override { Field()->setCursorPosition(position); }
+    QString text(int startOffset, int endOffset) const override {
+        const QString all = Field()->displayText();
+        if (endOffset < 0 || endOffset > all.size()) endOffset = static_cast<int>(all.size());
+        if (startOffset < 0 || startOffset > endOffset) return {};
+        return all.mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(Field()->displayText().size()); }
+    QRect characterRect(int offset) const override {
+        const QFontMetrics metrics(Field()->font());
+        const QString all = Field()->displayText();
+        if (offset < 0 || offset >= all.size()) return {};
+        const QRect area = Field()->contentsRect();
+        const int x = area.left() + 2 + metrics.horizontalAdvance(all.left(offset));
+        const QRect local(x, area.top(), metrics.horizontalAdvance(all.at(offset)), area.height());
+        return QRect(Field()->mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return static_cast<int>(Field()->cursorPositionAt(Field()->mapFromGlobal(point)));
+    }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+    // Editable text.
+    void deleteText(int startOffset, int endOffset) override {
+        replaceText(startOffset, endOffset, {});
+    }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int startOffset, int endOffset, const QString& text) override {
+        QString all = Field()->text();
+        startOffset = std::clamp(startOffset, 0, static_cast<int>(all.size()));
+        endOffset = std::clamp(endOffset, startOffset, static_cast<int>(all.size()));
+        Field()->setText(all.replace(startOffset, endOffset - startOffset, text));
+        Field()->setCursorPosition(startOffset + static_cast<int>(text.size()));
+    }
+
+  private:
+    static const QLabel* TitleOf(const QLineEdit* field) {
+        for (const QObject* sibling : field->parent()->children()) {
+            const auto* label = qobject_cast<const QLabel*>(sibling);
+            if (label != nullptr && label->buddy() == field) return label;
+        }
+        return nullptr;
+    }
+};
+
 bool Exposed(const QWidget* w) {
     // Explicitly hidden, not merely invisible: every child is invisible before its window shows.
     return !w->isWindow() && !w->isHidden() && !Flag(w, DecorativeFlag);
@@ -180,6 +295,8 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     if (auto* form = dynamic_cast<FormWidget*>(object)) return new FormAccessible(form);
     if (auto* label = qobject_cast<QLabel*>(object); label != nullptr && Flag(label, LabelMark))
         return new LabelAccessible(label);
+    if (auto* field = qobject_cast<QLineEdit*>(object); field != nullptr && Flag(field, FieldMark))
+        return new FieldAccessible(field);
     if (Flag(object, AnnouncerMark))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     return nullptr;
@@ -209,16 +326,87 @@ void Announce(QWidget* window, const QString& text) {
 }
 
 // One handler may change a label several times (the clear key appends its "C" first, the
-// delete key its "<"): the label's text is announced once, as the handler leaves it,
-// when the event loop next runs (also the nested loop of a box opened in the handler).
-void AnnounceLater(QLabel* label, const QString& before) {
-    if (!QAccessible::isActive() || label->property(AnnouncedFromText).isValid()) return;
-    label->setProperty(AnnouncedFromText, before);
+// delete key its "<"): the label is announced once, as the handler leaves it, when the
+// event loop next runs (also the nested loop of a box opened in the handler): the text a
+// handler chose to announce, else the label's text if it changed.
+void Schedule(QLabel* label) {
+    if (label->property(AnnouncementDue).toBool()) return;
+    label->setProperty(AnnouncementDue, true);
     QTimer::singleShot(0, label, [label] {
-        const QString from = label->property(AnnouncedFromText).toString();
-        label->setProperty(AnnouncedFromText, QVariant());
-        if (label->text() != from) Announce(label->parentWidget(), PlainTextOf(label));
+        const QVariant chosen = label->property(ChosenText);
+        const QVariant from = label->property(AnnouncedFromText);
+        for (const char* name : {ChosenText, AnnouncedFromText, AnnouncementDue})
+            label->setProperty(name, QVariant());
+        if (chosen.isValid())
+            Announce(label->parentWidget(), chosen.toString());
+        else if (from.isValid() && label->text() != from.toString())
+            Announce(label->parentWidget(), PlainTextOf(label));
     });
+}
+
+void AnnounceLater(QLabel* label, const QString& before) {
+    if (!QAccessible::isActive()) return;
+    if (!label->property(AnnouncedFromText).isValid())
+        label->setProperty(AnnouncedFromText, before);
+    Schedule(label);
+}
+
+// True for a widget the user cannot perceive through assistive technology: a decorative
+// one (an ornament, a shadow, the animation's frames) or one inside it.
+bool Silent(const QObject* object) {
+    for (auto* w = qobject_cast<const QWidget*>(object); w != nullptr; w = w->parentWidget())
+        if (Flag(w, DecorativeFlag)) return true;
+    return false;
+}
+
+// The window the user comes back to from one of the program's boxes is activated again,
+// and the desktop's accessibility bridge would tell the screen reader so: it would read
+// the window's title and description again, though the user never left the window (the
+// box belonged to it). This filter, put in front of the bridge's own when a box closes,
+// hands those activations to the window without the bridge seeing them (a re-sent event is
+// not spontaneous, and the bridge passes over such events); the focused control is still
+// read, its focus event goes its own way.
+class ReturnFromBox : public QObject {
+  public:
+    static ReturnFromBox& Instance() {
+        static ReturnFromBox filter;
+        return filter;
+    }
+    void Arm() {
+        armed_ = true;
+        qApp->removeEventFilter(this);
+        qApp->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* target, QEvent* event) override {
+        if (!armed_ || event->type() != QEvent::WindowActivate || !event->spontaneous())
+            return false;
+        // The window's widget, or its native window.
+        const QWidget* widget = qobject_cast<QWidget*>(target);
+        if (widget == nullptr) {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->windowHandle() == target) widget = top;
+        }
+        if (dynamic_cast<const FormWidget*>(widget) == nullptr || widget->isHidden()) return false;
+        // Both the widget and its native window are activated in this turn.
+        QTimer::singleShot(0, this, [this] { armed_ = false; });
+        QCoreApplication::sendEvent(target, event);
+        return true;
+    }
+
+  private:
+    bool armed_ = false;
+};
+
+// Every accessibility event passes here on its way to assistive technology. Nothing the
+// user cannot perceive raises one: the animation alone would send twenty a second.
+void Filter(QAccessibleEvent* event) {
+    if (Silent(event->object())) return;
+    // On to the platform's bridge, which receives what no handler takes.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(Filter);
 }
 
 }  // namespace
@@ -228,10 +416,25 @@ void InstallAccessibility() {
     if (installed) return;
     installed = true;
     QAccessible::installFactory(Factory);
+    QAccessible::installUpdateHandler(Filter);
 }
 
 void MarkAsLabel(QLabel* label) {
     label->setProperty(LabelMark, true);
+}
+
+void BoxClosed() {
+    if (QAccessible::isActive()) ReturnFromBox::Instance().Arm();
+}
+
+void MarkAsField(QLineEdit* field) {
+    field->setProperty(FieldMark, true);
+}
+
+void AnnounceInstead(QLabel* label, const QString& text) {
+    if (!QAccessible::isActive() || !Flag(label, LiveFlag)) return;
+    label->setProperty(ChosenText, text);
+    Schedule(label);
 }
 
 void SetDecorativeWidget(QWidget* widget, bool decorative) {
@@ -251,6 +454,10 @@ void SetLabelText(QLabel* label, const QString& text) {
         if (QWidget* field = label->buddy()) {
             QAccessibleEvent renamed(field, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&renamed);
+            // Orca 43 cannot speak a name change as Qt reports it (it is handed the object,
+            // not the name): a field renamed while it has the focus is announced by name.
+            if (field->hasFocus() && QAccessible::isActive())
+                Announce(field->window(), SpokenText(PlainTextOf(label)));
         }
         return;
     }

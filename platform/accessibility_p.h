@@ -8,6 +8,7 @@
 #include <QString>
 
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace platform {
@@ -17,6 +18,8 @@ void InstallAccessibility();
 
 // A label or picture control's widget: read as a label, or as the live text below.
 void MarkAsLabel(QLabel* label);
+// A text box's widget: read as editable text whose text is read whole.
+void MarkAsField(QLineEdit* field);
 
 // Left out of its window's accessible children: a shadow copy of a text, an ornament.
 void SetDecorativeWidget(QWidget* widget, bool decorative);
@@ -30,6 +33,13 @@ void SetLiveLabel(QLabel* label, bool live);
 // text removed, the new one inserted) and is announced once the event loop runs again;
 // a label that titles a field tells that its field's name changed.
 void SetLabelText(QLabel* label, const QString& text);
+
+// A modal window has closed: the window under it, activated again, is not announced anew.
+void BoxClosed();
+
+// Tells assistive technology `text` once the handler running now returns, in place of the
+// live label's own new text.
+void AnnounceInstead(QLabel* label, const QString& text);
 
 // Text as read aloud: line ends inside a paragraph become blanks, an empty line
 // separates paragraphs with one line feed, blanks at either end go.

@@ -344,6 +344,18 @@ void Control::SetLiveText(bool on) {
     Assign(&ControlProperties::liveText, on, {&Control::ApplyAccessibility});
     if (!inert_) array_->Parent().ApplyTabOrder();  // a live label is a Tab stop
 }
+void Control::Announce(const std::string& text) {
+    if (Kind() != ControlKind::Label || !props_.liveText) return;
+    if (auto* label = qobject_cast<QLabel*>(NativeWidget()))
+        AnnounceInstead(label, ToUnicode(text));
+}
+
+std::string Control::HeardName() const {
+    if (inert_) return {};
+    if (!props_.accessibleName.empty()) return props_.accessibleName;
+    return Kind() == ControlKind::Button ? SpokenCaption(props_.caption) : std::string();
+}
+
 void Control::SetLabelFor(Control& field) {
     if (Kind() != ControlKind::Label || field.Kind() != ControlKind::TextBox) return;
     auto* label = qobject_cast<QLabel*>(NativeWidget());
@@ -458,6 +470,7 @@ void Control::CreateWidget() {
         }
         case ControlKind::TextBox: {
             auto* edit = new QLineEdit(parent);
+            MarkAsField(edit);
             QObject::connect(edit, &QLineEdit::textChanged, bridge_,
                              [bridge = bridge_](const QString& now) {
                                  if (bridge->control == nullptr || bridge->settingText) return;
@@ -634,10 +647,8 @@ void Control::ApplyDisplayText() {
 void Control::ApplyAccessibility() {
     QWidget* w = NativeWidget();
     if (w == nullptr) return;
-    std::string name = props_.accessibleName;
-    if (name.empty() && Kind() == ControlKind::Button) name = SpokenCaption(props_.caption);
     // Each change raises an event that screen readers hear: only real changes.
-    if (const QString n = ToUnicode(name); w->accessibleName() != n) w->setAccessibleName(n);
+    if (const QString n = ToUnicode(HeardName()); w->accessibleName() != n) w->setAccessibleName(n);
     if (const QString d = ToUnicode(props_.accessibleDescription); w->accessibleDescription() != d)
         w->setAccessibleDescription(d);
     SetDecorativeWidget(w, props_.decorative);

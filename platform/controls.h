@@ -176,6 +176,12 @@ class Control {
     // reachable by Tab, and every change of the caption is announced.
     bool LiveText() const { return !inert_ && props_.liveText; }
     void SetLiveText(bool on);
+    // Live labels: once the handler running now returns, assistive technology is told this
+    // text instead of the label's new text (also when the text did not change): a result
+    // with its meaning, an expression with its operators as words.
+    void Announce(const std::string& text);
+    // The name assistive technology reads for the control (see SetAccessibleName).
+    std::string HeardName() const;
     // Labels: this label is the title of the text box `field`, which takes its name from
     // the label's caption, now and after every change, with a labelled-by relation.
     // Both must exist in a loaded window; made again after a reload.

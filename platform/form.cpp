@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/accessibility_p.h"
 #include "platform/line_raster.h"
 #include "platform/services.h"
 #include "platform/text_codec.h"
@@ -301,6 +302,7 @@ bool Form::Unload(int unloadMode) {
     drawn_.clear();
     // A window unloaded while it is shown modally lets its caller go on, and can be
     // loaded and shown modally again at once.
+    if (modalLoop_ != nullptr) BoxClosed();
     EndModal();
     return true;
 }

@@ -8,7 +8,8 @@
 #
 # Exit status 0 when the whole visit ran and the program closed with status 0. With
 # ORCA_SESSION_TIMES=1 each line starts with the seconds since Orca came up, and the keys
-# pressed are shown as "> key" lines. About 80 seconds; it is a tool, not a test.
+# pressed are shown as "> key" lines; with ORCA_SESSION_DEBUG=FILE Orca writes its debug log
+# (every event it got and what it did with it) to FILE. About 80 seconds; it is a tool, not a test.
 #
 # Speech goes to speech-dispatcher as on any desktop, but its only output module is a
 # generic one whose "synthesizer" appends the text to a file: each line is what a voice
@@ -210,7 +211,8 @@ pids+=($!)
 disown
 wait_until 10 "speech-dispatcher" test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock"
 
-orca --replace -u "$work/orca-settings" >"$work/orca.out" 2>&1 &
+orca --replace -u "$work/orca-settings" ${ORCA_SESSION_DEBUG:+--debug-file "$ORCA_SESSION_DEBUG"} \
+  >"$work/orca.out" 2>&1 &
 pids+=($!)
 disown
 wait_until 30 "Orca to say it is on" spoken "Screen reader on"

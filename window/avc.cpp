@@ -4,6 +4,7 @@
 #include "window/avc.h"
 
 #include "common/shared_routines.h"
+#include "engine/spoken.h"
 #include "platform/services.h"
 #include "startup/avcalc_mod.h"
 #include "startup/data_file.h"
@@ -18,30 +19,10 @@ namespace {
 // The window caption: the product's full title and the maker's web address.
 constexpr const char* ProductTitle = "Quenmar Student Pilot Series Aviation Calculator";
 
-// How a screen reader names each keypad key, by the key's caption (line 211), and what
-// types it on the keyboard while a key has the focus.
-struct SpokenKey {
-    char caption;
-    const char* name;
-    const char* keyboard;
-};
-constexpr SpokenKey SpokenKeys[] = {
-    {'0', "zero", "0"},          {'1', "one", "1"},
-    {'2', "two", "2"},           {'3', "three", "3"},
-    {'4', "four", "4"},          {'5', "five", "5"},
-    {'6', "six", "6"},           {'7', "seven", "7"},
-    {'8', "eight", "8"},         {'9', "nine", "9"},
-    {'.', "decimal point", "."}, {'(', "open bracket", "("},
-    {')', "close bracket", ")"}, {'/', "divided by", "/"},
-    {'x', "times", "x"},         {'-', "minus", "-"},
-    {'+', "plus", "+"},          {'=', "equals", "="},
-    {'C', "clear", "c"},         {'<', "delete last character", "< or Backspace"},
-};
-
 // Names the key by its meaning; its description is the keypad's tool tip (without the
 // help hint, which the window's description gives once) and the key that types it.
 void NameKey(platform::Control& key, const std::string& tip) {
-    for (const SpokenKey& spoken : SpokenKeys) {
+    for (const engine::SpokenKey& spoken : engine::SpokenKeys) {
         if (key.Caption() != std::string(1, spoken.caption)) continue;
         key.SetAccessibleName(spoken.name);
         key.SetAccessibleDescription(tip.empty() ? tip : tip + ": " + spoken.keyboard);
@@ -224,6 +205,16 @@ void avc::SetKeypadEnabled(bool Enabled) {
         Label1->SetBackStyle(1);
         Label1->SetBorderStyle(1);
         Timer1->SetEnabled(false);
+    }
+}
+
+void avc::LeaveFields() {
+    for (int i = 0; i <= 3; ++i) {
+        if (!Text1[i].HasFocus()) continue;
+        // Straight to the clear key (which stays pressable in every mode): a hidden field
+        // would hand the focus on from control to control.
+        buttonplus1[ClearKey].SetFocus();
+        return;
     }
 }
 

@@ -41,6 +41,8 @@ class avc : public AvcalcMod::SkinnedForm {
     void Form_Load() override;
     void SetKeypadEnabled(bool Enabled);
     void ClearFormulaFields();
+    // When a field has the focus, it goes to the keypad before the fields are hidden.
+    void LeaveFields();
 
     // Keypad, conversions, formulas.
     void buttonplus1_Click(int Index);

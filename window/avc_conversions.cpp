@@ -17,4 +17,6 @@ void avc::buttonplus2_Click(int Index) {
     if (DisplayText.empty()) return;
     Label1->SetCaption(
         engine::ConvertDisplay(DisplayText, caption, TextLine(Line::ConversionFactors)));
+    // Heard with what was converted ("NM > SM: 172.62"); the display shows the number alone.
+    Label1->Announce(buttonplus2[Index].HeardName() + ": " + Label1->Caption());
 }

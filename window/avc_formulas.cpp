@@ -14,18 +14,32 @@ using namespace AvcalcMod;
 void avc::buttonplus3_Click(int Index) {
     if (ReleasedOnly(buttonplus3, Index)) return;
     Mode = 3;
-    ClearFormulaFields();
-    SetKeypadEnabled(false);
     Label1->SetWidth(9950 * ScaleFactor);
 
     // A formula button takes its code letter from its caption as a conversion button does.
     PendingFormula = engine::ConversionCode(buttonplus3[Index].Caption());
-    if (PendingFormula.size() != 1) return;
-    if (auto layout = formulas::PromptLayoutFor(PendingFormula[0]))
+    const auto layout =
+        PendingFormula.size() == 1 ? formulas::PromptLayoutFor(PendingFormula[0]) : std::nullopt;
+    // The fields and the focus first, the greyed keys after: greying the key that has the
+    // focus would send it on from key to key, each move heard.
+    if (layout) {
         ShowFormulaPrompt(layout->firstLine, layout->lastField);
+    } else {
+        LeaveFields();
+        ClearFormulaFields();
+    }
+    SetKeypadEnabled(false);
 }
 
 void avc::ShowFormulaPrompt(std::int32_t FirstLine, std::int32_t LastField) {
+    CurrentForm = this;
+    const formulas::Prompt prompt = formulas::PromptFor(FirstLine, LastField, TextLines);
+    // Each field is named by its title before it is shown or takes the focus: it is heard
+    // by its new name (a field that keeps the focus is heard renamed).
+    for (std::size_t i = 0; i < prompt.titles.size(); ++i)
+        SetTitleCaption(2, static_cast<std::int32_t>(i), static_cast<std::int32_t>(i) + 4,
+                        prompt.titles[i]);
+    for (int i = 0; i <= 3; ++i) Text1[i].SetText("");
     for (int i = 0; i <= LastField; ++i) {
         Text1[i].SetVisible(true);
         Label2[i].SetVisible(true);
@@ -36,15 +50,18 @@ void avc::ShowFormulaPrompt(std::int32_t FirstLine, std::int32_t LastField) {
         Label2[i + 4].ZOrder(0);
         Label2[i].ZOrder(0);
     }
+    // The focus moves once, straight to the first field; only then do the fields this
+    // formula does not use go.
     SafeSetFocus(Text1[0]);
+    for (int i = LastField + 1; i <= 3; ++i) {
+        Text1[i].SetVisible(false);
+        Label2[i].SetVisible(false);
+        Label2[i + 4].SetVisible(false);
+    }
     Label1->SetBackColor(ColourTable[28]);
-    CurrentForm = this;
-
-    const formulas::Prompt prompt = formulas::PromptFor(FirstLine, LastField, TextLines);
     Label1->SetCaption(prompt.text);
-    for (std::size_t i = 0; i < prompt.titles.size(); ++i)
-        SetTitleCaption(2, static_cast<std::int32_t>(i), static_cast<std::int32_t>(i) + 4,
-                        prompt.titles[i]);
+    // Heard every time, after the field's name, even when the display already showed it.
+    Label1->Announce(prompt.text);
 }
 
 void avc::RunPendingFormula() {

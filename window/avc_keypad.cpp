@@ -3,12 +3,17 @@
 // display (or runs the waiting formula). Keyboard equivalents press the keys.
 #include "common/shared_routines.h"
 #include "engine/evaluator.h"
+#include "engine/spoken.h"
 #include "platform/services.h"
 #include "startup/avcalc_mod.h"
 #include "startup/text_lines.h"
 #include "window/avc.h"
 
 using namespace AvcalcMod;
+
+namespace {
+constexpr const char* ClearedWord = "cleared";  // heard when the clear key empties the display
+}  // namespace
 
 void avc::buttonplus1_Click(int Index) {
     if (ReleasedOnly(buttonplus1, Index)) return;
@@ -20,6 +25,7 @@ void avc::buttonplus1_Click(int Index) {
             if (engine::TryEvaluate(Label1->Caption(), value)) {
                 Result = value;
                 Label1->SetCaption(engine::NumberText(Result));
+                Label1->Announce(engine::SpokenExpression(Label1->Caption()));
             } else {
                 Label1->SetCaption(TextLine(Line::NoSolution));
             }
@@ -31,20 +37,26 @@ void avc::buttonplus1_Click(int Index) {
 
     Label1->SetCaption(Label1->Caption() + buttonplus1[Index].Caption());
     if (Index == ClearKey) {
+        LeaveFields();
         SetKeypadEnabled(true);
         ClearFormulaFields();
         Mode = 0;
         Label1->SetAlignment(platform::AlignLeft);
         // A rejected field turned the display's text light; clearing brings it back.
         Label1->SetForeColor(DisplayTextColour);
+        Label1->Announce(ClearedWord);
+        Mode = 0;
+        return;
     }
     if (Index == DeleteKey) {
         DisplayText = Label1->Caption();
         if (DisplayText.size() > 1) DisplayText = DropRight(DisplayText, 2);
         Label1->SetCaption(DisplayText);
+        if (Mode != 3) Label1->Announce(engine::SpokenExpression(DisplayText));
         return;
     }
     Mode = 0;
+    Label1->Announce(engine::SpokenExpression(Label1->Caption()));
 }
 
 void avc::buttonplus1_KeyPress(int Index, int& KeyAscii) {

@@ -27,8 +27,9 @@ import pyatspi  # noqa: E402
 
 PROGRAM = "Quenmar_Aviation_Calculator"
 TIMEOUT_S = 10.0
-KEYSYMS = {"Tab": 0xFF09, "Escape": 0xFF1B, "F1": 0xFFBE, "F10": 0xFFC7, "Menu": 0xFF67, "7": 0x37}
-SHIFT_MASK = 1
+KEYSYMS = {"Tab": 0xFF09, "Escape": 0xFF1B, "F1": 0xFFBE, "F10": 0xFFC7, "Menu": 0xFF67, "7": 0x37,
+           "w": 0x77, "Return": 0xFF0D}
+SHIFT_MASK, ALT_MASK = 1, 8
 
 failures = []
 
@@ -147,14 +148,15 @@ def focus(root, name):
     wait_for(lambda: "focused" in states(node), f"the focus on {name!r}")
 
 
-def key(keysym, shift=False):
-    if shift:
-        pyatspi.Registry.generateKeyboardEvent(SHIFT_MASK, None, pyatspi.KEY_LOCKMODIFIERS)
+def key(keysym, shift=False, alt=False):
+    mask = (SHIFT_MASK if shift else 0) | (ALT_MASK if alt else 0)
+    if mask:
+        pyatspi.Registry.generateKeyboardEvent(mask, None, pyatspi.KEY_LOCKMODIFIERS)
     try:
         pyatspi.Registry.generateKeyboardEvent(KEYSYMS[keysym], None, pyatspi.KEY_SYM)
     finally:
-        if shift:
-            pyatspi.Registry.generateKeyboardEvent(SHIFT_MASK, None, pyatspi.KEY_UNLOCKMODIFIERS)
+        if mask:
+            pyatspi.Registry.generateKeyboardEvent(mask, None, pyatspi.KEY_UNLOCKMODIFIERS)
 
 
 class Program:
@@ -187,19 +189,30 @@ class Program:
 
 
 class TextEvents:
-    """text-changed:insert events, recorded from the start (Qt sends only the kinds that
-    some client registered for)."""
+    """Events as a screen reader gets them, recorded from the start (Qt sends only the kinds
+    that some client registered for): text inserted, focus gained, notifications shown (what
+    Orca speaks wherever the focus is), and a count of every event."""
 
     def __init__(self):
-        self.inserted = []
-        pyatspi.Registry.registerEventListener(self._on_event, "object:text-changed:insert")
+        self.inserted, self.focused, self.heard, self.count = [], [], [], 0
+        pyatspi.Registry.registerEventListener(self._on_event, "object", "window")
         pump(0.3)
 
     def _on_event(self, event):
+        self.count += 1
         try:
-            self.inserted.append((event.source.name, event.any_data))
+            if event.type == "object:text-changed:insert":
+                self.inserted.append((event.source.name, event.any_data))
+            elif event.type == "object:state-changed:focused" and event.detail1:
+                self.focused.append(event.source.name)
+            elif event.type == "object:state-changed:showing" and event.detail1 \
+                    and role(event.source) == "notification":
+                self.heard.append(event.source.name)
         except GLib.GError:
             pass
+
+    def mark(self):
+        return len(self.focused), len(self.heard)
 
     def wait_for_insert(self, source_name, text):
         wait_for(lambda: (source_name, text) in self.inserted,
@@ -294,12 +307,29 @@ def run(build_dir):
         events.wait_for_insert("Display", shown)
     check(text_of(display) == "5", f"2+3= shows {text_of(display)!r}")
 
-    # A conversion: 100 degrees Celsius is 212 degrees Fahrenheit.
+    # A conversion: 100 degrees Celsius is 212 degrees Fahrenheit. Heard: operators as
+    # words, the clearing, and the conversion by its name.
     press(main, "clear")
     wait_for(lambda: text_of(display) == "", "an empty display")
     for name, shown in (("one", "1"), ("zero", "10"), ("zero", "100"), ("Celsius > F", "212")):
         press(main, name)
         events.wait_for_insert("Display", shown)
+    wait_for(lambda: "Celsius > F: 212" in events.heard, "the conversion heard by its name")
+    for heard in ("2 plus 3", "cleared"):
+        check(heard in events.heard, f"{heard!r} is not heard: {events.heard}")
+
+    # Alt+W with a conversion button focused: the focus moves once, straight to the first
+    # field under its new name, and the prompt is heard after it; Esc in the field moves it
+    # back to the keypad in one move.
+    for keysym, alt, focus_to, heard in (("w", True, "wind speed (kt)", "Enter the wind speed"),
+                                         ("Escape", False, "clear", "cleared")):
+        if alt:
+            focus(main, "NM > SM")
+        f, h = events.mark()
+        key(keysym, alt=alt)
+        wait_for(lambda: any(n.startswith(heard) for n in events.heard[h:]), f"{heard!r} heard")
+        pump(0.3)
+        check(events.focused[f:] == [focus_to], f"{keysym}: focus moves {events.focused[f:]}")
 
     # The seven formulas, their fields found by their names.
     for button, fields, numbers in FORMULAS:
@@ -314,6 +344,8 @@ def run(build_dir):
             set_field(main, name, value)
             field = find(main, name, "text")
             check(text_of(field) == value, f"{button}: {name!r} holds {text_of(field)!r}")
+            run = list(field.queryText().getAttributeRun(0, False)[1:])
+            check(run == [0, len(value)], f"{button}: {name!r} has the attribute run {run}")
             titles = labelled_by(field)
             check(titles == [name], f"{button}: {name!r} is labelled by {titles}")
         if button == "Heading and Groundspeed":
@@ -361,6 +393,12 @@ def run(build_dir):
     # Help by keyboard, each box closed with Esc; the keys reach the main window after.
     press(main, "clear")
     wait_for(lambda: text_of(display) == "", "an empty display")
+    # At rest nothing is heard from the window: the animation (running again in calculator
+    # mode) and the shadows are silent.
+    pump(0.5)
+    before = events.count
+    pump(2.0)
+    check(events.count - before <= 2, f"{events.count - before} events in 2 s at rest")
     for where, keysym, shift, title in HELP_KEYS:
         focus(main, where)
         key(keysym, shift)

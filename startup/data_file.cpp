@@ -63,31 +63,6 @@ std::size_t TextFile::Read(char* out, std::size_t count) {
     return file_ == nullptr ? 0 : std::fread(out, 1, count, file_);
 }
 
-bool TextFile::ReadRest(std::string& bytes) {
-    if (file_ == nullptr) {
-        bytes.clear();
-        return false;
-    }
-    // Straight into the string when the size is known (a string reused at the same size
-    // is not cleared first: every byte is read over); piece by piece otherwise.
-    const long here = std::ftell(file_);
-    long end = -1;
-    if (here >= 0 && std::fseek(file_, 0, SEEK_END) == 0) {
-        end = std::ftell(file_);
-        if (std::fseek(file_, here, SEEK_SET) != 0) end = -1;
-    }
-    if (end > here) {
-        bytes.resize(static_cast<std::size_t>(end - here));
-        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file_));
-    } else {
-        bytes.clear();
-    }
-    char chunk[1 << 14];
-    for (std::size_t got = 0; (got = std::fread(chunk, 1, sizeof chunk, file_)) > 0;)
-        bytes.append(chunk, got);
-    return !bytes.empty();
-}
-
 bool TextFile::OpenMemory(std::string_view bytes) {
     Close();
     // Read-only stream over the caller's bytes (fmemopen writes nothing in mode "r");

@@ -46,9 +46,6 @@ class TextFile {
     bool ReadLine(std::string& line);
     // Reads up to `count` bytes into `out`; fewer only at the end of the file.
     std::size_t Read(char* out, std::size_t count);
-    // Reads everything from here to the end of the file into `bytes` (whose capacity is
-    // reused); False when nothing could be read.
-    bool ReadRest(std::string& bytes);
     void Close();
 
   private:

@@ -39,21 +39,33 @@ TEST(AerodromeSearch, AMatchAsTheDisplayShowsIt) {
                          "  BRAVO AIRPORT, TESTVILLE, ON  BBB   5E 44.00.00  105.30.15"});
 }
 
+// A record with a line over the limit is passed over.
 TEST(AerodromeSearch, AFileWithoutItsMarkerOrEndEndsTheSearch) {
+    const std::string a4092(4092, 'A');
     const struct {
         const char* name;
         std::string path;
-        std::size_t matches;
+        std::size_t matches;  // of "a"
+        const char* lookUp;   // of CAAA
     } cases[] = {
-        {"no marker", WriteSection("nomarker.tst", kPlaces, false), 0},
-        {"no end line", WriteSection("noend.tst", kPlaces, true, false), 4},
-        {"missing", navtest::TempPath("missing.tst"), 0},
-        {"empty", navtest::WriteLines("empty.tst", {}), 0},
+        {"no marker", WriteSection("nomarker.tst", kPlaces, false), 0, "CAAA  Not found"},
+        {"no end line", WriteSection("noend.tst", kPlaces, true, false), 4, "CAAA "},
+        {"missing", navtest::TempPath("missing.tst"), 0, "CAAA  Not found"},
+        {"empty", navtest::WriteLines("empty.tst", {}), 0, "CAAA  Not found"},
         {"a name line without its coordinates",
-         navtest::WriteLines("cut.tst", {"astq", "A, ON CAAA"}), 0},
+         navtest::WriteLines("cut.tst", {"astq", "A, ON CAAA"}), 0, "CAAA  Not found"},
+        {"lines of 4096 and 4097 characters",
+         navtest::WriteLines("long.tst", {"astq", a4092 + "BBBB", "x", a4092 + "ACAAA", "x"}), 1,
+         "CAAA  Not found"},
+        {"a coordinate line of 4097",
+         navtest::WriteLines("longer.tst", {"astq", "CAAA", a4092 + "xxxxx"}), 0,
+         "CAAA  Not found"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(AllMatches(c.path, "a", navtest::NoPieces()).size(), c.matches) << c.name;
+        const auto p = navigation::LookUpPoint(c.path, "CAAA", navtest::NoPieces());
+        EXPECT_EQ(p.Display.value_or(p.FoundIdent), c.lookUp) << c.name;
+    }
 }
 
 // The real data file: its name pieces come from text line 220.

@@ -133,6 +133,7 @@ AerodromeReader::AerodromeReader(const NamePieces& pieces)
         for (std::uint32_t k = 0; k < count; ++k)
             if (chars[k] >= 'a' && chars[k] <= 'z')
                 letters_[static_cast<std::size_t>(c)] |= std::uint32_t{1} << (chars[k] - 'a');
+        if (count == 0 && c != '\r' && c != '\n') emptyExpansions_ = true;
         lowered_[static_cast<std::size_t>(c)] = static_cast<unsigned char>(chars[0]) |
                                                 static_cast<unsigned char>(chars[1]) << 8 |
                                                 count << 16;
@@ -254,7 +255,7 @@ void AerodromeReader::ReadRecords() {
     Line name{}, coords{};
     for (int n = 0; n < MaxRecords; ++n) {
         if (!NextLine(name)) return;
-        if (!name.tooLong && name.length <= 2 && IsEndMark(LineText(name)))
+        if (!name.tooLong && (name.length <= 2 || emptyExpansions_) && IsEndMark(LineText(name)))
             return;
         if (!NextLine(coords)) return;
         if (name.tooLong || coords.tooLong) continue;  // passed over
@@ -264,6 +265,8 @@ void AerodromeReader::ReadRecords() {
 }
 
 bool AerodromeReader::IsEndMark(std::string_view packedName) const {
+    // Where line 220 is short some packed characters give no character, and a line of
+    // any length can read "99"; else only one of two characters or fewer can.
     char decoded[2];
     std::size_t length = 0;
     for (const char ch : packedName) {
@@ -297,13 +300,26 @@ char* AerodromeReader::WriteLowerName(std::string_view packedName, char* out) co
 
 std::string_view AerodromeReader::LowerLastFour(std::string_view packedName,
                                                 char (&tail)[4]) const {
-    // Every packed character gives at least one character, so the last four packed ones
-    // give the last four decoded ones (a line holds no line end).
-    const std::string_view last =
-        packedName.substr(packedName.size() - std::min<std::size_t>(4, packedName.size()));
-    char decoded[10];  // eight at the most, and one more written past the end
-    const auto length =
-        static_cast<std::size_t>(WriteLowered(last, lowered_.data(), decoded) - decoded);
+    char decoded[10];
+    std::size_t length = 0;
+    if (!emptyExpansions_) {
+        // Every packed character gives one character or two, so the last four packed ones
+        // give the last four decoded ones (eight at the most, one more written past them).
+        const std::string_view last =
+            packedName.substr(packedName.size() - std::min<std::size_t>(4, packedName.size()));
+        length = static_cast<std::size_t>(WriteLowered(last, lowered_.data(), decoded) - decoded);
+    } else {
+        // Where line 220 is short some give none: from the end until four are decoded.
+        std::size_t first = sizeof decoded;
+        for (std::size_t i = packedName.size(); i > 0 && sizeof decoded - first < 4; --i) {
+            const std::uint32_t expansion = lowered_[static_cast<unsigned char>(packedName[i - 1])];
+            const std::uint32_t count = expansion >> 16;
+            if (count == 2) decoded[--first] = static_cast<char>(expansion >> 8);
+            if (count >= 1) decoded[--first] = static_cast<char>(expansion);
+        }
+        length = sizeof decoded - first;
+        std::memmove(decoded, decoded + first, length);
+    }
     const std::size_t kept = std::min<std::size_t>(4, length);
     std::memcpy(tail, decoded + length - kept, kept);
     return std::string_view(tail, kept);

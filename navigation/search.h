@@ -84,11 +84,18 @@ class AerodromeReader {
     AvcalcMod::TextFile file_;
     NamePieces pieces_;
     // Each packed character's expansion, lowered: its two characters in the low 16 bits
-    // and how many of them count (one or two) above; a line end counts none.
+    // and how many of them count (none, one or two; fewer than two only where line 220
+    // is short) above; a line end counts none.
     std::array<std::uint32_t, 256> lowered_{};
     std::array<std::uint32_t, 256> letters_{};  // the letters of each expansion
-    std::string section_;                       // the bytes read (a buffer kept between readers)
-    std::size_t used_ = 0;                      // how many of them hold the file's bytes
+    // Whether a packed character (not a line end) gives no character, as where line 220
+    // is cut short. Such a file is still read rather than refused with the box: its
+    // other 564 lines may all be good, and the record rules decode a name with any
+    // pieces. The end mark and the last four characters then take the slower way that
+    // agrees with plain decoding.
+    bool emptyExpansions_ = false;
+    std::string section_;   // the bytes read (a buffer kept between readers)
+    std::size_t used_ = 0;  // how many of them hold the file's bytes
     std::vector<Span> records_;
     std::size_t next_ = 0;  // the next record to give out
     std::size_t nameBytes_ = 0;

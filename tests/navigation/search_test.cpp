@@ -39,8 +39,11 @@ TEST(AerodromeSearch, AMatchAsTheDisplayShowsIt) {
                          "  BRAVO AIRPORT, TESTVILLE, ON  BBB   5E 44.00.00  105.30.15"});
 }
 
-// A record with a line over the limit is passed over.
+// With no name pieces every code above 90 reads as nothing (line 220 cut short): a line
+// of any length that reads "99" ends the section, and the identifier is the last four
+// characters decoded. A record with a line over the limit is passed over.
 TEST(AerodromeSearch, AFileWithoutItsMarkerOrEndEndsTheSearch) {
+    const std::string nothing = "\xC8\xC8";  // two codes that read as nothing
     const std::string a4092(4092, 'A');
     const struct {
         const char* name;
@@ -54,6 +57,12 @@ TEST(AerodromeSearch, AFileWithoutItsMarkerOrEndEndsTheSearch) {
         {"empty", navtest::WriteLines("empty.tst", {}), 0, "CAAA  Not found"},
         {"a name line without its coordinates",
          navtest::WriteLines("cut.tst", {"astq", "A, ON CAAA"}), 0, "CAAA  Not found"},
+        {"a long line reading 99",
+         navtest::WriteLines("end.tst",
+                             {"astq", "A", "x", "9" + nothing + "9", "x", "B CAAA", "x"}),
+         1, "CAAA  Not found"},
+        {"nothing after the identifier",
+         navtest::WriteLines("tail.tst", {"astq", "CAAA" + nothing, "x"}), 1, "CAAA "},
         {"lines of 4096 and 4097 characters",
          navtest::WriteLines("long.tst", {"astq", a4092 + "BBBB", "x", a4092 + "ACAAA", "x"}), 1,
          "CAAA  Not found"},

@@ -354,10 +354,12 @@ void AerodromeSearch::ReadSection() {
     if (names_.size() < bound) names_.resize(bound);
     char* const first = names_.data();
     char* out = first;
-    std::string_view packedName, packedCoords;
+    std::string_view packedName, packedCoords, variationFrom;
     while (reader_.NextPacked(packedName, packedCoords)) {
+        if (!packedCoords.empty()) variationFrom = packedCoords;
         if ((reader_.Letters(packedName) & needed) != needed) continue;
-        records_.push_back({static_cast<std::size_t>(out - first), packedName, packedCoords});
+        records_.push_back(
+            {static_cast<std::size_t>(out - first), packedName, packedCoords, variationFrom});
         out = reader_.WriteLowerName(packedName, out);
         *out++ = '\n';
     }
@@ -392,6 +394,8 @@ bool AerodromeSearch::NextMatch(std::string& displayText) {
         std::string name(record->packedName);
         DecodeNameLine(name, reader_.Pieces());
         CoordTexts coords;
+        // An empty coordinate line leaves the variation the records before it set.
+        if (record->packedCoords.empty()) DecodeCoordLine(record->variationFrom, coords);
         DecodeCoordLine(record->packedCoords, coords);
         displayText = MatchDisplayText(name, coords);
         return true;
@@ -431,28 +435,31 @@ PointLookUp LookUpPoint(const std::string& path, std::string_view typedText,
     // section is searched for the key itself: with Canada first in the file, BW8 would
     // otherwise find CBW8, hundreds of miles from the BW8 the user typed.
     std::optional<std::pair<std::string, CoordTexts>> found, canadian;
-    std::string_view packedName, packedCoords;
-    std::string lastCoords;
-    auto record = [&] {
-        std::pair<std::string, CoordTexts> r{std::string(packedName), {}};
+    // The last coordinate line with a first character: an empty one leaves the variation
+    // the records before it set.
+    std::string_view packedName, packedCoords, variationFrom;
+    const auto record = [&pieces](std::string_view name, std::string_view coords,
+                                  std::string_view carried) {
+        std::pair<std::string, CoordTexts> r{std::string(name), {}};
         DecodeNameLine(r.first, pieces);
-        DecodeCoordLine(packedCoords, r.second);
+        if (coords.empty()) DecodeCoordLine(carried, r.second);
+        DecodeCoordLine(coords, r.second);
         return r;
     };
     if (reader.OpenSection(path)) {
         while (reader.NextPacked(packedName, packedCoords)) {
-            lastCoords = packedCoords;
+            if (!packedCoords.empty()) variationFrom = packedCoords;
             char tail[4];
             std::string_view n = reader.LowerLastFour(packedName, tail);
             n.remove_prefix(std::min(n.find_first_not_of(' '), n.size()));
             if (k == n) {
-                found = record();
+                found = record(packedName, packedCoords, variationFrom);
                 break;
             }
-            if (!canadian && ck == n) canadian = record();
+            if (!canadian && ck == n) canadian = record(packedName, packedCoords, variationFrom);
         }
-        // The texts of the last record read stay (the variation of a failed look-up).
-        if (!found) DecodeCoordLine(lastCoords, coords);
+        // The variation of the last record read stays (that of a failed look-up).
+        if (!found) DecodeCoordLine(variationFrom, coords);
     }
     reader.Close();
     if (!found) found = std::move(canadian);

@@ -138,6 +138,7 @@ class AerodromeSearch {
     struct Record {
         std::size_t nameAt;  // where its lowered name starts in names_
         std::string_view packedName, packedCoords;
+        std::string_view variationFrom;  // the last coordinate line with a first character
     };
     // Decodes every name of the section, lowered, into one text: one search over it
     // finds every match in order.
@@ -170,7 +171,9 @@ struct PointLookUp {
     std::string FoundIdent;     // identifier in capitals and one blank; empty when not found
     float FoundLatitude = 0;    // degrees, north positive
     float FoundLongitude = 0;   // degrees, west positive
-    std::string VariationText;  // of the record found, else of the last record read
+    std::string VariationText;  // of the record found, else of the last record read (a
+                                // record whose coordinate line is empty keeps the one
+                                // before it, as the record rules say)
     float Variation = 0;        // west positive
     std::optional<std::string> Display;  // the key in capitals and "  Not found"
 };

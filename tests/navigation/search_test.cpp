@@ -31,12 +31,31 @@ std::vector<std::string> AllMatches(const std::string& path, const std::string& 
     return found;
 }
 
-// A longitude of 100 degrees or more has three degree digits; an east variation.
-TEST(AerodromeSearch, AMatchAsTheDisplayShowsIt) {
-    const auto found =
-        AllMatches(WriteSection("places.tst", kPlaces), "Bravo", navtest::NoPieces());
-    EXPECT_EQ(found, std::vector<std::string>{
-                         "  BRAVO AIRPORT, TESTVILLE, ON  BBB   5E 44.00.00  105.30.15"});
+// A longitude of 100 degrees or more has three degree digits; an east variation. A record
+// whose coordinate line is empty keeps the variation the record before it left (a line
+// without a first character leaves it as it was) and has no position: CAAA's 13 W.
+TEST(AerodromeSearch, AMatchAndItsLookUpAsTheRecordRulesGiveThem) {
+    std::vector<std::string> damaged = navtest::SectionLines(kPlaces);
+    damaged[7].clear();  // BBB's coordinate line
+    const struct {
+        const char* name;
+        std::string path;
+        const char* shown;
+        float variationWest, latitude;
+    } cases[] = {
+        {"intact", WriteSection("places.tst", kPlaces),
+         "  BRAVO AIRPORT, TESTVILLE, ON  BBB   5E 44.00.00  105.30.15", -5, 44},
+        {"its coordinate line empty", navtest::WriteLines("damaged.tst", damaged),
+         "  BRAVO AIRPORT, TESTVILLE, ON  BBB   13W ..  ..", 13, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(AllMatches(c.path, "Bravo", navtest::NoPieces()),
+                  std::vector{std::string(c.shown)})
+            << c.name;
+        const auto p = navigation::LookUpPoint(c.path, "BBB", navtest::NoPieces());
+        EXPECT_EQ(p.Variation, c.variationWest) << c.name;
+        EXPECT_EQ(p.FoundLatitude, c.latitude) << c.name;
+    }
 }
 
 // With no name pieces every code above 90 reads as nothing (line 220 cut short): a line

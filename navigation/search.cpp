@@ -166,18 +166,18 @@ std::uint32_t AerodromeReader::Letters(std::string_view packedName) const {
     return a | b | c | d;
 }
 
-inline bool AerodromeReader::NextLine(Line& line) {
+inline AerodromeReader::Line AerodromeReader::NextLine() {
     // The usual line: whole in what has been read, not too long, something after its end.
     const char* const data = section_.data();
     const std::size_t end = LineEnd(data, lineStart_, used_);
-    if (end + 1 >= used_ || end - lineStart_ > AvcalcMod::MaxLineBytes) return NextLineSlowly(line);
-    line = {static_cast<std::uint32_t>(lineStart_), static_cast<std::uint32_t>(end - lineStart_),
-            false};
+    if (end + 1 >= used_ || end - lineStart_ > AvcalcMod::MaxLineBytes) return NextLineSlowly();
+    const Line line{static_cast<std::uint32_t>(lineStart_),
+                    static_cast<std::uint32_t>(end - lineStart_), Line::Whole};
     lineStart_ = end + (data[end] == '\r' && data[end + 1] == '\n' ? 2 : 1);
-    return true;
+    return line;
 }
 
-bool AerodromeReader::NextLineSlowly(Line& line) {
+AerodromeReader::Line AerodromeReader::NextLineSlowly() {
     std::size_t end = LineEnd(section_.data(), lineStart_, used_);
     bool dropping = false;                       // the line is too long: its bytes go as they come
     while (end == used_ && !atEnd_) {            // the line goes on past what has been read
@@ -195,10 +195,12 @@ bool AerodromeReader::NextLineSlowly(Line& line) {
         ReadPiece();
         end = LineEnd(section_.data(), lineStart_ + scanned, used_);
     }
-    if (end == lineStart_ && end == used_ && !dropping) return false;  // nothing more
+    if (end == lineStart_ && end == used_ && !dropping) return Line{0, 0, Line::None};
     std::size_t length = end - lineStart_;
-    line.tooLong = dropping || length > AvcalcMod::MaxLineBytes;
-    if (line.tooLong) {  // its bytes go: what follows moves down over them
+    Line line{0, 0, Line::Whole};
+    if (dropping || length > AvcalcMod::MaxLineBytes) {
+        // Its bytes go: what follows moves down over them.
+        line.kind = Line::TooLong;
         std::memmove(section_.data() + lineStart_, section_.data() + end, used_ - end);
         used_ -= length;
         end = lineStart_;
@@ -208,14 +210,14 @@ bool AerodromeReader::NextLineSlowly(Line& line) {
     line.length = static_cast<std::uint32_t>(length);
     if (end == used_) {  // the last line, without a line end
         lineStart_ = used_;
-        return true;
+        return line;
     }
     lineStart_ = end + 1;
     if (section_[end] == '\r') {  // CR LF is one line end
         if (lineStart_ == used_ && !atEnd_) ReadPiece();
         if (lineStart_ < used_ && section_[lineStart_] == '\n') ++lineStart_;
     }
-    return true;
+    return line;
 }
 
 void AerodromeReader::ReadPiece() {
@@ -242,8 +244,8 @@ bool AerodromeReader::OpenSection(const std::string& path) {
     if (file_.Open(path)) {
         // Before the marker nothing needs keeping but the line being read.
         keepLines_ = false;
-        for (Line line{}; !marker && NextLine(line);)
-            marker = !line.tooLong && LineText(line) == SectionMarker;
+        for (Line line{}; !marker && (line = NextLine()).kind != Line::None;)
+            marker = line.kind == Line::Whole && LineText(line) == SectionMarker;
         keepLines_ = true;
         if (marker) ReadRecords();
     }
@@ -252,13 +254,15 @@ bool AerodromeReader::OpenSection(const std::string& path) {
 }
 
 void AerodromeReader::ReadRecords() {
-    Line name{}, coords{};
     for (int n = 0; n < MaxRecords; ++n) {
-        if (!NextLine(name)) return;
-        if (!name.tooLong && (name.length <= 2 || emptyExpansions_) && IsEndMark(LineText(name)))
+        const Line name = NextLine();
+        if (name.kind == Line::None) return;
+        if (name.kind == Line::Whole && (name.length <= 2 || emptyExpansions_) &&
+            IsEndMark(LineText(name)))
             return;
-        if (!NextLine(coords)) return;
-        if (name.tooLong || coords.tooLong) continue;  // passed over
+        const Line coords = NextLine();
+        if (coords.kind == Line::None) return;
+        if (name.kind != Line::Whole || coords.kind != Line::Whole) continue;  // passed over
         records_.push_back({name.at, name.length, coords.at, coords.length});
         nameBytes_ += name.length;
     }
@@ -428,6 +432,9 @@ PointLookUp LookUpPoint(const std::string& path, std::string_view typedText,
     std::string k = WithoutLeadingBlanks(AvcalcMod::Lower(key));
 
     const std::string ck = "c" + k;
+    // The last character decoded is the key's, for k and "c" + k alike: most records are
+    // passed over on it alone.
+    const int keyLast = k.empty() ? -1 : static_cast<unsigned char>(k.back());
 
     AerodromeReader reader(pieces);
     CoordTexts coords;
@@ -449,6 +456,8 @@ PointLookUp LookUpPoint(const std::string& path, std::string_view typedText,
     if (reader.OpenSection(path)) {
         while (reader.NextPacked(packedName, packedCoords)) {
             if (!packedCoords.empty()) variationFrom = packedCoords;
+            const int lastChar = reader.LowerLastChar(packedName);
+            if (keyLast >= 0 && lastChar >= 0 && lastChar != keyLast) continue;
             char tail[4];
             std::string_view n = reader.LowerLastFour(packedName, tail);
             n.remove_prefix(std::min(n.find_first_not_of(' '), n.size()));

@@ -56,6 +56,13 @@ class AerodromeReader {
     // The last four characters of the decoded name line in lower case (fewer when it is
     // shorter), written into `tail`.
     std::string_view LowerLastFour(std::string_view packedName, char (&tail)[4]) const;
+    // The last character of the decoded name line in lower case; -1 where the last packed
+    // character alone cannot tell it (an empty line, or line 220 short).
+    int LowerLastChar(std::string_view packedName) const {
+        if (emptyExpansions_ || packedName.empty()) return -1;
+        const std::uint32_t expansion = lowered_[static_cast<unsigned char>(packedName.back())];
+        return static_cast<int>((expansion >> (8 * ((expansion >> 16) - 1))) & 0xFF);
+    }
     const NamePieces& Pieces() const { return pieces_; }
 
   private:
@@ -64,15 +71,15 @@ class AerodromeReader {
     };
     struct Line {
         std::uint32_t at, length;  // in section_; no bytes are kept of a line too long
-        bool tooLong;
+        enum Kind : std::uint32_t { None, Whole, TooLong } kind;  // None: no more lines
     };
     // The record list kept from one reader to the next, as the byte buffers are.
     static std::vector<Span>& SpareRecords();
     // Reads the records after the marker up to the end of the section.
     void ReadRecords();
-    // The next line of the open file, reading on as needed. False at the end.
-    bool NextLine(Line& line);
-    bool NextLineSlowly(Line& line);  // the same where the usual line's shortcut does not do
+    // The next line of the open file, reading on as needed.
+    Line NextLine();
+    Line NextLineSlowly();  // the same where the usual line's shortcut does not do
     // Reads the next piece of the file after what has been read.
     void ReadPiece();
     std::string_view LineText(const Line& line) const {

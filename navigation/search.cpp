@@ -16,6 +16,9 @@ namespace {
 
 // Buffers of the section's size, kept from one search to the next: a fresh buffer of a
 // few hundred kilobytes costs a page fault a page each time, more than the search itself.
+// One grown larger by an unusually large file is let go instead of kept for the whole run.
+constexpr std::size_t MaxSpareBytes = std::size_t{4} << 20;
+
 std::vector<std::string>& SparePool() {
     thread_local std::vector<std::string> spare;
     return spare;
@@ -33,7 +36,8 @@ std::string TakeBuffer() {
 
 void GiveBack(std::string&& buffer) {
     auto& spare = SparePool();
-    if (spare.size() < 4 && buffer.capacity() > 0) spare.push_back(std::move(buffer));
+    if (spare.size() < 4 && buffer.capacity() > 0 && buffer.capacity() <= MaxSpareBytes)
+        spare.push_back(std::move(buffer));
 }
 
 namespace {
@@ -41,7 +45,9 @@ namespace {
 // The first CR or LF at or after `from`, or the size. Sixteen bytes at a time where the
 // processor compares sixteen at once (every x86-64 does); else eight at a time, the bytes
 // below 14 marked (a byte just above a marked one may be marked too) and each mark checked.
-std::size_t LineEnd(const char* data, std::size_t from, std::size_t size) {
+// Called once a line, so always put in place.
+inline __attribute__((always_inline)) std::size_t LineEnd(const char* data, std::size_t from,
+                                                          std::size_t size) {
     std::size_t at = from;
 #if defined(__SSE2__)
     const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
@@ -111,6 +117,7 @@ std::string WithoutTrailingBlanks(std::string text) {
 
 AerodromeReader::AerodromeReader(const NamePieces& pieces)
     : pieces_(pieces), section_(TakeBuffer()) {
+    records_.swap(SpareRecords());
     for (int c = 0; c < 256; ++c) {
         std::array<char, 2> chars{};
         std::uint32_t count = 1;
@@ -126,6 +133,7 @@ AerodromeReader::AerodromeReader(const NamePieces& pieces)
         for (std::uint32_t k = 0; k < count; ++k)
             if (chars[k] >= 'a' && chars[k] <= 'z')
                 letters_[static_cast<std::size_t>(c)] |= std::uint32_t{1} << (chars[k] - 'a');
+        if (count == 0 && c != '\r' && c != '\n') emptyExpansions_ = true;
         lowered_[static_cast<std::size_t>(c)] = static_cast<unsigned char>(chars[0]) |
                                                 static_cast<unsigned char>(chars[1]) << 8 |
                                                 count << 16;
@@ -134,6 +142,12 @@ AerodromeReader::AerodromeReader(const NamePieces& pieces)
 
 AerodromeReader::~AerodromeReader() {
     GiveBack(std::move(section_));
+    if (SpareRecords().capacity() < records_.capacity()) SpareRecords().swap(records_);
+}
+
+std::vector<AerodromeReader::Span>& AerodromeReader::SpareRecords() {
+    thread_local std::vector<Span> spare;
+    return spare;
 }
 
 std::uint32_t AerodromeReader::Letters(std::string_view packedName) const {
@@ -152,67 +166,135 @@ std::uint32_t AerodromeReader::Letters(std::string_view packedName) const {
     return a | b | c | d;
 }
 
-bool AerodromeReader::OpenSection(const std::string& path) {
-    records_ = 0;
-    next_ = 0;
-    done_ = true;
-    const bool read = file_.Open(path) && file_.ReadRest(section_);
-    file_.Close();
-    if (!read) return false;
-    // The first line that reads "astq" whole.
-    const std::string_view all(section_);
-    const std::string_view marker(SectionMarker);
-    for (std::size_t at = all.find(marker); at != std::string_view::npos;
-         at = all.find(marker, at + 1)) {
-        const std::size_t after = at + marker.size();
-        const bool lineStart = at == 0 || all[at - 1] == '\r' || all[at - 1] == '\n';
-        const bool lineEnd = after == all.size() || all[after] == '\r' || all[after] == '\n';
-        if (!lineStart || !lineEnd) continue;
-        next_ = std::min(after + (all.compare(after, 2, "\r\n") == 0 ? 2 : 1), all.size());
-        done_ = false;
-        return true;
+inline AerodromeReader::Line AerodromeReader::NextLine() {
+    // The usual line: whole in what has been read, not too long, something after its end.
+    const char* const data = section_.data();
+    const std::size_t end = LineEnd(data, lineStart_, used_);
+    if (end + 1 >= used_ || end - lineStart_ > AvcalcMod::MaxLineBytes) return NextLineSlowly();
+    const Line line{static_cast<std::uint32_t>(lineStart_),
+                    static_cast<std::uint32_t>(end - lineStart_), Line::Whole};
+    lineStart_ = end + (data[end] == '\r' && data[end + 1] == '\n' ? 2 : 1);
+    return line;
+}
+
+AerodromeReader::Line AerodromeReader::NextLineSlowly() {
+    std::size_t end = LineEnd(section_.data(), lineStart_, used_);
+    bool dropping = false;                       // the line is too long: its bytes go as they come
+    while (end == used_ && !atEnd_) {            // the line goes on past what has been read
+        std::size_t scanned = end - lineStart_;  // none of them a line end
+        if (dropping || scanned > AvcalcMod::MaxLineBytes) {
+            used_ = lineStart_;
+            dropping = true;
+            scanned = 0;
+        }
+        if (!keepLines_) {  // only the line being read is needed
+            std::memmove(section_.data(), section_.data() + lineStart_, used_ - lineStart_);
+            used_ -= lineStart_;
+            lineStart_ = 0;
+        }
+        ReadPiece();
+        end = LineEnd(section_.data(), lineStart_ + scanned, used_);
     }
-    section_.clear();
-    return false;
+    if (end == lineStart_ && end == used_ && !dropping) return Line{0, 0, Line::None};
+    std::size_t length = end - lineStart_;
+    Line line{0, 0, Line::Whole};
+    if (dropping || length > AvcalcMod::MaxLineBytes) {
+        // Its bytes go: what follows moves down over them.
+        line.kind = Line::TooLong;
+        std::memmove(section_.data() + lineStart_, section_.data() + end, used_ - end);
+        used_ -= length;
+        end = lineStart_;
+        length = 0;
+    }
+    line.at = static_cast<std::uint32_t>(lineStart_);
+    line.length = static_cast<std::uint32_t>(length);
+    if (end == used_) {  // the last line, without a line end
+        lineStart_ = used_;
+        return line;
+    }
+    lineStart_ = end + 1;
+    if (section_[end] == '\r') {  // CR LF is one line end
+        if (lineStart_ == used_ && !atEnd_) ReadPiece();
+        if (lineStart_ < used_ && section_[lineStart_] == '\n') ++lineStart_;
+    }
+    return line;
+}
+
+void AerodromeReader::ReadPiece() {
+    // A piece at a time, so that what follows the end of the section is never read.
+    constexpr std::size_t Piece = std::size_t{1} << 16;
+    if (section_.size() < used_ + Piece) section_.resize(used_ + Piece);
+    const std::size_t got = file_.Read(section_.data() + used_, Piece);
+    used_ += got;
+    readTotal_ += got;
+    // A short read is the end of a regular file; one that grew past the limit after it
+    // was opened ends there.
+    atEnd_ = got < Piece || readTotal_ > AvcalcMod::MaxDataFileBytes;
+}
+
+bool AerodromeReader::OpenSection(const std::string& path) {
+    records_.clear();
+    next_ = 0;
+    used_ = 0;
+    nameBytes_ = 0;
+    lineStart_ = 0;
+    readTotal_ = 0;
+    atEnd_ = false;
+    bool marker = false;
+    if (file_.Open(path)) {
+        // Before the marker nothing needs keeping but the line being read.
+        keepLines_ = false;
+        for (Line line{}; !marker && (line = NextLine()).kind != Line::None;)
+            marker = line.kind == Line::Whole && LineText(line) == SectionMarker;
+        keepLines_ = true;
+        if (marker) ReadRecords();
+    }
+    file_.Close();
+    return marker;
+}
+
+void AerodromeReader::ReadRecords() {
+    for (int n = 0; n < MaxRecords; ++n) {
+        const Line name = NextLine();
+        if (name.kind == Line::None) return;
+        if (name.kind == Line::Whole && (name.length <= 2 || emptyExpansions_) &&
+            IsEndMark(LineText(name)))
+            return;
+        const Line coords = NextLine();
+        if (coords.kind == Line::None) return;
+        if (name.kind != Line::Whole || coords.kind != Line::Whole) continue;  // passed over
+        records_.push_back({name.at, name.length, coords.at, coords.length});
+        nameBytes_ += name.length;
+    }
+}
+
+bool AerodromeReader::IsEndMark(std::string_view packedName) const {
+    // Where line 220 is short some packed characters give no character, and a line of
+    // any length can read "99"; else only one of two characters or fewer can.
+    char decoded[2];
+    std::size_t length = 0;
+    for (const char ch : packedName) {
+        const std::uint32_t expansion = lowered_[static_cast<unsigned char>(ch)];
+        const std::uint32_t count = expansion >> 16;
+        if (length + count > 2) return false;
+        for (std::uint32_t k = 0; k < count; ++k)
+            decoded[length++] = static_cast<char>(expansion >> (8 * k));
+    }
+    return length == 2 && decoded[0] == SectionEnd[0] && decoded[1] == SectionEnd[1];
 }
 
 void AerodromeReader::Close() {
     file_.Close();
     // The bytes stay in the buffer (it goes back for the next reader at its size, so the
     // next read does not clear it again); no record is given out any more.
-    next_ = section_.size();
-    done_ = true;
-}
-
-bool AerodromeReader::NextLine(std::string_view& line) {
-    const std::size_t size = section_.size();
-    if (next_ >= size) return false;
-    const char* const data = section_.data();
-    const std::size_t end = LineEnd(data, next_, size);
-    line = std::string_view(data + next_, end - next_);
-    next_ = end + (end + 1 < size && data[end] == '\r' && data[end + 1] == '\n' ? 2 : 1);
-    return true;
+    next_ = records_.size();
 }
 
 bool AerodromeReader::NextPacked(std::string_view& name, std::string_view& coords) {
-    if (done_ || records_ >= MaxRecords || !NextLine(name)) {
-        done_ = true;
-        return false;
-    }
-    // Only a short line can decode to the end mark.
-    if (name.size() <= 2) {
-        std::string decoded(name);
-        DecodeNameLine(decoded, pieces_);
-        if (decoded == SectionEnd) {
-            done_ = true;
-            return false;
-        }
-    }
-    if (!NextLine(coords)) {
-        done_ = true;
-        return false;
-    }
-    ++records_;
+    if (next_ >= records_.size()) return false;
+    const Span& r = records_[next_++];
+    name = std::string_view(section_.data() + r.nameAt, r.nameLength);
+    coords = std::string_view(section_.data() + r.coordsAt, r.coordsLength);
     return true;
 }
 
@@ -222,13 +304,26 @@ char* AerodromeReader::WriteLowerName(std::string_view packedName, char* out) co
 
 std::string_view AerodromeReader::LowerLastFour(std::string_view packedName,
                                                 char (&tail)[4]) const {
-    // Every packed character gives at least one character, so the last four packed ones
-    // give the last four decoded ones (a line holds no line end).
-    const std::string_view last =
-        packedName.substr(packedName.size() - std::min<std::size_t>(4, packedName.size()));
-    char decoded[10];  // eight at the most, and one more written past the end
-    const auto length =
-        static_cast<std::size_t>(WriteLowered(last, lowered_.data(), decoded) - decoded);
+    char decoded[10];
+    std::size_t length = 0;
+    if (!emptyExpansions_) {
+        // Every packed character gives one character or two, so the last four packed ones
+        // give the last four decoded ones (eight at the most, one more written past them).
+        const std::string_view last =
+            packedName.substr(packedName.size() - std::min<std::size_t>(4, packedName.size()));
+        length = static_cast<std::size_t>(WriteLowered(last, lowered_.data(), decoded) - decoded);
+    } else {
+        // Where line 220 is short some give none: from the end until four are decoded.
+        std::size_t first = sizeof decoded;
+        for (std::size_t i = packedName.size(); i > 0 && sizeof decoded - first < 4; --i) {
+            const std::uint32_t expansion = lowered_[static_cast<unsigned char>(packedName[i - 1])];
+            const std::uint32_t count = expansion >> 16;
+            if (count == 2) decoded[--first] = static_cast<char>(expansion >> 8);
+            if (count >= 1) decoded[--first] = static_cast<char>(expansion);
+        }
+        length = sizeof decoded - first;
+        std::memmove(decoded, decoded + first, length);
+    }
     const std::size_t kept = std::min<std::size_t>(4, length);
     std::memcpy(tail, decoded + length - kept, kept);
     return std::string_view(tail, kept);
@@ -258,15 +353,17 @@ void AerodromeSearch::ReadSection() {
     for (const char ch : loweredText_)
         if (ch >= 'a' && ch <= 'z') needed |= std::uint32_t{1} << (ch - 'a');
     names_ = TakeBuffer();
-    // Two characters a packed byte at the most; a buffer reused at this size is not
-    // cleared again (every character used is written).
-    if (names_.size() < reader_.Size() * 2 + 1) names_.resize(reader_.Size() * 2 + 1);
+    // A buffer reused at this size is not cleared again (every character used is written).
+    const std::size_t bound = reader_.LoweredNamesBound() + 1;
+    if (names_.size() < bound) names_.resize(bound);
     char* const first = names_.data();
     char* out = first;
-    std::string_view packedName, packedCoords;
+    std::string_view packedName, packedCoords, variationFrom;
     while (reader_.NextPacked(packedName, packedCoords)) {
+        if (!packedCoords.empty()) variationFrom = packedCoords;
         if ((reader_.Letters(packedName) & needed) != needed) continue;
-        records_.push_back({static_cast<std::size_t>(out - first), packedName, packedCoords});
+        records_.push_back(
+            {static_cast<std::size_t>(out - first), packedName, packedCoords, variationFrom});
         out = reader_.WriteLowerName(packedName, out);
         *out++ = '\n';
     }
@@ -301,6 +398,8 @@ bool AerodromeSearch::NextMatch(std::string& displayText) {
         std::string name(record->packedName);
         DecodeNameLine(name, reader_.Pieces());
         CoordTexts coords;
+        // An empty coordinate line leaves the variation the records before it set.
+        if (record->packedCoords.empty()) DecodeCoordLine(record->variationFrom, coords);
         DecodeCoordLine(record->packedCoords, coords);
         displayText = MatchDisplayText(name, coords);
         return true;
@@ -333,6 +432,9 @@ PointLookUp LookUpPoint(const std::string& path, std::string_view typedText,
     std::string k = WithoutLeadingBlanks(AvcalcMod::Lower(key));
 
     const std::string ck = "c" + k;
+    // The last character decoded is the key's, for k and "c" + k alike: most records are
+    // passed over on it alone.
+    const int keyLast = k.empty() ? -1 : static_cast<unsigned char>(k.back());
 
     AerodromeReader reader(pieces);
     CoordTexts coords;
@@ -340,28 +442,33 @@ PointLookUp LookUpPoint(const std::string& path, std::string_view typedText,
     // section is searched for the key itself: with Canada first in the file, BW8 would
     // otherwise find CBW8, hundreds of miles from the BW8 the user typed.
     std::optional<std::pair<std::string, CoordTexts>> found, canadian;
-    std::string_view packedName, packedCoords;
-    std::string lastCoords;
-    auto record = [&] {
-        std::pair<std::string, CoordTexts> r{std::string(packedName), {}};
+    // The last coordinate line with a first character: an empty one leaves the variation
+    // the records before it set.
+    std::string_view packedName, packedCoords, variationFrom;
+    const auto record = [&pieces](std::string_view name, std::string_view coords,
+                                  std::string_view carried) {
+        std::pair<std::string, CoordTexts> r{std::string(name), {}};
         DecodeNameLine(r.first, pieces);
-        DecodeCoordLine(packedCoords, r.second);
+        if (coords.empty()) DecodeCoordLine(carried, r.second);
+        DecodeCoordLine(coords, r.second);
         return r;
     };
     if (reader.OpenSection(path)) {
         while (reader.NextPacked(packedName, packedCoords)) {
-            lastCoords = packedCoords;
+            if (!packedCoords.empty()) variationFrom = packedCoords;
+            const int lastChar = reader.LowerLastChar(packedName);
+            if (keyLast >= 0 && lastChar >= 0 && lastChar != keyLast) continue;
             char tail[4];
             std::string_view n = reader.LowerLastFour(packedName, tail);
             n.remove_prefix(std::min(n.find_first_not_of(' '), n.size()));
             if (k == n) {
-                found = record();
+                found = record(packedName, packedCoords, variationFrom);
                 break;
             }
-            if (!canadian && ck == n) canadian = record();
+            if (!canadian && ck == n) canadian = record(packedName, packedCoords, variationFrom);
         }
-        // The texts of the last record read stay (the variation of a failed look-up).
-        if (!found) DecodeCoordLine(lastCoords, coords);
+        // The variation of the last record read stays (that of a failed look-up).
+        if (!found) DecodeCoordLine(variationFrom, coords);
     }
     reader.Close();
     if (!found) found = std::move(canadian);

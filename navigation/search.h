@@ -21,9 +21,9 @@ inline constexpr const char* SectionMarker = "astq";
 inline constexpr const char* SectionEnd = "99";
 inline constexpr const char* NotFoundTail = "  Not found";
 
-// Reads the records one by one. OpenSection opens the file, reads the rest of it in one
-// go and closes it again, so no file stays open while a question is on the screen; the
-// records are then taken from memory. A line ends at CR LF, CR or LF.
+// Reads the records one by one. OpenSection opens the file, reads it up to the end of the
+// section and closes it again, so no file stays open while a question is on the screen;
+// the records are then taken from memory. A line ends at CR LF, CR or LF.
 class AerodromeReader {
   public:
     explicit AerodromeReader(const NamePieces& pieces);
@@ -31,13 +31,16 @@ class AerodromeReader {
     AerodromeReader(const AerodromeReader&) = delete;
     AerodromeReader& operator=(const AerodromeReader&) = delete;
 
-    // Opens the file, reads it and finds the line after the marker. False when the file
-    // cannot be opened or has no marker line. The file is closed either way.
+    // Opens the file (see TextFile::Open: a regular file of at most MaxDataFileBytes),
+    // finds the line after the marker and reads the records from there until the name
+    // line that decodes to "99", the last record allowed or the end of the file (a file
+    // cut short ends the section instead of being read for ever); nothing after the end
+    // is read. A record with a line over MaxLineBytes is passed over (its bytes are not
+    // kept). False when the file does not open or has no marker line. The file is closed
+    // either way.
     bool OpenSection(const std::string& path);
     // The next record's lines as stored (still packed, valid until the reader is opened
-    // again or goes). False at the end line "99", after the last record allowed, or at
-    // the end of the file (a file cut short ends the section instead of being read for
-    // ever).
+    // again or goes). False after the last one.
     bool NextPacked(std::string_view& name, std::string_view& coords);
     // No record is given out any more (the bytes stay for the next reader's buffer).
     void Close();
@@ -48,27 +51,66 @@ class AerodromeReader {
     char* WriteLowerName(std::string_view packedName, char* out) const;
     // Which letters a to z the decoded name line holds (bit 0 a, ... bit 25 z).
     std::uint32_t Letters(std::string_view packedName) const;
-    // Bytes read for the section (an upper bound of any lowered name's length / 2).
-    std::size_t Size() const { return section_.size(); }
+    // Room enough for every name given out, lowered, each with one more character.
+    std::size_t LoweredNamesBound() const { return 2 * nameBytes_ + records_.size(); }
     // The last four characters of the decoded name line in lower case (fewer when it is
     // shorter), written into `tail`.
     std::string_view LowerLastFour(std::string_view packedName, char (&tail)[4]) const;
+    // The last character of the decoded name line in lower case; -1 where the last packed
+    // character alone cannot tell it (an empty line, or line 220 short).
+    int LowerLastChar(std::string_view packedName) const {
+        if (emptyExpansions_ || packedName.empty()) return -1;
+        const std::uint32_t expansion = lowered_[static_cast<unsigned char>(packedName.back())];
+        return static_cast<int>((expansion >> (8 * ((expansion >> 16) - 1))) & 0xFF);
+    }
     const NamePieces& Pieces() const { return pieces_; }
 
   private:
-    // The next line (ending at the next CR or LF, or at the end of the bytes).
-    bool NextLine(std::string_view& line);
+    struct Span {  // where a record's two lines lie in section_
+        std::uint32_t nameAt, nameLength, coordsAt, coordsLength;
+    };
+    struct Line {
+        std::uint32_t at, length;  // in section_; no bytes are kept of a line too long
+        enum Kind : std::uint32_t { None, Whole, TooLong } kind;  // None: no more lines
+    };
+    // The record list kept from one reader to the next, as the byte buffers are.
+    static std::vector<Span>& SpareRecords();
+    // Reads the records after the marker up to the end of the section.
+    void ReadRecords();
+    // The next line of the open file, reading on as needed.
+    Line NextLine();
+    Line NextLineSlowly();  // the same where the usual line's shortcut does not do
+    // Reads the next piece of the file after what has been read.
+    void ReadPiece();
+    std::string_view LineText(const Line& line) const {
+        return std::string_view(section_.data() + line.at, line.length);
+    }
+    // Whether a packed name line decodes to the end mark.
+    bool IsEndMark(std::string_view packedName) const;
 
     AvcalcMod::TextFile file_;
     NamePieces pieces_;
     // Each packed character's expansion, lowered: its two characters in the low 16 bits
-    // and how many of them count (one or two) above; a line end counts none.
+    // and how many of them count (none, one or two; fewer than two only where line 220
+    // is short) above; a line end counts none.
     std::array<std::uint32_t, 256> lowered_{};
     std::array<std::uint32_t, 256> letters_{};  // the letters of each expansion
-    std::string section_;                       // the file's bytes (a buffer kept between readers)
-    std::size_t next_ = 0;                      // where the next line starts
-    int records_ = 0;
-    bool done_ = false;
+    // Whether a packed character (not a line end) gives no character, as where line 220
+    // is cut short. Such a file is still read rather than refused with the box: its
+    // other 564 lines may all be good, and the record rules decode a name with any
+    // pieces. The end mark and the last four characters then take the slower way that
+    // agrees with plain decoding.
+    bool emptyExpansions_ = false;
+    std::string section_;   // the bytes read (a buffer kept between readers)
+    std::size_t used_ = 0;  // how many of them hold the file's bytes
+    std::vector<Span> records_;
+    std::size_t next_ = 0;  // the next record to give out
+    std::size_t nameBytes_ = 0;
+    // While the file is read: where the next line starts in section_, how much has been
+    // read, whether that is all, and whether the lines read are kept (not before the
+    // marker).
+    std::size_t lineStart_ = 0, readTotal_ = 0;
+    bool atEnd_ = false, keepLines_ = true;
 };
 
 // Latitude digits DDMMSS as "DD.MM.SS"; longitude digits as "DDD.MM.SS" when the first
@@ -103,6 +145,7 @@ class AerodromeSearch {
     struct Record {
         std::size_t nameAt;  // where its lowered name starts in names_
         std::string_view packedName, packedCoords;
+        std::string_view variationFrom;  // the last coordinate line with a first character
     };
     // Decodes every name of the section, lowered, into one text: one search over it
     // finds every match in order.
@@ -135,7 +178,9 @@ struct PointLookUp {
     std::string FoundIdent;     // identifier in capitals and one blank; empty when not found
     float FoundLatitude = 0;    // degrees, north positive
     float FoundLongitude = 0;   // degrees, west positive
-    std::string VariationText;  // of the record found, else of the last record read
+    std::string VariationText;  // of the record found, else of the last record read (a
+                                // record whose coordinate line is empty keeps the one
+                                // before it, as the record rules say)
     float Variation = 0;        // west positive
     std::optional<std::string> Display;  // the key in capitals and "  Not found"
 };

@@ -4,12 +4,13 @@
 # Fails on the first finding; libFuzzer then leaves the input as crash-*/timeout-*/oom-*
 # in build/fuzz/findings/<target>/.
 #
-#   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]   (default 20 s; all five targets)
+#   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]   (default 20 s; all five targets;
+#   a target is named with or without "fuzz_": data_file or fuzz_data_file)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-20}"
 shift || true
-targets=("$@")
+targets=("${@#fuzz_}")
 [ ${#targets[@]} -eq 0 ] && targets=(data_file evaluator formulas numbers gif)
 
 bash scripts/install-deps.sh   # clang-14 and its sanitizer and libFuzzer runtimes among them

@@ -1,5 +1,10 @@
 #include "startup/data_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdint>
 #include <map>
 #include <set>
 
@@ -30,38 +35,32 @@ TextFile::~TextFile() {
     Close();
 }
 
-bool TextFile::Open(const std::string& path) {
-    auto memory = MemoryFiles().find(path);
-    if (memory != MemoryFiles().end()) return OpenMemory(memory->second);
+bool TextFile::Open(const std::string& path, std::size_t maxBytes) {
     Close();
-    file_ = std::fopen(path.c_str(), "rb");
-    if (file_ != nullptr) OpenFiles().insert(this);
-    return file_ != nullptr;
-}
-
-bool TextFile::ReadRest(std::string& bytes) {
-    if (file_ == nullptr) {
-        bytes.clear();
+    auto memory = MemoryFiles().find(path);
+    if (memory != MemoryFiles().end())
+        return memory->second.size() <= maxBytes && OpenMemory(memory->second);
+    // Looked at before opening, so that no device is opened at all; looked at again once
+    // open (the name may have been given to another file in between). Opened without
+    // waiting, so that a FIFO put there in between cannot block it (reading a regular
+    // file never waits, so the flag can stay).
+    struct stat named {};
+    if (::stat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode)) return false;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_size < 0 ||
+        static_cast<std::uint64_t>(opened.st_size) > maxBytes ||
+        (file_ = ::fdopen(fd, "rb")) == nullptr) {
+        ::close(fd);
         return false;
     }
-    // Straight into the string when the size is known (a string reused at the same size
-    // is not cleared first: every byte is read over); piece by piece otherwise.
-    const long here = std::ftell(file_);
-    long end = -1;
-    if (here >= 0 && std::fseek(file_, 0, SEEK_END) == 0) {
-        end = std::ftell(file_);
-        if (std::fseek(file_, here, SEEK_SET) != 0) end = -1;
-    }
-    if (end > here) {
-        bytes.resize(static_cast<std::size_t>(end - here));
-        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file_));
-    } else {
-        bytes.clear();
-    }
-    char chunk[1 << 14];
-    for (std::size_t got = 0; (got = std::fread(chunk, 1, sizeof chunk, file_)) > 0;)
-        bytes.append(chunk, got);
-    return !bytes.empty();
+    OpenFiles().insert(this);
+    return true;
+}
+
+std::size_t TextFile::Read(char* out, std::size_t count) {
+    return file_ == nullptr ? 0 : std::fread(out, 1, count, file_);
 }
 
 bool TextFile::OpenMemory(std::string_view bytes) {
@@ -70,17 +69,22 @@ bool TextFile::OpenMemory(std::string_view bytes) {
     // an empty view may have no data pointer, so it gets one of its own.
     static char none = 0;
     char* data = bytes.empty() ? &none : const_cast<char*>(bytes.data());
-    file_ = fmemopen(data, bytes.size(), "rb");
+    file_ = ::fmemopen(data, bytes.size(), "rb");
     if (file_ != nullptr) OpenFiles().insert(this);
     return file_ != nullptr;
 }
 
 bool TextFile::ReadLine(std::string& line) {
-    if (file_ == nullptr) return false;
+    line.clear();
+    if (file_ == nullptr || tooLong_) return false;
     int c = std::getc(file_);
     if (c == EOF) return false;
-    line.clear();
     while (c != EOF && c != '\r' && c != '\n') {
+        if (line.size() == MaxLineBytes) {
+            line.clear();
+            tooLong_ = true;
+            return false;
+        }
         line += static_cast<char>(c);
         c = std::getc(file_);
     }
@@ -92,10 +96,23 @@ bool TextFile::ReadLine(std::string& line) {
 }
 
 void TextFile::Close() {
+    tooLong_ = false;
     if (file_ == nullptr) return;
     std::fclose(file_);
     file_ = nullptr;
     OpenFiles().erase(this);
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+    TextFile file;
+    if (!file.Open(path, maxBytes)) return std::nullopt;
+    std::string bytes;
+    char chunk[1 << 14];
+    for (std::size_t got = 0; (got = file.Read(chunk, sizeof chunk)) > 0;) {
+        if (got > maxBytes - bytes.size()) return std::nullopt;
+        bytes.append(chunk, got);
+    }
+    return bytes;
 }
 
 void CloseAllFiles() {

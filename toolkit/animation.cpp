@@ -1,13 +1,12 @@
 #include "toolkit/animation.h"
 
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "common/number_forms.h"
 #include "common/shared_routines.h"
 #include "platform/gif_decode.h"
 #include "startup/avcalc_mod.h"
+#include "startup/data_file.h"
 #include "toolkit/gif_frames.h"
 
 namespace AvcalcMod {
@@ -23,19 +22,6 @@ std::optional<std::int32_t> DelayOf(const std::string& tag) {
     auto value = numbers::StrictValue(tag);
     if (!value) return std::nullopt;
     return numbers::ToLong(*value);
-}
-
-// Reads a whole file; empty when it cannot be opened or read.
-std::optional<std::string> ReadWholeFile(const std::string& fileName) {
-    try {
-        std::ifstream in(fileName, std::ios::binary);
-        if (!in) return std::nullopt;
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad()) return std::nullopt;
-        return bytes;
-    } catch (...) {  // too large to hold, or a read error
-        return std::nullopt;
-    }
 }
 
 }  // namespace
@@ -65,7 +51,7 @@ void StartAnimation(SkinnedForm& window, std::int32_t left1, std::int32_t top1, 
 
 bool LoadAnimationFrames(const std::string& fileName, platform::ControlArray& pictures,
                          std::int32_t slot) {
-    const std::optional<std::string> bytes = ReadWholeFile(fileName);
+    const std::optional<std::string> bytes = ReadWholeFile(fileName, MaxPictureBytes);
     if (!bytes) return false;
     const std::string_view all(*bytes);
     const GifCutPlan plan = CutGifFrames(all);

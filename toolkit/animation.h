@@ -19,9 +19,10 @@ void StartAnimation(SkinnedForm& window, std::int32_t left1, std::int32_t top1, 
 
 // Cuts the file into the picture array (frame 1 into element 0, frame k into a new
 // element k - 1 offset by the frame's position). False only when the file cannot be
-// read; a later failure (a frame that cannot be decoded, an element that exists
-// already) stops the cutting, returns True and leaves AnimationFrameCount as it was.
-// The frames are decoded in memory: no file is written.
+// read (missing, not a regular file, or over MaxPictureBytes); a later failure (a frame
+// that cannot be decoded, an element that exists already) stops the cutting, returns
+// True and leaves AnimationFrameCount as it was. The frames are decoded in memory: no
+// file is written.
 bool LoadAnimationFrames(const std::string& fileName, platform::ControlArray& pictures,
                          std::int32_t slot);
 

@@ -2,9 +2,13 @@
 # Bad input through the real program: each row of the table below damages a copy of the
 # files that ship beside the program, runs the program in that folder under Xvfb, drives
 # it with xdotool, closes it (Esc on the keypad, Esc on the farewell box) and checks:
-#   - the windows the row expects appear ("expect" column),
+#   - the windows the row expects appear ("expect" column), the first within 2 s of the
+#     start, and each search and distance it drives is answered within 2 s of its "=",
+#   - the program's peak resident memory (VmHWM, read just before it ends) stays under
+#     100 MB,
 #   - the program ends by itself with exit status 0,
-#   - every file in the folder is byte for byte what it was, and no file is added.
+#   - every file in the folder is byte for byte what it was (a file over 64 MB, made
+#     sparse here: its size, blocks and modification time), and no file is added.
 # A failing row keeps its folder under BUILD_DIR/bad-input/ for a look.
 #
 #   bad_input.sh BUILD_DIR [ROW...]     (no ROW: every row)
@@ -12,7 +16,7 @@ set -uo pipefail
 build="$(cd "$1" && pwd)" || exit 1
 shift
 only=("$@")
-for tool in Xvfb xdotool sha256sum; do
+for tool in Xvfb xdotool sha256sum truncate mkfifo; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
 program="$build/Quenmar_Aviation_Calculator"
@@ -20,28 +24,38 @@ program="$build/Quenmar_Aviation_Calculator"
 
 # The table. expect: "main" = the main window comes up as the first window;
 # "box:TITLE" = a box titled TITLE comes first (Esc dismisses it), then the main window.
-# drive: "close" = close at once; "navigate" = a name search and a distance first, so the
-# aerodrome section is read too (through the formula buttons' Alt keys, so only where the
-# text section gives the buttons their captions).
-#   row name              | damage                | drive    | expect
+# drive: "close" = close at once; "navigate" = a name search for "zqzq" (or for the text
+# after "navigate:") and a distance from CYOW to CYVR first, so the aerodrome section is
+# read too (through the formula buttons' Alt keys, so only where the text section gives
+# the buttons their captions).
+#   row name              | damage                | drive             | expect
 read -r -d '' TABLE <<'ROWS'
-intact                    | none                  | navigate | main
-data_missing              | rm_data               | close    | box:Data File Not Read
-data_empty                | empty_data            | close    | box:Data File Not Read
-data_cut_after_219_lines  | cut_data_219          | close    | box:Data File Not Read
-data_without_astq         | drop_marker           | navigate | main
-data_without_99           | drop_end_mark         | navigate | main
-data_random_bytes         | random_data           | close    | main
-data_10mb_text_line       | long_text_line        | close    | main
-data_10mb_record_line     | long_record_line      | navigate | main
-data_cr_only              | cr_only               | navigate | main
-data_lf_only              | lf_only               | navigate | main
-gifs_missing              | gifs_missing          | close    | main
-gifs_empty                | gifs_empty            | close    | main
-gifs_truncated            | gifs_truncated        | close    | main
-gifs_not_a_gif            | gifs_not_gif          | close    | main
-gifs_65535_square         | gifs_huge             | close    | main
-read_only_folder          | read_only             | navigate | main
+intact                    | none                  | navigate          | main
+data_missing              | rm_data               | close             | box:Data File Not Read
+data_empty                | empty_data            | close             | box:Data File Not Read
+data_cut_after_219_lines  | cut_data_219          | close             | box:Data File Not Read
+data_without_astq         | drop_marker           | navigate          | main
+data_without_99           | drop_end_mark         | navigate          | main
+data_random_bytes         | random_data           | close             | main
+data_10mb_text_line       | long_text_line        | close             | box:Data File Not Read
+data_10mb_record_line     | long_record_line      | navigate:aaaaaaaa | main
+data_cr_only              | cr_only               | navigate          | main
+data_lf_only              | lf_only               | navigate          | main
+data_fifo                 | fifo_data             | close             | box:Data File Not Read
+data_device               | device_data           | close             | box:Data File Not Read
+data_1gb_of_zeros         | zeros_data            | close             | box:Data File Not Read
+data_1gb_after_99         | after_99_1g           | close             | box:Data File Not Read
+data_15mb_after_99        | after_99_15m          | navigate          | main
+data_short_line_220       | short_line_220        | navigate          | main
+gifs_missing              | gifs_missing          | close             | main
+gifs_empty                | gifs_empty            | close             | main
+gifs_truncated            | gifs_truncated        | close             | main
+gifs_not_a_gif            | gifs_not_gif          | close             | main
+gifs_65535_square         | gifs_huge             | close             | main
+gifs_fifo                 | gifs_fifo             | close             | main
+gifs_device               | gifs_device           | close             | main
+gifs_2mb                  | gifs_2mb              | close             | main
+read_only_folder          | read_only             | navigate          | main
 ROWS
 
 # --- damages: run in the row's folder -------------------------------------------------
@@ -69,6 +83,13 @@ damage() {
       [ "$(tail -n 1 vdats.tst)" = $'99\r' ] || return 1
       head -n -1 vdats.tst > v.new && mv v.new vdats.tst ;;
     random_data) head -c 229601 /dev/urandom > vdats.tst ;;
+    fifo_data) rm vdats.tst && mkfifo vdats.tst ;;
+    device_data) rm vdats.tst && ln -s /dev/zero vdats.tst ;;
+    zeros_data) rm vdats.tst && truncate -s 1G vdats.tst ;;  # sparse: no disk used
+    after_99_1g) truncate -s +1G vdats.tst ;;
+    after_99_15m) truncate -s +15M vdats.tst ;;  # under the 16 MB limit
+    short_line_220) # 41 of its 331 characters: name pieces 21 to 165 read as nothing
+      awk 'NR == 220 { $0 = substr($0, 1, 41) "\r" } 1' vdats.tst > v.new && mv v.new vdats.tst ;;
     long_text_line) replace_line 100 ;;
     long_record_line) replace_line $(($(marker_line) + 7)) ;;
     cr_only) tr -d '\n' < vdats.tst > v.new && mv v.new vdats.tst ;;
@@ -79,6 +100,9 @@ damage() {
         head -c $(($(stat -c %s "$g") / 2)) "$g" > g.new && mv g.new "$g"; done ;;
     gifs_not_gif) printf 'not a picture\r\n' > m9.gif; cp m9.gif m8.gif ;;
     gifs_huge) huge_gif > m9.gif; cp m9.gif m8.gif ;;
+    gifs_fifo) rm m9.gif m8.gif && mkfifo m9.gif m8.gif ;;
+    gifs_device) rm m9.gif m8.gif && ln -s /dev/zero m9.gif && ln -s /dev/urandom m8.gif ;;
+    gifs_2mb) truncate -s 2M m9.gif m8.gif ;;  # the pictures followed by zeros
     read_only) ;;  # the folder is made read-only when the program starts
     *) echo "unknown damage $1"; return 1 ;;
   esac
@@ -106,7 +130,33 @@ wait_window() {
     sleep 0.05
   done
 }
-snapshot() { (cd "$1" && ls -A | sort && find . -type f -exec sha256sum {} + | sort); }
+snapshot() {
+  (cd "$1" && ls -A | sort && find . -type f -size -65M -exec sha256sum {} + | sort &&
+    find . -type f -size +64M -printf '%p %s %b %T@\n' | sort)
+}
+now_ms() { date +%s%3N; }
+# Fails the row unless $2 ms is within the 2 s bound; notes it for the row's line.
+within_2s() {
+  timings+=" $1 $(printf '%d.%02d' $(($2 / 1000)) $(($2 % 1000 / 10))) s,"
+  [ "$2" -le 2000 ] || { fail "$1 took $2 ms (bound 2000 ms)"; return 1; }
+}
+# Sends "=" to the field, then F1: the window's help box can only come once the program
+# has answered the "=" (keys are taken in order), so its coming times the answer.
+answer_within_2s() {
+  local start help
+  start=$(now_ms)
+  xdotool key equal F1
+  help=$(wait_window "Aviation Calculator Help" 10)
+  [ -n "$help" ] || { fail "$1: no answer (the help box asked for after it did not come)"; return 1; }
+  within_2s "$1" $(($(now_ms) - start)) || return 1
+  xdotool windowfocus --sync "$help" 2>/dev/null
+  xdotool key Escape
+  for _ in $(seq 1 40); do
+    [ -z "$(xdotool search --onlyvisible --name "Aviation Calculator Help" 2>/dev/null)" ] && return 0
+    sleep 0.05
+  done
+  fail "$1: the help box did not close"
+}
 
 # Clicks the keypad's first key (480 x 1 - 300 + 225 twips from the display's left), which
 # gives the keypad the keyboard, and deletes the digit the click typed.
@@ -138,7 +188,9 @@ run_row() {
     fi
   fi
   chmod 700 "$runtime"
-  (cd "$dir" && XDG_RUNTIME_DIR="$runtime" HOME="$runtime" "${as_user[@]}" "$program" 2>"$err") &
+  local started timings=""
+  started=$(now_ms)
+  (cd "$dir" && XDG_RUNTIME_DIR="$runtime" HOME="$runtime" exec "${as_user[@]}" "$program" 2>"$err") &
   local pid=$!
   fail() {
     echo "FAIL $name: $*"
@@ -156,6 +208,7 @@ run_row() {
     local box
     box=$(wait_window "${expect#box:}")
     [ -n "$box" ] || { fail "no box \"${expect#box:}\""; return 1; }
+    within_2s "box" $(($(now_ms) - started)) || return 1
     sleep 0.2
     xdotool windowfocus --sync "$box" 2>/dev/null
     xdotool key Escape
@@ -163,6 +216,7 @@ run_row() {
   local win
   win=$(wait_window "Quenmar")
   [ -n "$win" ] || { fail "the main window did not appear"; return 1; }
+  [ "$expect" = main ] && { within_2s "window" $(($(now_ms) - started)) || return 1; }
   sleep 0.3
   # A row that expects the main window alone fails on a box it did not ask for.
   if [ "$expect" = main ] && [ -n "$(xdotool search --onlyvisible --name 'Data File Not Read' 2>/dev/null)" ]; then
@@ -170,21 +224,23 @@ run_row() {
     return 1
   fi
   focus_keypad "$win"
-  if [ "$drive" = navigate ]; then
-    # A search for a name no aerodrome has, then a distance; Esc in a field clears the
-    # formula and gives the keypad back.
+  if [[ "$drive" == navigate* ]]; then
+    # A search (for a name no aerodrome has unless the row says), then a distance; Esc in
+    # a field clears the formula and gives the keypad back.
+    local search="zqzq"
+    [[ "$drive" == navigate:* ]] && search="${drive#navigate:}"
     xdotool key alt+p
     sleep 0.2
-    xdotool type --delay 20 "zqzq="
-    sleep 0.3
+    xdotool type --delay 20 "$search"
+    answer_within_2s "search" || return 1
     xdotool key Escape
     focus_keypad "$win"
     xdotool key alt+y
     sleep 0.2
     xdotool type --delay 20 "CYOW"
     xdotool key Return
-    xdotool type --delay 20 "CYVR="
-    sleep 0.3
+    xdotool type --delay 20 "CYVR"
+    answer_within_2s "distance" || return 1
     xdotool key Escape
     focus_keypad "$win"
   fi
@@ -206,6 +262,11 @@ run_row() {
   [ -n "$farewell" ] || { fail "no farewell box (an unexpected box, or the program hangs)"; return 1; }
   sleep 0.2
   kill -0 "$pid" 2>/dev/null || { fail "the farewell box closed by itself"; return 1; }
+  local peak_kb
+  peak_kb=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status" 2>/dev/null)
+  [ -n "$peak_kb" ] || { fail "could not read the peak memory"; return 1; }
+  timings+=" peak $((peak_kb / 1024)) MB"
+  [ "$peak_kb" -le 102400 ] || { fail "peak resident memory $((peak_kb / 1024)) MB (bound 100 MB)"; return 1; }
   for tries in 1 2 3 4 5; do
     xdotool windowfocus --sync "$farewell" 2>/dev/null
     xdotool key Escape
@@ -222,7 +283,7 @@ run_row() {
   after=$(snapshot "$dir")
   [ "$before" = "$after" ] || { fail "the folder changed: $(diff <(echo "$before") <(echo "$after") | tr '\n' ' ')"; return 1; }
   rm -rf "$dir" "$runtime"
-  echo "ok   $name"
+  echo "ok   $name:$timings"
 }
 
 passed=0

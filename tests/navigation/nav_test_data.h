@@ -34,9 +34,10 @@ inline std::string WriteLines(const std::string& name, const std::vector<std::st
     return testing_files::WriteFile(TempPath(name), bytes);
 }
 
-// A text section stand-in, the marker, the records and (optionally) the end line.
-inline std::string WriteSection(const std::string& name, const std::vector<Place>& places,
-                                bool marker = true, bool endLine = true) {
+// A text section stand-in, the marker, the records and (optionally) the end line: the
+// coordinate line of record k is line 2k + 5 (0-based).
+inline std::vector<std::string> SectionLines(const std::vector<Place>& places, bool marker = true,
+                                             bool endLine = true) {
     std::vector<std::string> lines = {"some text line", "another", "astqx"};
     if (marker) lines.push_back("astq");
     for (const Place& p : places) {
@@ -46,7 +47,12 @@ inline std::string WriteSection(const std::string& name, const std::vector<Place
         lines.push_back(builder::PackCoordLine(a));
     }
     if (endLine) lines.push_back("99");
-    return WriteLines(name, lines);
+    return lines;
+}
+
+inline std::string WriteSection(const std::string& name, const std::vector<Place>& places,
+                                bool marker = true, bool endLine = true) {
+    return WriteLines(name, SectionLines(places, marker, endLine));
 }
 
 }  // namespace navtest

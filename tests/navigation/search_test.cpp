@@ -31,29 +31,69 @@ std::vector<std::string> AllMatches(const std::string& path, const std::string& 
     return found;
 }
 
-// A longitude of 100 degrees or more has three degree digits; an east variation.
-TEST(AerodromeSearch, AMatchAsTheDisplayShowsIt) {
-    const auto found =
-        AllMatches(WriteSection("places.tst", kPlaces), "Bravo", navtest::NoPieces());
-    EXPECT_EQ(found, std::vector<std::string>{
-                         "  BRAVO AIRPORT, TESTVILLE, ON  BBB   5E 44.00.00  105.30.15"});
-}
-
-TEST(AerodromeSearch, AFileWithoutItsMarkerOrEndEndsTheSearch) {
+// A longitude of 100 degrees or more has three degree digits; an east variation. A record
+// whose coordinate line is empty keeps the variation the record before it left (a line
+// without a first character leaves it as it was) and has no position: CAAA's 13 W.
+TEST(AerodromeSearch, AMatchAndItsLookUpAsTheRecordRulesGiveThem) {
+    std::vector<std::string> damaged = navtest::SectionLines(kPlaces);
+    damaged[7].clear();  // BBB's coordinate line
     const struct {
         const char* name;
         std::string path;
-        std::size_t matches;
+        const char* shown;
+        float variationWest, latitude;
     } cases[] = {
-        {"no marker", WriteSection("nomarker.tst", kPlaces, false), 0},
-        {"no end line", WriteSection("noend.tst", kPlaces, true, false), 4},
-        {"missing", navtest::TempPath("missing.tst"), 0},
-        {"empty", navtest::WriteLines("empty.tst", {}), 0},
-        {"a name line without its coordinates",
-         navtest::WriteLines("cut.tst", {"astq", "A, ON CAAA"}), 0},
+        {"intact", WriteSection("places.tst", kPlaces),
+         "  BRAVO AIRPORT, TESTVILLE, ON  BBB   5E 44.00.00  105.30.15", -5, 44},
+        {"its coordinate line empty", navtest::WriteLines("damaged.tst", damaged),
+         "  BRAVO AIRPORT, TESTVILLE, ON  BBB   13W ..  ..", 13, 0},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
+        EXPECT_EQ(AllMatches(c.path, "Bravo", navtest::NoPieces()),
+                  std::vector{std::string(c.shown)})
+            << c.name;
+        const auto p = navigation::LookUpPoint(c.path, "BBB", navtest::NoPieces());
+        EXPECT_EQ(p.Variation, c.variationWest) << c.name;
+        EXPECT_EQ(p.FoundLatitude, c.latitude) << c.name;
+    }
+}
+
+// With no name pieces every code above 90 reads as nothing (line 220 cut short): a line
+// of any length that reads "99" ends the section, and the identifier is the last four
+// characters decoded. A record with a line over the limit is passed over.
+TEST(AerodromeSearch, AFileWithoutItsMarkerOrEndEndsTheSearch) {
+    const std::string nothing = "\xC8\xC8";  // two codes that read as nothing
+    const std::string a4092(4092, 'A');
+    const struct {
+        const char* name;
+        std::string path;
+        std::size_t matches;  // of "a"
+        const char* lookUp;   // of CAAA
+    } cases[] = {
+        {"no marker", WriteSection("nomarker.tst", kPlaces, false), 0, "CAAA  Not found"},
+        {"no end line", WriteSection("noend.tst", kPlaces, true, false), 4, "CAAA "},
+        {"missing", navtest::TempPath("missing.tst"), 0, "CAAA  Not found"},
+        {"empty", navtest::WriteLines("empty.tst", {}), 0, "CAAA  Not found"},
+        {"a name line without its coordinates",
+         navtest::WriteLines("cut.tst", {"astq", "A, ON CAAA"}), 0, "CAAA  Not found"},
+        {"a long line reading 99",
+         navtest::WriteLines("end.tst",
+                             {"astq", "A", "x", "9" + nothing + "9", "x", "B CAAA", "x"}),
+         1, "CAAA  Not found"},
+        {"nothing after the identifier",
+         navtest::WriteLines("tail.tst", {"astq", "CAAA" + nothing, "x"}), 1, "CAAA "},
+        {"lines of 4096 and 4097 characters",
+         navtest::WriteLines("long.tst", {"astq", a4092 + "BBBB", "x", a4092 + "ACAAA", "x"}), 1,
+         "CAAA  Not found"},
+        {"a coordinate line of 4097",
+         navtest::WriteLines("longer.tst", {"astq", "CAAA", a4092 + "xxxxx"}), 0,
+         "CAAA  Not found"},
+    };
+    for (const auto& c : cases) {
         EXPECT_EQ(AllMatches(c.path, "a", navtest::NoPieces()).size(), c.matches) << c.name;
+        const auto p = navigation::LookUpPoint(c.path, "CAAA", navtest::NoPieces());
+        EXPECT_EQ(p.Display.value_or(p.FoundIdent), c.lookUp) << c.name;
+    }
 }
 
 // The real data file: its name pieces come from text line 220.

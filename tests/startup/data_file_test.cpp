@@ -1,6 +1,7 @@
 #include "startup/data_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <vector>
 
@@ -49,6 +50,10 @@ TEST(TextFile, ALineEndsAtCrLfCrOrLf) {
         {"LF CR is two ends", "a\n\rb", {"a", "", "b"}},
         {"CR CR LF is two ends", "a\r\r\nb", {"a", "", "b"}},
         {"empty file", "", {}},
+        {"a line at the limit",
+         "a\n" + std::string(4096, 'x') + "\nb",
+         {"a", std::string(4096, 'x'), "b"}},
+        {"a line over it ends the reading", "a\n" + std::string(4097, 'x') + "\nb", {"a"}},
     };
     for (const auto& c : cases) {
         TextFile file;
@@ -66,10 +71,20 @@ std::string NumberedLines(int count, const char* end) {
     return bytes;
 }
 
-// A memory entry is read instead of the disk (and nothing is written there).
+// A memory entry is read instead of the disk (and nothing is written there). Only a
+// regular file of at most 16 MB is opened (zeros after the lines make the size; a FIFO
+// with no writer would wait for one for ever).
 TEST(ReadTextSection, ReadsExactlyTheSectionOrSaysItCouldNot) {
     testing_files::TempDir dir;
     SetMemoryFile(dir.File("m.tst"), NumberedLines(565, "\r"));
+    const auto sized = [&](const char* name, std::uintmax_t bytes) {
+        const std::string path = dir.Write(name, NumberedLines(565, "\r\n") + "\r\n");
+        std::filesystem::resize_file(path, bytes);
+        return path;
+    };
+    std::string tooLong = NumberedLines(565, "\n");
+    tooLong.replace(tooLong.find("L10&;"), 5, std::string(4097, 'x'));
+    ::mkfifo(dir.File("fifo.tst").c_str(), 0600);
     const struct {
         const char* name;
         std::string path;
@@ -83,6 +98,11 @@ TEST(ReadTextSection, ReadsExactlyTheSectionOrSaysItCouldNot) {
         {"cut after 10 lines", dir.Write("c.tst", NumberedLines(10, "\r\n")), false, "L10&; ", ""},
         {"empty", dir.Write("d.tst", ""), false, "", ""},
         {"missing", dir.File("absent.tst"), false, "", ""},
+        {"16 MB", sized("e.tst", std::uintmax_t{16} << 20), true, "L10&; ", "L565&; "},
+        {"a byte more", sized("f.tst", (std::uintmax_t{16} << 20) + 1), false, "", ""},
+        {"line 10 over the limit", dir.Write("g.tst", tooLong), false, "", ""},
+        {"a folder", dir.Path().string(), false, "", ""},
+        {"a FIFO", dir.File("fifo.tst"), false, "", ""},
     };
     for (const auto& c : cases) {
         ResetGlobals();

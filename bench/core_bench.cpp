@@ -50,10 +50,10 @@ navigation::NamePieces Pieces() {
 void Search_NoMatch(benchmark::State& state) {
     const auto pieces = Pieces();
     for (auto _ : state) {
-        auto text = navigation::SearchAerodromes(
+        auto outcome = navigation::SearchAerodromes(
             DataFile, "no such name", pieces, "none",
             [](const std::string&) { return navigation::MatchAnswer::Skip; });
-        benchmark::DoNotOptimize(text);
+        benchmark::DoNotOptimize(outcome);
     }
 }
 BENCHMARK(Search_NoMatch)->Unit(benchmark::kMicrosecond);

@@ -106,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!searchText.empty()) {
         const int acceptAt = std::atoi(q[1].c_str());
         int offered = 0;
-        std::string shown = navigation::SearchAerodromes(
+        const navigation::SearchOutcome outcome = navigation::SearchAerodromes(
             DataFileName, searchText, pieces, "#notfound#", [&](const std::string& match) {
                 FUZZ_CHECK(InStrNoCase(match, searchText) >= 1, "a match holds the search text");
                 FUZZ_CHECK(offered < navigation::MaxRecords, "a search offers each record once");
@@ -116,8 +116,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 return navigation::MatchAnswer::Skip;
             });
         CheckFilesClosed("a search");
+        const std::string& shown = outcome.display;
         FUZZ_CHECK(shown == "#notfound#" || (offered == acceptAt + 1 && shown.rfind("  ", 0) == 0),
                    "a search shows the accepted match or its not-found text");
+        FUZZ_CHECK(shown == "#notfound#" || shown.find("  " + outcome.name) == 0,
+                   "the name kept is the match shown");
         // A search left half way, as a closed question box leaves it.
         navigation::AerodromeSearch partial(DataFileName, searchText, pieces);
         std::string first;

@@ -395,7 +395,8 @@ bool AerodromeSearch::NextMatch(std::string& displayText) {
             searchFrom_ = at + loweredText_.size() > nameEnd && at < nameEnd ? at + 1 : nameEnd + 1;
             continue;
         }
-        std::string name(record->packedName);
+        std::string& name = matchName_;
+        name = record->packedName;
         DecodeNameLine(name, reader_.Pieces());
         CoordTexts coords;
         // An empty coordinate line leaves the variation the records before it set.
@@ -408,21 +409,29 @@ bool AerodromeSearch::NextMatch(std::string& displayText) {
     return false;
 }
 
-std::string SearchAerodromes(const std::string& path, const std::string& searchText,
-                             const NamePieces& pieces, const std::string& notFoundText,
-                             const std::function<MatchAnswer(const std::string&)>& ask) {
+SearchOutcome SearchAerodromes(const std::string& path, const std::string& searchText,
+                               const NamePieces& pieces, const std::string& notFoundText,
+                               const std::function<MatchAnswer(const std::string&)>& ask) {
     AerodromeSearch search(path, searchText, pieces);
+    SearchOutcome outcome;
     std::string text;
     while (search.NextMatch(text)) {
-        const MatchAnswer answer = ask(text);
-        if (answer == MatchAnswer::Keep) {
+        outcome.ending = ask(text);
+        if (outcome.ending == MatchAnswer::Keep) {
+            // The identifier is the last four characters (a three-letter one after a blank).
+            const std::string& line = search.MatchName();
+            outcome.display = text;
+            outcome.identifier = WithoutLeadingBlanks(Right(line, 4));
+            outcome.name = WithoutTrailingBlanks(
+                line.substr(0, line.size() - std::min<std::size_t>(4, line.size())));
             search.Close();
-            return text;
+            return outcome;
         }
-        if (answer == MatchAnswer::Stop) break;
+        if (outcome.ending == MatchAnswer::Stop) break;
     }
     search.Close();
-    return notFoundText;
+    outcome.display = notFoundText;
+    return outcome;
 }
 
 PointLookUp LookUpPoint(const std::string& path, std::string_view typedText,

@@ -138,6 +138,8 @@ class AerodromeSearch {
 
     // False when there are no more matches.
     bool NextMatch(std::string& displayText);
+    // The decoded name line of the last match (name, place and identifier).
+    const std::string& MatchName() const { return matchName_; }
     void Close() { reader_.Close(); }
     bool IsOpen() const { return reader_.IsOpen(); }
 
@@ -158,20 +160,28 @@ class AerodromeSearch {
     std::vector<Record> records_;
     std::size_t searchFrom_ = 0;
     bool started_ = false;
+    std::string matchName_;
 };
 
 // The answer to the question asked about one match: keep it, skip to the next match, or
 // stop the search at once.
 enum class MatchAnswer { Keep, Skip, Stop };
 
+// How a search ended. The display shows the match kept, or notFoundText when none was
+// kept (no match, every match skipped, or the search stopped), so a stopped search ends
+// on the display as one with no more matches does; `ending` tells them apart.
+struct SearchOutcome {
+    std::string display;
+    MatchAnswer ending = MatchAnswer::Skip;  // Keep, Stop, or Skip: no match left
+    std::string identifier, name;            // of the match kept: "CYOW", "OTTAWA/..., OTTAWA, ON"
+};
+
 // The whole search: asks `ask` about each match in turn, ends at the first match kept
-// and at the first Stop. The new display text: the match kept, or notFoundText when
-// none was kept (no match, every match skipped, or the search stopped), so a stopped
-// search ends as one with no more matches does. The file is closed either way.
-// This is the one search loop: the main window passes its question as `ask`.
-std::string SearchAerodromes(const std::string& path, const std::string& searchText,
-                             const NamePieces& pieces, const std::string& notFoundText,
-                             const std::function<MatchAnswer(const std::string&)>& ask);
+// and at the first Stop. The file is closed either way. This is the one search loop: the
+// main window passes its question as `ask`.
+SearchOutcome SearchAerodromes(const std::string& path, const std::string& searchText,
+                               const NamePieces& pieces, const std::string& notFoundText,
+                               const std::function<MatchAnswer(const std::string&)>& ask);
 
 // What the look-up by identifier gives.
 struct PointLookUp {

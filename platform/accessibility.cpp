@@ -306,15 +306,21 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
 // does not have the focus; it speaks a notification as it becomes showing, wherever the
 // focus is. The announcer is that notification: an empty 1 x 1 child of the window,
 // named with the new text, shown and hidden again at once, so it is never painted and
-// never stays in the window's children.
+// never stays in the window's children. The screen reader reads the name when it gets to
+// the event, later: two announcements close together (a field renamed, then the prompt)
+// each have an announcer of their own, taken in turn from a few, or both would be read
+// with the second's name.
 void Announce(QWidget* window, const QString& text) {
     if (window == nullptr || text.isEmpty()) return;
-    auto* announcer =
-        window->findChild<QWidget*>(QLatin1String(AnnouncerName), Qt::FindDirectChildrenOnly);
+    constexpr int Announcers = 4;
+    const int turn = window->property(AnnouncerName).toInt();
+    window->setProperty(AnnouncerName, (turn + 1) % Announcers);
+    const QString name = QLatin1String(AnnouncerName) + QString::number(turn);
+    auto* announcer = window->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
     if (announcer == nullptr) {
         announcer = new QWidget(window);
         announcer->setProperty(AnnouncerMark, true);
-        announcer->setObjectName(QLatin1String(AnnouncerName));
+        announcer->setObjectName(name);
         announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
         announcer->setFocusPolicy(Qt::NoFocus);
         announcer->setGeometry(0, 0, 1, 1);

@@ -9,15 +9,25 @@
 
 using namespace AvcalcMod;
 
+namespace {
+constexpr const char* SearchStoppedWords = "Search stopped, no aerodrome kept. Press C to clear.";
+}  // namespace
+
 void avc::SearchAerodromes() {
     DialogResult = 0;
-    const std::string shown = navigation::SearchAerodromes(
+    const navigation::SearchOutcome outcome = navigation::SearchAerodromes(
         DataFileName, Text1[0].Text(), NameFragments, TextLine(Line::SearchNotFound),
         [this](const std::string& match) {
             Label1->SetCaption(match);
             return AskAboutMatch();
         });
-    Label1->SetCaption(shown);
+    Label1->SetCaption(outcome.display);
+    // Heard: the aerodrome kept, by its identifier and name; a search stopped at its
+    // question as stopped (the display says no aerodrome was found, as it is designed).
+    if (outcome.ending == navigation::MatchAnswer::Keep)
+        Label1->Announce("Kept " + outcome.identifier + ": " + outcome.name);
+    else if (outcome.ending == navigation::MatchAnswer::Stop)
+        Label1->Announce(SearchStoppedWords);
     PendingFormula.clear();
 }
 

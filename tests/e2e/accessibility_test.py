@@ -357,13 +357,19 @@ def run(build_dir):
             check(False, f"{e}; the display reads {text_of(display)!r}")
         events.wait_for_insert("Display", text_of(display))
 
-    # An aerodrome search: skip the first match, keep the second.
-    since = len(events.inserted)
-    press(main, "Look Up Airport ID")
-    events.wait_for_new("Display", since, "the prompt of the search")
-    set_field(main, "aerodrome name, or any part of it", "ottawa")
-    press(main, "equals")
-    question = program.window("alert", "Aerodrome Search")
+    # An aerodrome search stopped at its first question (heard as stopped), then one that
+    # skips the first match and keeps the second (heard by its identifier and name).
+    def search_ottawa():
+        since = len(events.inserted)
+        press(main, "Look Up Airport ID")
+        events.wait_for_new("Display", since, "the prompt of the search")
+        set_field(main, "aerodrome name, or any part of it", "ottawa")
+        press(main, "equals")
+        return program.window("alert", "Aerodrome Search")
+    search_ottawa()
+    key("Escape")
+    wait_for(lambda: "Search stopped" in " ".join(events.heard), "the stopped search heard")
+    question = search_ottawa()
     press(main, "equals")  # the window under a box takes no input, a press neither
     audit(question)
     check("focused" in states(find(question, "OK", "push button")), "the question's OK has the focus")
@@ -377,6 +383,8 @@ def run(build_dir):
           f"two matches for ottawa: {first!r}, {second!r}")
     pump(0.3)
     check(text_of(display) == second, f"the accepted match stays: {text_of(display)!r}")
+    kept = "Kept " + second.split("  ")[1][-4:].strip() + ": " + second.split("  ")[1][:-4].strip()
+    check(kept in events.heard, f"{kept!r} is not heard: {events.heard[-3:]}")
 
     # CYOW to CYYZ: haversine over the stored positions (45.3225 N 75.6692 W, 43.6772 N
     # 79.6306 W): 196.1 NM, x 1.152 = 225.9 SM, true track 241.2, magnetic with 13 W and 10 W.

@@ -56,6 +56,19 @@ TEST(AerodromeSearch, AMatchAndItsLookUpAsTheRecordRulesGiveThem) {
         EXPECT_EQ(p.Variation, c.variationWest) << c.name;
         EXPECT_EQ(p.FoundLatitude, c.latitude) << c.name;
     }
+    // Kept, it is told apart as identifier and name; stopped, the display is the
+    // not-found text and the ending says why.
+    using navigation::MatchAnswer;
+    for (MatchAnswer answer : {MatchAnswer::Keep, MatchAnswer::Stop}) {
+        const auto outcome =
+            navigation::SearchAerodromes(cases[0].path, "Bravo", navtest::NoPieces(), "none",
+                                         [&](const std::string&) { return answer; });
+        const bool kept = answer == MatchAnswer::Keep;
+        EXPECT_EQ((std::tuple{outcome.display, outcome.ending, outcome.identifier, outcome.name}),
+                  (std::tuple{std::string(kept ? cases[0].shown : "none"), answer,
+                              std::string(kept ? "BBB" : ""),
+                              std::string(kept ? "BRAVO AIRPORT, TESTVILLE, ON" : "")}));
+    }
 }
 
 // With no name pieces every code above 90 reads as nothing (line 220 cut short): a line

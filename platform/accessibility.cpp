@@ -409,6 +409,14 @@ class ReturnFromBox : public QObject {
 // user cannot perceive raises one: the animation alone would send twenty a second.
 void Filter(QAccessibleEvent* event) {
     if (Silent(event->object())) return;
+    // A field entered by Tab selects its text before Qt reports the focus: the screen
+    // reader would say "CYYZ selected" and then the field with "CYYZ selected" again. The
+    // selection made on the way in is told with the focus, once.
+    static QPointer<QObject> focusTold;
+    if (event->type() == QAccessible::Focus) focusTold = event->object();
+    if (event->type() == QAccessible::TextSelectionChanged &&
+        event->object() == QApplication::focusWidget() && event->object() != focusTold)
+        return;
     // On to the platform's bridge, which receives what no handler takes.
     QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);

@@ -268,6 +268,10 @@ press Return
 keys CYYZ 300
 press equal
 
+step "Tab away and Shift+Tab back: the destination field with its text selected"
+press Tab
+QUIET=1000 press shift+Tab
+
 step "Tab to a keypad key, F1, Esc"
 tab_to "Calculator key" "keypad key"
 QUIET=1500 press F1

@@ -1,8 +1,8 @@
-// Whole-process start-up: starts two programs in turn (the calculator and the bare Qt
-// window) and times each from exec to the first painted pixel of its window, then reads
-// its peak resident memory. Run under an X server with no other windows (Xvfb).
+// Whole-process start-up: starts programs in turn (the calculator and its floors) and times
+// each from exec to the first painted pixel of its window, then reads its peak resident
+// memory. Run under an X server with no other windows (Xvfb).
 //
-//   startup_harness RUNS DIR_A PROGRAM_A DIR_B PROGRAM_B
+//   startup_harness RUNS DIR PROGRAM [DIR PROGRAM]...
 // prints one line per program: name, median and maximum milliseconds, peak memory (kB).
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -91,20 +91,21 @@ Start Run(Display* display, const char* dir, const char* program) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 6) {
-        std::fprintf(stderr, "usage: startup_harness RUNS DIR_A PROGRAM_A DIR_B PROGRAM_B\n");
+    if (argc < 4 || argc % 2 != 0) {
+        std::fprintf(stderr, "usage: startup_harness RUNS DIR PROGRAM [DIR PROGRAM]...\n");
         return 2;
     }
     const int runs = std::atoi(argv[1]);
+    const int programs = (argc - 2) / 2;
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
         std::fprintf(stderr, "no X display\n");
         return 1;
     }
-    std::vector<double> ms[2];
-    long peakKb[2] = {0, 0};
-    for (int k = 0; k < 2 * runs; ++k) {  // alternating, so both see the same machine
-        const int which = k % 2;
+    std::vector<std::vector<double>> ms(static_cast<std::size_t>(programs));
+    std::vector<long> peakKb(static_cast<std::size_t>(programs), 0);
+    for (int k = 0; k < programs * runs; ++k) {  // in turn, so all see the same machine
+        const int which = k % programs;
         const Start s = Run(display, argv[2 + 2 * which], argv[3 + 2 * which]);
         if (s.ms < 0) {
             std::fprintf(stderr, "%s: no window within 10 s\n", argv[3 + 2 * which]);
@@ -113,7 +114,7 @@ int main(int argc, char** argv) {
         ms[which].push_back(s.ms);
         peakKb[which] = std::max(peakKb[which], s.kb);
     }
-    for (int which = 0; which < 2; ++which) {
+    for (int which = 0; which < programs; ++which) {
         std::sort(ms[which].begin(), ms[which].end());
         const std::size_t n = ms[which].size();
         const double median =

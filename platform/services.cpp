@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
@@ -24,8 +25,17 @@ int RunApplication(int argc, char** argv, const char* desktopId,
     QApplication app(argc, argv);
     const QString id = QString::fromLatin1(desktopId);
     QGuiApplication::setDesktopFileName(id);
-    // Run from the build folder there is no such icon: Qt's own stays.
-    QApplication::setWindowIcon(QIcon::fromTheme(id));
+    // The installed icon files, taken straight from the data folders: looking the name up
+    // through the icon theme walks every theme folder and cost more than anything else of
+    // the start. Run from the build folder there is no such file: Qt's own icon stays.
+    QIcon icon;
+    for (const char* size : {"48x48", "128x128", "256x256"}) {
+        const QString file = QStandardPaths::locate(
+            QStandardPaths::GenericDataLocation,
+            QStringLiteral("icons/hicolor/%1/apps/%2.png").arg(QLatin1String(size), id));
+        if (!file.isEmpty()) icon.addFile(file);
+    }
+    if (!icon.isNull()) QApplication::setWindowIcon(icon);
     Initialise();
     start();
     return 0;

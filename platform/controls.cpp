@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -14,7 +15,9 @@
 #include <QTextLayout>
 #include <QTimer>
 #include <algorithm>
+#include <map>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "platform/accessibility_p.h"
@@ -559,13 +562,17 @@ void Control::ApplyFont() {
     ApplyGeometry();
 }
 
-void Control::ApplyColours() {
-    QWidget* w = NativeWidget();
-    if (w == nullptr) return;
-    QPalette palette = w->palette();
-    const QColor fore = ToQColor(props_.foreColor, Qt::black);
-    const QColor back = ToQColor(props_.backColor, QColor(240, 240, 240));
-    switch (Kind()) {
+// The palette of a kind of control in two colours: made once and shared by every control
+// of that kind in those colours. The style keys the pictures it keeps of a button's face
+// by its palette, so forty-seven buttons in three colours are drawn in three palettes,
+// not forty-seven; a palette that says it sets every colour is taken as it is.
+const QPalette& SharedPalette(ControlKind kind, const QWidget* widget, const QColor& fore,
+                              const QColor& back) {
+    static std::map<std::tuple<ControlKind, QRgb, QRgb>, QPalette> palettes;
+    const auto key = std::tuple{kind, fore.rgba(), back.rgba()};
+    if (auto found = palettes.find(key); found != palettes.end()) return found->second;
+    QPalette palette = QApplication::palette(widget);
+    switch (kind) {
         case ControlKind::Button: {
             palette.setColor(QPalette::Button, back);
             palette.setColor(QPalette::Active, QPalette::ButtonText, fore);
@@ -580,22 +587,36 @@ void Control::ApplyColours() {
         case ControlKind::TextBox:
             palette.setColor(QPalette::Base, back);
             palette.setColor(QPalette::Text, fore);
-            if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setFrame(props_.borderStyle != 0);
             break;
-        case ControlKind::Label:
-        case ControlKind::Picture:
+        default:
             palette.setColor(QPalette::Window, back);
             palette.setColor(QPalette::WindowText, fore);
-            w->setAutoFillBackground(Kind() == ControlKind::Label && props_.backStyle != 0);
-            if (auto* label = qobject_cast<QLabel*>(w)) {
-                label->setFrameStyle(props_.borderStyle != 0 ? (QFrame::Box | QFrame::Plain)
-                                                             : QFrame::NoFrame);
-            }
-            break;
-        case ControlKind::Timer:
             break;
     }
-    w->setPalette(palette);
+    // Every colour set by name, so that a widget takes the palette as it is (sharing it)
+    // rather than resolving a copy of its own against its parent's.
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            palette.setBrush(g, r, palette.brush(g, r));
+        }
+    }
+    return palettes.emplace(key, palette).first->second;
+}
+
+void Control::ApplyColours() {
+    QWidget* w = NativeWidget();
+    if (w == nullptr || Kind() == ControlKind::Timer) return;
+    const QColor fore = ToQColor(props_.foreColor, Qt::black);
+    const QColor back = ToQColor(props_.backColor, QColor(240, 240, 240));
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setFrame(props_.borderStyle != 0);
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        w->setAutoFillBackground(Kind() == ControlKind::Label && props_.backStyle != 0);
+        label->setFrameStyle(props_.borderStyle != 0 ? (QFrame::Box | QFrame::Plain)
+                                                     : QFrame::NoFrame);
+    }
+    w->setPalette(SharedPalette(Kind(), w, fore, back));
 }
 
 void Control::ApplyDisplayText() {

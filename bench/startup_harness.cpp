@@ -3,7 +3,8 @@
 // memory. Run under an X server with no other windows (Xvfb).
 //
 //   startup_harness RUNS DIR PROGRAM [DIR PROGRAM]...
-// prints one line per program: name, median and maximum milliseconds, peak memory (kB).
+// prints one line per program: name, median and maximum milliseconds, peak memory (kB),
+// and the median time on a processor until the first paint (ms, all its threads).
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <signal.h>
@@ -57,8 +58,21 @@ long PeakResidentKb(pid_t pid) {
     return -1;
 }
 
+// Time the process has spent on a processor so far (all its threads), milliseconds.
+double CpuMs(pid_t pid) {
+    double total = 0;
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    for (int tid = pid; tid < pid + 64; ++tid) {
+        std::ifstream stat(tasks + "/" + std::to_string(tid) + "/schedstat");
+        double ns = 0;
+        if (stat >> ns) total += ns / 1e6;
+    }
+    return total;
+}
+
 struct Start {
     double ms = -1;
+    double cpuMs = -1;  // on a processor until the first paint was seen
     long kb = -1;
 };
 
@@ -76,6 +90,7 @@ Start Run(Display* display, const char* dir, const char* program) {
         if (window == 0) window = ShownWindow(display);
         if (window != 0 && Painted(display, window)) {
             start.ms = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+            start.cpuMs = CpuMs(pid);
             break;
         }
         usleep(200);
@@ -103,6 +118,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::vector<std::vector<double>> ms(static_cast<std::size_t>(programs));
+    std::vector<std::vector<double>> cpu(static_cast<std::size_t>(programs));
     std::vector<long> peakKb(static_cast<std::size_t>(programs), 0);
     for (int k = 0; k < programs * runs; ++k) {  // in turn, so all see the same machine
         const int which = k % programs;
@@ -112,15 +128,18 @@ int main(int argc, char** argv) {
             return 1;
         }
         ms[which].push_back(s.ms);
+        cpu[which].push_back(s.cpuMs);
         peakKb[which] = std::max(peakKb[which], s.kb);
     }
+    auto median = [](std::vector<double>& v) {
+        std::sort(v.begin(), v.end());
+        const std::size_t n = v.size();
+        return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+    };
     for (int which = 0; which < programs; ++which) {
-        std::sort(ms[which].begin(), ms[which].end());
-        const std::size_t n = ms[which].size();
-        const double median =
-            n % 2 ? ms[which][n / 2] : (ms[which][n / 2 - 1] + ms[which][n / 2]) / 2;
-        std::printf("%s %.1f %.1f %ld\n", argv[3 + 2 * which], median, ms[which].back(),
-                    peakKb[which]);
+        const double med = median(ms[which]);
+        std::printf("%s %.1f %.1f %ld %.1f\n", argv[3 + 2 * which], med, ms[which].back(),
+                    peakKb[which], median(cpu[which]));
     }
     return 0;
 }

@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -127,10 +126,7 @@ void FormWidget::paintEvent(QPaintEvent*) {
     if (form == nullptr) return;
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(form->BackColor(), palette().color(QPalette::Window)));
-    if (!form->canvas_ || form->canvas_->isNull()) return;
-    if (!form->shownCanvas_)
-        form->shownCanvas_ = std::make_unique<QPixmap>(QPixmap::fromImage(*form->canvas_));
-    painter.drawPixmap(0, 0, *form->shownCanvas_);
+    if (form->canvas_ && !form->canvas_->isNull()) painter.drawImage(0, 0, *form->canvas_);
 }
 
 void FormWidget::closeEvent(QCloseEvent* event) {
@@ -303,7 +299,6 @@ bool Form::Unload(int unloadMode) {
         widget_ = nullptr;
     }
     canvas_.reset();
-    shownCanvas_.reset();
     drawn_.clear();
     // A window unloaded while it is shown modally lets its caller go on, and can be
     // loaded and shown modally again at once.
@@ -427,7 +422,6 @@ std::vector<Control*> Form::Controls() const {
 // The background image covers the inner area; it grows with the window and keeps
 // what was drawn, since the look is drawn once per window build.
 QImage& Form::Canvas() {
-    shownCanvas_.reset();  // about to be drawn on
     const int w = std::max(1, ToPixels(ScaleWidth(), true));
     const int h = std::max(1, ToPixels(ScaleHeight(), false));
     if (!canvas_) {
@@ -510,7 +504,6 @@ void Form::Box(float x1, float y1, float x2, float y2, std::int32_t colour, bool
 
 void Form::Cls() {
     if (canvas_) canvas_->fill(Qt::transparent);
-    shownCanvas_.reset();
     if (widget_ != nullptr) widget_->update();
 }
 

@@ -30,7 +30,6 @@
 
 class QWidget;
 class QImage;
-class QPixmap;
 class QEventLoop;
 
 namespace platform {
@@ -199,9 +198,6 @@ class Form {
     FormWidget* widget_ = nullptr;
     QEventLoop* modalLoop_ = nullptr;
     std::unique_ptr<QImage> canvas_;
-    // The canvas as it is put on the screen, made again after each drawing: a covered
-    // canvas becomes an opaque picture, which the screen takes without blending.
-    std::unique_ptr<QPixmap> shownCanvas_;
     std::vector<ControlArray*> arrays_;
     std::vector<std::unique_ptr<Control>> graveyard_;
     std::vector<DrawItem> drawn_;

@@ -76,8 +76,16 @@ std::int32_t DrawnComponent(float running) {
 std::vector<GradientLine> PlanGradient(std::int32_t style, std::int32_t w, std::int32_t h,
                                        std::int32_t fromColour, std::int32_t toColour) {
     std::vector<GradientLine> lines;
+    ForEachGradientLine(style, w, h, fromColour, toColour,
+                        [&lines](const GradientLine& line) { lines.push_back(line); });
+    return lines;
+}
+
+void ForEachGradientLine(std::int32_t style, std::int32_t w, std::int32_t h,
+                         std::int32_t fromColour, std::int32_t toColour,
+                         const std::function<void(const GradientLine&)>& draw) {
     auto steps = GradientSteps(style, w, h);
-    if (!steps || *steps < 0) return lines;
+    if (!steps || *steps < 0) return;
     const std::int32_t n = *steps;
 
     ColourParts start = SplitColourValue(fromColour);
@@ -89,7 +97,6 @@ std::vector<GradientLine> PlanGradient(std::int32_t style, std::int32_t w, std::
     const std::int32_t dg = end.green - start.green;
     const std::int32_t db = end.blue - start.blue;
 
-    lines.reserve(static_cast<std::size_t>(n) + 1);
     for (std::int32_t i = 0; i <= n; ++i) {
         StepComponent(r, dr, n);
         StepComponent(g, dg, n);
@@ -122,10 +129,9 @@ std::vector<GradientLine> PlanGradient(std::int32_t style, std::int32_t w, std::
                 line.y2 = h;
                 break;
         }
-        lines.push_back(line);
+        draw(line);
         if (i == std::numeric_limits<std::int32_t>::max()) break;
     }
-    return lines;
 }
 
 std::optional<std::int32_t> CentredPosition(std::int32_t workArea, double size) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -43,6 +44,11 @@ std::optional<std::int32_t> GradientSteps(std::int32_t style, std::int32_t w, st
 // colour. Empty for an unknown style.
 std::vector<GradientLine> PlanGradient(std::int32_t style, std::int32_t w, std::int32_t h,
                                        std::int32_t fromColour, std::int32_t toColour);
+// The same lines handed over one by one, in order, none kept: a window's twenty thousand
+// would take a megabyte that a start-up pays for in fresh pages.
+void ForEachGradientLine(std::int32_t style, std::int32_t w, std::int32_t h,
+                         std::int32_t fromColour, std::int32_t toColour,
+                         const std::function<void(const GradientLine&)>& draw);
 
 // Left (or top) that centres a window of `size` twips in `workArea` twips:
 // (workArea - size) rounded halves to even, then halved dropping the fraction toward

@@ -217,13 +217,20 @@ void PaintGradientStyle(std::int32_t fromIndex, std::int32_t toIndex, std::int32
         SplitColour(colour);
     }
     const std::int32_t end = ColourValue(ColourRed, ColourGreen, ColourBlue);
-    const std::vector<GradientLine> plan = PlanGradient(style, *w, *h, start, end);
+    // Drawn a batch at a time: the pixels are the same as with every line in one batch (a
+    // line the next one covers is only passed over within a batch), and no large buffer
+    // is filled for one use.
+    constexpr std::size_t Batch = 512;
     std::vector<platform::DrawItem> lines;
-    lines.reserve(plan.size());
-    for (const GradientLine& line : plan) {
+    lines.reserve(Batch);
+    ForEachGradientLine(style, *w, *h, start, end, [&](const GradientLine& line) {
         lines.push_back({false, false, static_cast<float>(line.x1), static_cast<float>(line.y1),
                          static_cast<float>(line.x2), static_cast<float>(line.y2), line.colour});
-    }
+        if (lines.size() == Batch) {
+            form->Lines(lines);
+            lines.clear();
+        }
+    });
     form->Lines(lines);
 }
 

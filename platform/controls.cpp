@@ -656,7 +656,9 @@ void Control::ApplyDisplayText() {
                 QImage image(reinterpret_cast<const uchar*>(props_.picture.pixels.data()),
                              props_.picture.width, props_.picture.height, props_.picture.width * 4,
                              QImage::Format_ARGB32);
-                label->setPixmap(QPixmap::fromImage(image.copy()));
+                // Converted once into the pixmap's own memory (the image only lends it the
+                // control's pixels).
+                label->setPixmap(QPixmap::fromImage(std::move(image)));
             }
             break;
         }

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "platform/accessibility_p.h"
 #include "platform/line_raster.h"
@@ -127,6 +128,10 @@ void FormWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(form->BackColor(), palette().color(QPalette::Window)));
     if (form->canvas_ && !form->canvas_->isNull()) painter.drawImage(0, 0, *form->canvas_);
+    // The controls are painted and the picture put on the screen before the event loop
+    // runs again, and with it the work that waited for the first paint.
+    form->painted_ = true;
+    for (auto& task : std::exchange(form->afterPaint_, {})) RunSoon(std::move(task));
 }
 
 void FormWidget::closeEvent(QCloseEvent* event) {
@@ -277,6 +282,15 @@ void Form::Refresh() {
     if (widget_ != nullptr) widget_->update();
 }
 
+void Form::AfterPaint(std::function<void()> task) {
+    RunSoon([this, task = std::move(task)]() mutable {
+        if (widget_ != nullptr && widget_->isVisible() && !painted_)
+            afterPaint_.push_back(std::move(task));
+        else
+            task();
+    });
+}
+
 bool Form::Unload(int unloadMode) {
     if (!loaded_ || loading_) return !loaded_;
     static thread_local std::vector<Form*> unloading;
@@ -300,6 +314,8 @@ bool Form::Unload(int unloadMode) {
     }
     canvas_.reset();
     drawn_.clear();
+    painted_ = false;
+    afterPaint_.clear();  // work for a window that is gone
     // A window unloaded while it is shown modally lets its caller go on, and can be
     // loaded and shown modally again at once.
     if (modalLoop_ != nullptr) BoxClosed();

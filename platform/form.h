@@ -84,6 +84,11 @@ class Form {
     void Hide();
     // Repaints the window (its background image and controls).
     void Refresh();
+    // Runs the task once the window has been painted and its picture is on the screen
+    // (when the event loop next runs, if the window is not shown by then or was painted
+    // already): work its first picture does not need waits until after it. Unloading the
+    // window drops what still waits for its paint.
+    void AfterPaint(std::function<void()> task);
     // Runs Form_QueryUnload; false when the handler cancelled.
     bool Unload(int unloadMode = UnloadFromCode);
 
@@ -195,6 +200,8 @@ class Form {
     bool designTaken_ = false;
     bool loaded_ = false;
     bool loading_ = false;
+    bool painted_ = false;
+    std::vector<std::function<void()>> afterPaint_;
     FormWidget* widget_ = nullptr;
     QEventLoop* modalLoop_ = nullptr;
     std::unique_ptr<QImage> canvas_;

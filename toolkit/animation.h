@@ -12,7 +12,9 @@ namespace AvcalcMod {
 
 // Places Image3(0) by LayoutMode (positions in hundreds of twips), cuts "m<picture>.gif"
 // into the window's Image3 and starts Timer1 with the first frame's delay. A file that
-// cannot be read leaves the window as it was and starts no timer.
+// cannot be read leaves the window as it was and starts no timer. The first frame is
+// cut at once, the others once the window has been painted (Form::AfterPaint), as
+// LoadAnimationFrames cuts them.
 void StartAnimation(SkinnedForm& window, std::int32_t left1, std::int32_t top1, std::int32_t left2,
                     std::int32_t top2, std::int32_t left3, std::int32_t top3, std::int32_t picture,
                     std::int32_t slot);

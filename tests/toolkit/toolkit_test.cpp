@@ -63,6 +63,8 @@ class AnimationTest : public ToolkitTest {
 TEST_F(AnimationTest, ThreeFramesGiveTagsPlacesOrderAndIntervals) {
     testing_files::WriteFile("m9.gif", ThreeFrames);
     StartAnimation(form, 78, 8, 78, 8, 80, 10, 9, 2);
+    EXPECT_EQ(form.Image3.Count(), 1);  // the others once the event loop runs
+    QCoreApplication::processEvents();
     ASSERT_EQ(form.Image3.Count(), 3);
     EXPECT_EQ((std::array{form.Image3[0].Tag(), form.Image3[1].Tag(), form.Image3[2].Tag()}),
               (std::array<std::string, 3>{"100", "200", "300"}));

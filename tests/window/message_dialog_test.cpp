@@ -40,6 +40,7 @@ TEST_F(WindowTest, EachCodeGetsItsButtonsBelowTheWrappedText) {
     ColourTable[3] = ColourTable[17] = 0x00204060;
     Seen s;
     action = [&s](avbox& box) {
+        QTest::qWait(20);  // what waited for the box's first paint
         s = {box.Caption(), box.buttonplus1[1].Caption(), box.Height(), box.Label1[0].Height(),
              box.buttonplus1[0].Top()};
         s.painted = box.DrawnColourAt(100, 100);

@@ -28,15 +28,23 @@ struct LineWalk {
 // so coordinates far outside cost nothing. Two equal points are not a line (invalid).
 LineWalk PlanLine(double x1, double y1, double x2, double y2, int width, int height);
 
-// Calls plot(x, y) for every pixel of the walk inside the image.
+// Calls plot(x, y) for every pixel of the walk inside the image. (The steps outside the
+// image along the main axis are passed over at once: a gradient plots millions of pixels.)
 template <typename Plot>
 void WalkLine(const LineWalk& walk, int width, int height, Plot plot) {
     if (!walk.valid) return;
-    std::int64_t p = walk.pos;
-    for (int k = walk.start; k < walk.end; ++k, p += walk.inc) {
-        const int x = walk.steep ? static_cast<int>(p >> 16) : k;
-        const int y = walk.steep ? k : static_cast<int>(p >> 16);
-        if (x >= 0 && y >= 0 && x < width && y < height) plot(x, y);
+    const int along = walk.steep ? height : width;
+    const int across = walk.steep ? width : height;
+    const int first = walk.start < 0 ? 0 : walk.start;
+    const int end = walk.end > along ? along : walk.end;
+    std::int64_t p = walk.pos + static_cast<std::int64_t>(first - walk.start) * walk.inc;
+    for (int k = first; k < end; ++k, p += walk.inc) {
+        const int other = static_cast<int>(p >> 16);
+        if (other < 0 || other >= across) continue;
+        if (walk.steep)
+            plot(other, k);
+        else
+            plot(k, other);
     }
 }
 

@@ -192,6 +192,10 @@ QWidget* Control::NativeWidget() const {
     return bridge_ != nullptr ? bridge_->widget.data() : nullptr;
 }
 
+QWidget* Control::WidgetToUpdate() const {
+    return inert_ || array_->Parent().building_ ? nullptr : NativeWidget();
+}
+
 void Control::SetLeft(float twips) {
     Assign(&ControlProperties::left, twips, {&Control::ApplyGeometry});
 }
@@ -242,13 +246,13 @@ void Control::SetText(const std::string& text) {
 void Control::SetVisible(bool visible) {
     if (!Writable()) return;
     props_.visible = visible;
-    if (QWidget* w = NativeWidget()) w->setVisible(visible);
+    if (QWidget* w = WidgetToUpdate()) w->setVisible(visible);
 }
 
 void Control::SetEnabled(bool enabled) {
     if (!Writable()) return;
     props_.enabled = enabled;
-    if (QWidget* w = NativeWidget()) w->setEnabled(enabled);
+    if (QWidget* w = WidgetToUpdate()) w->setEnabled(enabled);
     ApplyTimer();
 }
 
@@ -303,7 +307,7 @@ const std::string& Control::ToolTipText() const {
 void Control::SetToolTipText(const std::string& text) {
     if (!Writable()) return;
     props_.toolTipText = text;
-    if (QWidget* w = NativeWidget()) w->setToolTip(ToUnicode(text));
+    if (QWidget* w = WidgetToUpdate()) w->setToolTip(ToUnicode(text));
 }
 
 const std::string& Control::Tag() const {
@@ -547,7 +551,7 @@ void Control::ApplyAll() {
 }
 
 void Control::ApplyGeometry() {
-    QWidget* w = NativeWidget();
+    QWidget* w = WidgetToUpdate();
     if (w == nullptr) return;
     w->setGeometry(ToPixels(props_.left, true), ToPixels(props_.top, false),
                    std::max(0, ToPixels(props_.width, true)),
@@ -556,7 +560,7 @@ void Control::ApplyGeometry() {
 
 void Control::ApplyFont() {
     if (Kind() == ControlKind::Label) Refit();
-    QWidget* w = NativeWidget();
+    QWidget* w = WidgetToUpdate();
     if (w == nullptr) return;
     w->setFont(FontOf(props_));
     ApplyGeometry();
@@ -606,7 +610,7 @@ const QPalette& SharedPalette(ControlKind kind, const QWidget* widget, const QCo
 }
 
 void Control::ApplyColours() {
-    QWidget* w = NativeWidget();
+    QWidget* w = WidgetToUpdate();
     if (w == nullptr || Kind() == ControlKind::Timer) return;
     const QColor fore = ToQColor(props_.foreColor, Qt::black);
     const QColor back = ToQColor(props_.backColor, QColor(240, 240, 240));
@@ -620,7 +624,7 @@ void Control::ApplyColours() {
 }
 
 void Control::ApplyDisplayText() {
-    QWidget* w = NativeWidget();
+    QWidget* w = WidgetToUpdate();
     if (w == nullptr) return;
     switch (Kind()) {
         case ControlKind::Button:
@@ -668,7 +672,7 @@ void Control::ApplyDisplayText() {
 }
 
 void Control::ApplyAccessibility() {
-    QWidget* w = NativeWidget();
+    QWidget* w = WidgetToUpdate();
     if (w == nullptr) return;
     // Each change raises an event that screen readers hear: only real changes.
     if (const QString n = ToUnicode(HeardName()); w->accessibleName() != n) w->setAccessibleName(n);
@@ -680,6 +684,7 @@ void Control::ApplyAccessibility() {
 
 void Control::ApplyTimer() {
     if (Kind() != ControlKind::Timer || bridge_ == nullptr || bridge_->timer == nullptr) return;
+    if (array_->Parent().building_) return;
     if (props_.enabled && props_.interval > 0)
         bridge_->timer->start(props_.interval);
     else

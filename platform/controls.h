@@ -212,6 +212,9 @@ class Control {
     friend class Form;
 
     bool Writable();
+    // The widget that shows the properties now: none while the window's load handler runs
+    // (the widget takes them all once it has run).
+    QWidget* WidgetToUpdate() const;
     // A property write: the field takes the value, then the steps that show it run.
     template <typename T>
     void Assign(T ControlProperties::*field, T value,

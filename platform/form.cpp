@@ -242,7 +242,14 @@ void Form::Load() {
     loaded_ = true;
     LoadedForms().push_back(this);
     loading_ = false;
+    // The load handler sets its controls up a property at a time, many of them several
+    // times (the style, then the scaling); their widgets take the result once, after it.
+    building_ = true;
     Form_Load();
+    building_ = false;
+    if (!loaded_ || widget_ == nullptr) return;
+    for (Control* control : Controls()) control->ApplyAll();
+    ApplyTabOrder();
 }
 
 void Form::Show() {
@@ -416,7 +423,7 @@ void Form::ApplyLook() {
 }
 
 void Form::ApplyTabOrder() {
-    if (widget_ == nullptr) return;
+    if (widget_ == nullptr || building_) return;
     std::vector<Control*> order;
     for (Control* control : Controls()) {
         QWidget* w = control->NativeWidget();

@@ -200,6 +200,7 @@ class Form {
     bool designTaken_ = false;
     bool loaded_ = false;
     bool loading_ = false;
+    bool building_ = false;  // its load handler runs: the controls' widgets wait
     bool painted_ = false;
     std::vector<std::function<void()>> afterPaint_;
     FormWidget* widget_ = nullptr;

@@ -246,6 +246,11 @@ void Control::SetText(const std::string& text) {
 void Control::SetVisible(bool visible) {
     if (!Writable()) return;
     props_.visible = visible;
+    if (visible && waiting_ && !array_->Parent().building_) {
+        CreateWidget(true);
+        array_->Parent().ApplyTitles();
+        array_->Parent().ApplyTabOrder();
+    }
     if (QWidget* w = WidgetToUpdate()) w->setVisible(visible);
 }
 
@@ -365,10 +370,15 @@ std::string Control::HeardName() const {
 
 void Control::SetLabelFor(Control& field) {
     if (Kind() != ControlKind::Label || field.Kind() != ControlKind::TextBox) return;
-    auto* label = qobject_cast<QLabel*>(NativeWidget());
-    if (label == nullptr || field.NativeWidget() == nullptr) return;
-    label->setBuddy(field.NativeWidget());
-    ApplyDisplayText();
+    if (inert_ || !field.Exists() || field.Parent() != Parent()) return;
+    Form& form = array_->Parent();
+    if (!form.IsLoaded()) return;
+    auto& titles = form.titles_;
+    titles.erase(std::remove_if(titles.begin(), titles.end(),
+                                [this](const auto& pair) { return pair.first == this; }),
+                 titles.end());
+    titles.emplace_back(this, &field);
+    form.ApplyTitles();  // now, or once the field has its widget
 }
 
 void Control::SetInterval(std::int32_t milliseconds) {
@@ -447,10 +457,12 @@ void Control::Refit() {
     }
 }
 
-void Control::CreateWidget() {
+void Control::CreateWidget(bool now) {
     if (inert_ || bridge_ != nullptr) return;
     QWidget* parent = array_->Parent().NativeWidget();
     if (parent == nullptr) return;
+    waiting_ = Kind() == ControlKind::TextBox && !now && !array_->Parent().painted_;
+    if (waiting_) return;
     bridge_ = new ControlBridge(this);
     switch (Kind()) {
         case ControlKind::Button: {
@@ -522,6 +534,7 @@ void Control::CreateWidget() {
 }
 
 void Control::DestroyWidget() {
+    waiting_ = false;
     if (bridge_ == nullptr) return;
     ControlBridge* bridge = bridge_;
     bridge_ = nullptr;

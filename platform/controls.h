@@ -220,7 +220,9 @@ class Control {
     void Assign(T ControlProperties::*field, T value,
                 std::initializer_list<void (Control::*)()> then);
     void RefitWrapped();
-    void CreateWidget();
+    // Makes the widget, or for a text box of a window not yet painted (unless `now`) marks
+    // it as waiting: see Form::Load.
+    void CreateWidget(bool now = false);
     void DestroyWidget();
     void ApplyAll();
     void ApplyGeometry();
@@ -238,6 +240,7 @@ class Control {
     bool inert_;
     ControlProperties props_;
     ControlBridge* bridge_ = nullptr;
+    bool waiting_ = false;  // a text box whose widget is made after its window's first paint
     std::uint64_t writes_ = 0;
 };
 

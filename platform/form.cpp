@@ -6,11 +6,13 @@
 #include <QEventLoop>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #if defined(__linux__)
 #include <sys/mman.h>
 #endif
@@ -248,8 +250,36 @@ void Form::Load() {
     Form_Load();
     building_ = false;
     if (!loaded_ || widget_ == nullptr) return;
-    for (Control* control : Controls()) control->ApplyAll();
+    // A text box's widget costs most (it loads a face of its own) and the formula fields
+    // are hidden until a formula asks for them: the ones the first picture does not show
+    // are made once it has been painted.
+    bool waiting = false;
+    for (Control* control : Controls()) {
+        if (control->waiting_ && control->props_.visible) control->CreateWidget(true);
+        waiting = waiting || control->waiting_;
+        control->ApplyAll();
+    }
+    ApplyTitles();
     ApplyTabOrder();
+    if (waiting) AfterPaint([this] { CreateWaitingWidgets(); });
+}
+
+void Form::CreateWaitingWidgets() {
+    if (!loaded_) return;
+    for (Control* control : Controls())
+        if (control->waiting_) control->CreateWidget(true);
+    ApplyTitles();
+    ApplyTabOrder();
+}
+
+void Form::ApplyTitles() {
+    for (const auto& [label, field] : titles_) {
+        auto* title = qobject_cast<QLabel*>(label->NativeWidget());
+        if (title == nullptr || field->NativeWidget() == nullptr) continue;
+        if (title->buddy() == field->NativeWidget()) continue;
+        title->setBuddy(field->NativeWidget());
+        label->ApplyDisplayText();  // a title shows its "&" doubled
+    }
 }
 
 void Form::Show() {
@@ -326,6 +356,7 @@ bool Form::Unload(int unloadMode) {
     drawn_.clear();
     painted_ = false;
     afterPaint_.clear();  // work for a window that is gone
+    titles_.clear();      // made again after the next load
     // A window unloaded while it is shown modally lets its caller go on, and can be
     // loaded and shown modally again at once.
     if (modalLoop_ != nullptr) BoxClosed();
@@ -449,28 +480,58 @@ std::vector<Control*> Form::Controls() const {
 // what was drawn, since the look is drawn once per window build.
 namespace {
 
-// A transparent picture of w x h pixels on memory taken from the system in one go, all its
-// pages at once (and already zero, which is transparent): touched a page at a time, a
-// window's megabyte costs hundreds of page faults, on a virtual machine a large part of
-// the whole start-up.
-std::unique_ptr<QImage> TransparentImage(int w, int h) {
-    const qsizetype bytes = static_cast<qsizetype>(w) * h * 4;
 #if defined(__linux__)
-    void* pages = ::mmap(nullptr, static_cast<std::size_t>(bytes), PROT_READ | PROT_WRITE,
+// Zeroed memory from the system, all its pages at once (as few as can be: a picture of a
+// megabyte or more goes on large pages where the system has them): touched a page at a
+// time, a window's megabyte costs hundreds of page faults, on a virtual machine a large part
+// of the whole start-up. Empty when the system refuses.
+struct Pages {
+    void* start = nullptr;
+    std::size_t bytes = 0;
+};
+Pages TakePages(std::size_t bytes) {
+    constexpr std::size_t Large = std::size_t{2} << 20;
+    if (bytes >= (std::size_t{1} << 20)) {
+        const std::size_t length = (bytes + Large - 1) / Large * Large;
+        void* raw = ::mmap(nullptr, length + Large, PROT_READ | PROT_WRITE,
+                           MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (raw != MAP_FAILED) {
+            // Aligned to a large page, the rest given back.
+            auto* base = static_cast<char*>(raw);
+            auto* start = reinterpret_cast<char*>(
+                (reinterpret_cast<std::uintptr_t>(base) + Large - 1) & ~(Large - 1));
+            if (start > base) ::munmap(base, static_cast<std::size_t>(start - base));
+            if (start + length < base + length + Large)
+                ::munmap(start + length,
+                         static_cast<std::size_t>(base + length + Large - (start + length)));
+            ::madvise(start, length, MADV_HUGEPAGE);
+#if defined(MADV_POPULATE_WRITE)
+            ::madvise(start, length, MADV_POPULATE_WRITE);  // older systems: page by page
+#endif
+            return {start, length};
+        }
+    }
+    void* start = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
                          MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-    if (pages != MAP_FAILED) {
-        struct Mapping {
-            void* pages;
-            std::size_t bytes;
-        };
+    return start == MAP_FAILED ? Pages{} : Pages{start, bytes};
+}
+#endif
+
+// A transparent picture of w x h pixels: on pages taken at once, which are zero and so
+// transparent without a fill.
+std::unique_ptr<QImage> TransparentImage(int w, int h) {
+#if defined(__linux__)
+    if (auto* pages = new Pages(TakePages(static_cast<std::size_t>(w) * h * 4)); pages->start) {
         return std::make_unique<QImage>(
-            static_cast<uchar*>(pages), w, h, w * 4, QImage::Format_ARGB32_Premultiplied,
+            static_cast<uchar*>(pages->start), w, h, w * 4, QImage::Format_ARGB32_Premultiplied,
             [](void* info) {
-                const auto* mapping = static_cast<Mapping*>(info);
-                ::munmap(mapping->pages, mapping->bytes);
-                delete mapping;
+                const auto* taken = static_cast<Pages*>(info);
+                ::munmap(taken->start, taken->bytes);
+                delete taken;
             },
-            new Mapping{pages, static_cast<std::size_t>(bytes)});
+            pages);
+    } else {
+        delete pages;
     }
 #endif
     auto image = std::make_unique<QImage>(w, h, QImage::Format_ARGB32_Premultiplied);

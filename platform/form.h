@@ -24,6 +24,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/controls.h"
@@ -191,6 +192,9 @@ class Form {
     void ApplyGeometry();
     void ApplyLook();
     void ApplyTabOrder();
+    // Gives each title its field (SetLabelFor) once both have their widgets.
+    void ApplyTitles();
+    void CreateWaitingWidgets();
     QImage& Canvas();
     void EndModal();
 
@@ -201,6 +205,7 @@ class Form {
     bool loaded_ = false;
     bool loading_ = false;
     bool building_ = false;  // its load handler runs: the controls' widgets wait
+    std::vector<std::pair<Control*, Control*>> titles_;  // label, the field it titles
     bool painted_ = false;
     std::vector<std::function<void()>> afterPaint_;
     FormWidget* widget_ = nullptr;

@@ -16,7 +16,7 @@ set -uo pipefail
 build="$(cd "$1" && pwd)" || exit 1
 shift
 only=("$@")
-for tool in Xvfb xdotool sha256sum truncate mkfifo; do
+for tool in Xvfb xdotool sha256sum truncate mkfifo setpriv; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
 program="$build/Quenmar_Aviation_Calculator"
@@ -108,28 +108,13 @@ damage() {
   esac
 }
 
-# --- the X server, one for every row ---------------------------------------------------
+# --- one private desktop for every row (tests/e2e/desktop.sh) ----------------------------
+source "$(dirname "$0")/desktop.sh"
+desktop_start || exit 1
 work=$(mktemp -d)
 chmod 755 "$work"
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -ac >/dev/null 2>&1 &
-xvfb=$!
-exec 3>&-
-for _ in $(seq 1 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
-export QT_QPA_PLATFORM=xcb
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+trap 'desktop_stop; rm -rf "$work"' EXIT
 
-# Waits for a visible window whose name holds $1; prints its id.
-wait_window() {
-  local until=$((SECONDS + ${2:-20})) id
-  while [ "$SECONDS" -lt "$until" ]; do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-    [ -n "$id" ] && { echo "$id"; return; }
-    sleep 0.05
-  done
-}
 snapshot() {
   (cd "$1" && ls -A | sort && find . -type f -size -65M -exec sha256sum {} + | sort &&
     find . -type f -size +64M -printf '%p %s %b %T@\n' | sort)
@@ -156,14 +141,6 @@ answer_within_2s() {
     sleep 0.05
   done
   fail "$1: the help box did not close"
-}
-
-# Clicks the keypad's first key (480 x 1 - 300 + 225 twips from the display's left), which
-# gives the keypad the keyboard, and deletes the digit the click typed.
-focus_keypad() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  xdotool mousemove $((X + 33)) $((Y + 70)) click 1
-  xdotool key BackSpace
 }
 
 run_row() {
@@ -244,41 +221,16 @@ run_row() {
     xdotool key Escape
     focus_keypad "$win"
   fi
-  # Esc on the keypad brings the farewell box, Esc on the box ends the program. A key sent
-  # while a window is still coming up can be lost, so each is sent again until it works.
-  local farewell="" tries
-  for tries in 1 2 3; do
-    xdotool key Escape
-    farewell=$(wait_window "Learn to Fly" 5)
-    [ -n "$farewell" ] && break
-    if ! kill -0 "$pid" 2>/dev/null; then
-      wait "$pid"
-      fail "the program ended (status $?) without its farewell box"
-      return 1
-    fi
-    # No click here: one could land on a farewell box that came up late.
-    xdotool windowfocus --sync "$win" 2>/dev/null
-  done
-  [ -n "$farewell" ] || { fail "no farewell box (an unexpected box, or the program hangs)"; return 1; }
-  sleep 0.2
-  kill -0 "$pid" 2>/dev/null || { fail "the farewell box closed by itself"; return 1; }
-  local peak_kb
-  peak_kb=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status" 2>/dev/null)
-  [ -n "$peak_kb" ] || { fail "could not read the peak memory"; return 1; }
-  timings+=" peak $((peak_kb / 1024)) MB"
-  [ "$peak_kb" -le 102400 ] || { fail "peak resident memory $((peak_kb / 1024)) MB (bound 100 MB)"; return 1; }
-  for tries in 1 2 3 4 5; do
-    xdotool windowfocus --sync "$farewell" 2>/dev/null
-    xdotool key Escape
-    for _ in $(seq 1 10); do
-      kill -0 "$pid" 2>/dev/null || break 2
-      sleep 0.1
-    done
-  done
-  kill -0 "$pid" 2>/dev/null && { fail "the program did not end"; return 1; }
-  wait "$pid"
-  status=$?
-  [ "$status" -eq 0 ] || { fail "exit status $status"; return 1; }
+  # The peak memory is read while the farewell box is up, just before the program ends.
+  peak() {
+    local peak_kb
+    peak_kb=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status" 2>/dev/null)
+    [ -n "$peak_kb" ] || { fail "could not read the peak memory"; return 1; }
+    timings+=" peak $((peak_kb / 1024)) MB"
+    [ "$peak_kb" -le 102400 ] || { fail "peak resident memory $((peak_kb / 1024)) MB (bound 100 MB)"; return 1; }
+  }
+  at_farewell=peak farewell_and_exit "$pid" || { [ -n "$farewell_failure" ] && fail "$farewell_failure"; return 1; }
+  [ "$exit_status" -eq 0 ] || { fail "exit status $exit_status"; return 1; }
   chmod -R u+w "$dir" 2>/dev/null
   after=$(snapshot "$dir")
   [ "$before" = "$after" ] || { fail "the folder changed: $(diff <(echo "$before") <(echo "$after") | tr '\n' ' ')"; return 1; }

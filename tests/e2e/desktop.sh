@@ -25,7 +25,9 @@ desktop_start() {
   desktop_dir=$(mktemp -d /tmp/desktop.XXXXXX)
   chmod 700 "$desktop_dir"
   trap desktop_stop EXIT
-  Xvfb -displayfd 8 -screen 0 1280x800x24 -nolisten tcp -ac 8>"$desktop_dir/display" \
+  # -noreset: a server whose last client leaves resets and refuses connections meanwhile,
+  # and a program started between two runs then finds no display.
+  Xvfb -displayfd 8 -screen 0 1280x800x24 -nolisten tcp -ac -noreset 8>"$desktop_dir/display" \
     >/dev/null 2>&1 &
   desktop_x_pid=$!
   local _

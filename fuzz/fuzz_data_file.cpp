@@ -20,26 +20,6 @@ namespace Line = AvcalcMod::Line;
 
 namespace {
 
-std::vector<std::string> SplitQuery(std::string_view query) {
-    std::vector<std::string> parts;
-    std::size_t from = 0;
-    for (;;) {
-        std::size_t bar = query.find('|', from);
-        parts.emplace_back(query.substr(from, bar == std::string_view::npos ? bar : bar - from));
-        if (bar == std::string_view::npos || parts.size() == 4) break;
-        from = bar + 1;
-    }
-    parts.resize(4);
-    return parts;
-}
-
-void CheckFilesClosed(const char* after) {
-    if (OpenFileCount() != 0) {
-        std::fprintf(stderr, "broken: the data file is left open after %s\n", after);
-        std::abort();
-    }
-}
-
 // The distance line: ids, "    Dist = ", NM "/" SM, line 51, true track, line 227, the
 // magnetic track at each end separated by " /". The text lines are markers here, so
 // each number can be cut out and read back.
@@ -80,13 +60,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view query =
         nl == std::string_view::npos ? std::string_view() : input.substr(0, nl);
     std::string_view file = nl == std::string_view::npos ? input : input.substr(nl + 1);
-    const std::vector<std::string> q = SplitQuery(query);
+    const auto q = fuzzcheck::Split<4>(query, '|');
 
     ResetGlobals();
     SetMemoryFile(DataFileName, std::string(file));
     BuildFragmentTable();
     ReadTextSection();
-    CheckFilesClosed("reading the text section");
+    FUZZ_CHECK(OpenFileCount() == 0, "the data file is closed after reading the text section");
     for (std::int32_t colour : ColourTable)
         FUZZ_CHECK(colour >= 0 && colour <= 0xFFFFFF, "a colour is six hexadecimal digits");
 
@@ -115,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (acceptAt < 0 && n == -acceptAt - 1) return navigation::MatchAnswer::Stop;
                 return navigation::MatchAnswer::Skip;
             });
-        CheckFilesClosed("a search");
+        FUZZ_CHECK(OpenFileCount() == 0, "the data file is closed after a search");
         const std::string& shown = outcome.display;
         FUZZ_CHECK(shown == "#notfound#" || (offered == acceptAt + 1 && shown.rfind("  ", 0) == 0),
                    "a search shows the accepted match or its not-found text");
@@ -126,14 +106,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string first;
         partial.NextMatch(first);
         partial.Close();
-        CheckFilesClosed("a search left half way");
+        FUZZ_CHECK(OpenFileCount() == 0, "the data file is closed after a search left half way");
     }
 
     // The look-up and the distance and track, with marker text lines so that the numbers
     // of the result can be read.
     for (const std::string& ident : {q[2], q[3]}) {
         navigation::PointLookUp p = navigation::LookUpPoint(DataFileName, ident, pieces);
-        CheckFilesClosed("a look-up");
+        FUZZ_CHECK(OpenFileCount() == 0, "the data file is closed after a look-up");
         FUZZ_CHECK(std::isfinite(p.FoundLatitude) && std::isfinite(p.FoundLongitude) &&
                        std::isfinite(p.Variation),
                    "a look-up gives finite positions");
@@ -147,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         lines[Line::NoSolution] = "#562#";
         navigation::DistanceResult d =
             navigation::ShowDistanceAndTrack(DataFileName, q[2], q[3], pieces, lines);
-        CheckFilesClosed("the distance and track");
+        FUZZ_CHECK(OpenFileCount() == 0, "the data file is closed after the distance and track");
         if (d.TrueTrackDeg) {
             FUZZ_CHECK(d.Display.has_value(), "a worked-out track is shown");
             CheckDistanceLine(*d.Display, *d.TrueTrackDeg);

@@ -70,22 +70,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 2) return 0;
     const int decimals = static_cast<std::int8_t>(data[0]);
     const std::uint8_t choices = data[1];
-    std::string_view rest(reinterpret_cast<const char*>(data + 2), size - 2);
-    std::size_t n1 = rest.find('\n');
-    std::string_view text = rest.substr(0, n1);
-    std::string_view caption, factors;
-    if (n1 != std::string_view::npos) {
-        std::string_view tail = rest.substr(n1 + 1);
-        std::size_t n2 = tail.find('\n');
-        caption = tail.substr(0, n2);
-        if (n2 != std::string_view::npos) factors = tail.substr(n2 + 1);
-    }
+    const std::string_view rest(reinterpret_cast<const char*>(data + 2), size - 2);
+    const auto [text, caption, factors] = fuzzcheck::Split<3>(rest, '\n');
 
     auto lenient = numbers::LenientValue(text);
     auto strict = numbers::StrictValue(text);
     if (lenient) FUZZ_CHECK(std::isfinite(*lenient), "the lenient reader gives finite values");
     if (strict) FUZZ_CHECK(std::isfinite(*strict), "the strict reader gives finite values");
-    if (strict && text.find(',') == std::string_view::npos) {
+    if (strict && text.find(',') == std::string::npos) {
         FUZZ_CHECK(lenient.has_value() && *lenient == *strict,
                    "a text both readers take whole gives one value");
     }

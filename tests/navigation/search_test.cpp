@@ -97,6 +97,32 @@ TEST(AerodromeSearch, AFileWithoutItsMarkerOrEndEndsTheSearch) {
     }
 }
 
+// A packed coordinate line through every decoding step (the ordinary ones: the tests
+// above and below).
+TEST(Records, CoordinateLinesDecodeToVariationAndPosition) {
+    const struct {
+        std::string line;
+        const char* variationText;
+        float variation;
+        const char *latitude, *longitude;
+    } cases[] = {
+        // codes 155 60 30 30 130 45: a longitude of 100 degrees or more stored without
+        // seconds gets "00"
+        {"\x9B\x3C\x1E\x1E\x82\x2D", " 0W", 0, "300000", "1001500"},
+        // codes 50 30 30 30: below 55 reads as a negative east variation, west 5
+        {"\x32\x1E\x1E\x1E", "-5E", 5, "000000", ""},
+    };
+    for (const auto& c : cases) {
+        navigation::CoordTexts t;
+        navigation::DecodeCoordLine(c.line, t);
+        EXPECT_EQ(std::tuple(t.VariationText, navigation::VariationFromText(t.VariationText),
+                             navigation::ExpandDigits(t.LatitudeText),
+                             navigation::ExpandDigits(t.LongitudeText)),
+                  std::tuple(c.variationText, c.variation, c.latitude, c.longitude))
+            << c.variationText;
+    }
+}
+
 // The real data file: its name pieces come from text line 220.
 class RealData : public ::testing::Test {
   protected:

@@ -1,4 +1,4 @@
-// ShowMessageDialog lays out the box by the plan of dialog_layout_test.cpp: the window
+// ShowMessageDialog lays out the box by the plan of colour_plan_test.cpp: the window
 // and buttons for each button code, the text wrapped with its lines set apart, the
 // farewell layout, scaling, centring and the gradient.
 #include "window/message_dialog.h"
@@ -54,10 +54,11 @@ TEST_F(WindowTest, EachCodeGetsItsButtonsBelowTheWrappedText) {
             EXPECT_EQ((std::array{b[0].Visible(), b[1].Visible(), b[2].Visible(), b[3].Visible()}),
                       (std::array{c.okShown, c.secondShown, false, false}))
                 << c.code;
-            if (c.okShown)
+            if (c.okShown) {
                 EXPECT_EQ((std::array{b[0].Left(), b[1].Left(), b[0].Top()}),
                           (std::array{c.buttonLeft[0], c.buttonLeft[1], 100 + text + 200}))
                     << c.code;
+            }
             EXPECT_EQ(std::tuple(b[1].Caption(), box.Height() - text, box.Label1[0].Left()),
                       std::tuple(c.second, c.heightOverText, c.textLeft))
                 << c.title;

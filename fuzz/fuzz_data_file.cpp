@@ -24,24 +24,20 @@ namespace {
 // magnetic track at each end separated by " /". The text lines are markers here, so
 // each number can be cut out and read back.
 void CheckDistanceLine(const std::string& shown, double trueTrackDeg) {
-    std::size_t dist = shown.rfind("    Dist = ");
+    const std::size_t dist = shown.rfind("    Dist = ");
     FUZZ_CHECK(dist != std::string::npos, "a distance line names the distance");
-    std::string tail = shown.substr(dist + 11);
-    std::size_t slash = tail.find('/');
-    std::size_t p51 = tail.find("#51#");
-    std::size_t p227 = tail.find("#227#");
-    std::size_t sep = tail.rfind(" /");
-    FUZZ_CHECK(slash < p51 && p51 < p227 && p227 < sep && sep != std::string::npos,
-               "a distance line has its pieces in order");
-    const std::string pieces[] = {tail.substr(0, slash), tail.substr(slash + 1, p51 - slash - 1),
-                                  tail.substr(p51 + 4, p227 - p51 - 4),
-                                  tail.substr(p227 + 5, sep - p227 - 5), tail.substr(sep + 2)};
-    double values[5] = {};
-    for (int k = 0; k < 5; ++k) {
-        FUZZ_CHECK(fuzzcheck::ShowsNoNanOrInf(pieces[k]), "no nan or inf in the distance line");
-        auto v = numbers::StrictValue(pieces[k]);
+    std::string_view tail = std::string_view(shown).substr(dist + 11);
+    double values[5] = {};  // NM, SM, the true track, the magnetic track at each end
+    int k = 0;
+    for (const std::string_view separator : {"/", "#51#", "#227#", " /", ""}) {
+        const std::size_t at = separator.empty() ? tail.size() : tail.find(separator);
+        FUZZ_CHECK(at != std::string_view::npos, "a distance line has its pieces in order");
+        const std::string piece(tail.substr(0, at));
+        FUZZ_CHECK(fuzzcheck::ShowsNoNanOrInf(piece), "no nan or inf in the distance line");
+        const auto v = numbers::StrictValue(piece);
         FUZZ_CHECK(v.has_value() && std::isfinite(*v), "each number of the distance line reads");
-        values[k] = *v;
+        values[k++] = *v;
+        tail.remove_prefix(at + separator.size());
     }
     FUZZ_CHECK(values[0] >= 0 && values[0] <= 10800.05,
                "a great-circle distance is at most half way round");

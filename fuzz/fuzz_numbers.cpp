@@ -3,6 +3,7 @@
 // "text \n caption \n factor line". The text goes through both readers, every form, the
 // rounding helpers and MidVal; the three texts together through ConvertDisplay as a
 // conversion button would pass them.
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -34,8 +35,7 @@ void CompareWithStrtod(std::string_view text, std::optional<double> strict) {
     char* end = nullptr;
     double expected = std::strtod(c.c_str(), &end);
     if (end != c.c_str() + c.size()) return;  // strtod stops early: not one whole number
-    bool overflow = errno == ERANGE && std::fabs(expected) > 1;
-    if (overflow) {
+    if (errno == ERANGE && std::fabs(expected) > 1) {
         FUZZ_CHECK(!strict.has_value(), "a number too large for a double is a failure");
         return;
     }
@@ -50,9 +50,7 @@ void CheckFixed(double value, int decimals, bool groups) {
     std::string text = numbers::FormatFixed(value, decimals, groups);
     FUZZ_CHECK(!text.empty(), "a finite value has a fixed form");
     FUZZ_CHECK(ShowsNoNanOrInf(text), "no nan or inf in a fixed form");
-    int wanted = decimals < 0                           ? 0
-                 : decimals > numbers::MaxFixedDecimals ? numbers::MaxFixedDecimals
-                                                        : decimals;
+    const int wanted = std::clamp(decimals, 0, numbers::MaxFixedDecimals);
     std::size_t point = text.find('.');
     std::size_t shown = point == std::string::npos ? 0 : text.size() - point - 1;
     FUZZ_CHECK(static_cast<int>(shown) == wanted, "a fixed form has the decimals asked for");

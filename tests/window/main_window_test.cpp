@@ -258,7 +258,8 @@ TEST_F(MainWindowTest, FieldsTakeEqualsEnterAndEsc) {
 
 // Each match is asked about in turn: OK keeps it, Skip goes on; Esc or the close control
 // end the search at once ("airport" matches thousands of names). The display shows a
-// match's "&" as itself. (Skip then OK, and Esc on the first: the end-to-end runs.)
+// match's "&" as itself. (Skip then OK, Esc on the first and the question's title: the
+// end-to-end runs.)
 TEST_F(MainWindowTest, TheSearchAsksAboutEachMatch) {
     const struct {
         const char* name;
@@ -281,7 +282,6 @@ TEST_F(MainWindowTest, TheSearchAsksAboutEachMatch) {
         w().Text1[0].SetText(c.text);
         Keys("=");
         ASSERT_EQ(boxes.size(), c.questions) << c.name;
-        for (const Box& box : boxes) EXPECT_EQ(box.caption, "   " + T(309)) << c.name;
         EXPECT_EQ(qobject_cast<QLabel*>(w().Label1->NativeWidget())->text().toStdString(),
                   Display());
         const std::string kept = *c.kept ? shownOnDisplay.back() : T(218);

@@ -2,6 +2,7 @@
 // was expected and aborts, which libFuzzer reports as a finding with the input saved.
 #pragma once
 
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -22,18 +23,22 @@
 
 namespace fuzzcheck {
 
-inline std::string Lowered(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
 // No "nan" or "inf", in any letter case, in a text the screen would show. Callers make
 // sure the fixed words around the numbers hold neither.
 inline bool ShowsNoNanOrInf(std::string_view text) {
-    std::string low = Lowered(text);
+    std::string low(text);
+    for (char& c : low) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     return low.find("nan") == std::string::npos && low.find("inf") == std::string::npos;
+}
+
+// The text cut at its first N - 1 separators: N parts, the last keeping the rest, those
+// missing empty.
+template <std::size_t N>
+std::array<std::string, N> Split(std::string_view text, char separator) {
+    std::array<std::string, N> parts;
+    std::size_t k = 0;
+    for (char c : text) c == separator&& k + 1 < N ? void(++k) : void(parts[k] += c);
+    return parts;
 }
 
 // The magnitudes whose 15-digit general form must read back: normal doubles up to the

@@ -20,48 +20,24 @@ namespace Line = AvcalcMod::Line;
 
 namespace {
 
-std::vector<std::string> SplitQuery(std::string_view query) {
-    std::vector<std::string> parts;
-    std::size_t from = 0;
-    for (;;) {
-        std::size_t bar = query.find('|', from);
-        parts.emplace_back(query.substr(from, bar == std::string_view::npos ? bar : bar - from));
-        if (bar == std::string_view::npos || parts.size() == 4) break;
-        from = bar + 1;
-    }
-    parts.resize(4);
-    return parts;
-}
-
-void CheckFilesClosed(const char* after) {
-    if (OpenFileCount() != 0) {
-        std::fprintf(stderr, "broken: the data file is left open after %s\n", after);
-        std::abort();
-    }
-}
-
 // The distance line: ids, "    Dist = ", NM "/" SM, line 51, true track, line 227, the
 // magnetic track at each end separated by " /". The text lines are markers here, so
 // each number can be cut out and read back.
 void CheckDistanceLine(const std::string& shown, double trueTrackDeg) {
-    std::size_t dist = shown.rfind("    Dist = ");
+    const std::size_t dist = shown.rfind("    Dist = ");
     FUZZ_CHECK(dist != std::string::npos, "a distance line names the distance");
-    std::string tail = shown.substr(dist + 11);
-    std::size_t slash = tail.find('/');
-    std::size_t p51 = tail.find("#51#");
-    std::size_t p227 = tail.find("#227#");
-    std::size_t sep = tail.rfind(" /");
-    FUZZ_CHECK(slash < p51 && p51 < p227 && p227 < sep && sep != std::string::npos,
-               "a distance line has its pieces in order");
-    const std::string pieces[] = {tail.substr(0, slash), tail.substr(slash + 1, p51 - slash - 1),
-                                  tail.substr(p51 + 4, p227 - p51 - 4),
-                                  tail.substr(p227 + 5, sep - p227 - 5), tail.substr(sep + 2)};
-    double values[5] = {};
-    for (int k = 0; k < 5; ++k) {
-        FUZZ_CHECK(fuzzcheck::ShowsNoNanOrInf(pieces[k]), "no nan or inf in the distance line");
-        auto v = numbers::StrictValue(pieces[k]);
+    std::string_view tail = std::string_view(shown).substr(dist + 11);
+    double values[5] = {};  // NM, SM, the true track, the magnetic track at each end
+    int k = 0;
+    for (const std::string_view separator : {"/", "#51#", "#227#", " /", ""}) {
+        const std::size_t at = separator.empty() ? tail.size() : tail.find(separator);
+        FUZZ_CHECK(at != std::string_view::npos, "a distance line has its pieces in order");
+        const std::string piece(tail.substr(0, at));
+        FUZZ_CHECK(fuzzcheck::ShowsNoNanOrInf(piece), "no nan or inf in the distance line");
+        const auto v = numbers::StrictValue(piece);
         FUZZ_CHECK(v.has_value() && std::isfinite(*v), "each number of the distance line reads");
-        values[k] = *v;
+        values[k++] = *v;
+        tail.remove_prefix(at + separator.size());
     }
     FUZZ_CHECK(values[0] >= 0 && values[0] <= 10800.05,
                "a great-circle distance is at most half way round");
@@ -80,13 +56,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view query =
         nl == std::string_view::npos ? std::string_view() : input.substr(0, nl);
     std::string_view file = nl == std::string_view::npos ? input : input.substr(nl + 1);
-    const std::vector<std::string> q = SplitQuery(query);
+    const auto q = fuzzcheck::Split<4>(query, '|');
 
     ResetGlobals();
     SetMemoryFile(DataFileName, std::string(file));
     BuildFragmentTable();
     ReadTextSection();
-    CheckFilesClosed("reading the text section");
+    FUZZ_CHECK(OpenFileCount() == 0, "the data file is closed after reading the text section");
     for (std::int32_t colour : ColourTable)
         FUZZ_CHECK(colour >= 0 && colour <= 0xFFFFFF, "a colour is six hexadecimal digits");
 
@@ -115,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (acceptAt < 0 && n == -acceptAt - 1) return navigation::MatchAnswer::Stop;
                 return navigation::MatchAnswer::Skip;
             });
-        CheckFilesClosed("a search");
+        FUZZ_CHECK(OpenFileCount() == 0, "the data file is closed after a search");
         const std::string& shown = outcome.display;
         FUZZ_CHECK(shown == "#notfound#" || (offered == acceptAt + 1 && shown.rfind("  ", 0) == 0),
                    "a search shows the accepted match or its not-found text");
@@ -126,14 +102,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string first;
         partial.NextMatch(first);
         partial.Close();
-        CheckFilesClosed("a search left half way");
+        FUZZ_CHECK(OpenFileCount() == 0, "the data file is closed after a search left half way");
     }
 
     // The look-up and the distance and track, with marker text lines so that the numbers
     // of the result can be read.
     for (const std::string& ident : {q[2], q[3]}) {
         navigation::PointLookUp p = navigation::LookUpPoint(DataFileName, ident, pieces);
-        CheckFilesClosed("a look-up");
+        FUZZ_CHECK(OpenFileCount() == 0, "the data file is closed after a look-up");
         FUZZ_CHECK(std::isfinite(p.FoundLatitude) && std::isfinite(p.FoundLongitude) &&
                        std::isfinite(p.Variation),
                    "a look-up gives finite positions");
@@ -147,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         lines[Line::NoSolution] = "#562#";
         navigation::DistanceResult d =
             navigation::ShowDistanceAndTrack(DataFileName, q[2], q[3], pieces, lines);
-        CheckFilesClosed("the distance and track");
+        FUZZ_CHECK(OpenFileCount() == 0, "the data file is closed after the distance and track");
         if (d.TrueTrackDeg) {
             FUZZ_CHECK(d.Display.has_value(), "a worked-out track is shown");
             CheckDistanceLine(*d.Display, *d.TrueTrackDeg);

@@ -1,8 +1,10 @@
 // The flight-computer formulas with any field texts, as '=' runs them in formula mode.
 // Input: one byte choosing the formula, then up to four field texts separated by "\n".
 // Each input is pressed twice with the state the first press left, as the window keeps it.
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <sstream>
 #include <string>
 
 #include "formulas/computations.h"
@@ -22,29 +24,19 @@ const AvcalcMod::TextLineArray& MarkerLines() {
     return lines;
 }
 
-// Every piece of the display between the markers and the fixed words is a number that
-// reads back finite.
+// The markers and the fixed words cut the display into its numbers; each reads back
+// finite.
 void CheckDisplayNumbers(std::string text) {
     FUZZ_CHECK(fuzzcheck::ShowsNoNanOrInf(text), "no nan or inf on the display");
-    for (std::string word : {" feet.", " at "}) {
-        for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word))
-            text.replace(at, word.size(), "#");
-    }
-    std::size_t i = 0;
-    while (i < text.size()) {
-        std::size_t hash = text.find('#', i);
-        std::string piece =
-            text.substr(i, hash == std::string::npos ? std::string::npos : hash - i);
-        if (!piece.empty()) {
-            auto v = numbers::StrictValue(piece);
-            FUZZ_CHECK(v.has_value() && std::isfinite(*v), "every number shown reads back");
-        }
-        if (hash == std::string::npos) break;
-        std::size_t close = text.find('#', hash + 1);  // the marker's closing "#", if any
-        bool marker = close != std::string::npos && close > hash + 1 &&
-                      text.find_first_not_of("0123456789", hash + 1) == close;
-        i = marker ? close + 1 : hash + 1;
-    }
+    for (std::size_t at; (at = text.find('#')) != std::string::npos;)
+        text.replace(at, std::min(text.find('#', at + 1), text.size() - 1) - at + 1, "|");
+    for (std::string word : {" feet.", " at "})
+        for (std::size_t at; (at = text.find(word)) != std::string::npos;)
+            text.replace(at, word.size(), "|");
+    std::istringstream pieces(text);
+    for (std::string piece; std::getline(pieces, piece, '|');)
+        FUZZ_CHECK(piece.empty() || std::isfinite(numbers::StrictValue(piece).value_or(NAN)),
+                   "every number shown reads back");
 }
 
 void CheckState(const formulas::FormulaState& s) {
@@ -60,13 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 1) return 0;
     static constexpr char Codes[] = "easow-dpyz";
     const char code = Codes[data[0] % (sizeof Codes - 1)];
-    std::array<std::string, 4> fields;
-    std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
-    for (std::size_t f = 0; f < 4 && !rest.empty(); ++f) {
-        std::size_t nl = rest.find('\n');
-        fields[f] = std::string(rest.substr(0, nl));
-        rest = nl == std::string_view::npos ? std::string_view() : rest.substr(nl + 1);
-    }
+    const auto fields = fuzzcheck::Split<4>(
+        std::string_view(reinterpret_cast<const char*>(data + 1), size - 1), '\n');
 
     formulas::FormulaState state;
     for (int press = 0; press < 2; ++press) {

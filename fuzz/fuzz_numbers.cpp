@@ -3,6 +3,7 @@
 // "text \n caption \n factor line". The text goes through both readers, every form, the
 // rounding helpers and MidVal; the three texts together through ConvertDisplay as a
 // conversion button would pass them.
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -34,8 +35,7 @@ void CompareWithStrtod(std::string_view text, std::optional<double> strict) {
     char* end = nullptr;
     double expected = std::strtod(c.c_str(), &end);
     if (end != c.c_str() + c.size()) return;  // strtod stops early: not one whole number
-    bool overflow = errno == ERANGE && std::fabs(expected) > 1;
-    if (overflow) {
+    if (errno == ERANGE && std::fabs(expected) > 1) {
         FUZZ_CHECK(!strict.has_value(), "a number too large for a double is a failure");
         return;
     }
@@ -50,9 +50,7 @@ void CheckFixed(double value, int decimals, bool groups) {
     std::string text = numbers::FormatFixed(value, decimals, groups);
     FUZZ_CHECK(!text.empty(), "a finite value has a fixed form");
     FUZZ_CHECK(ShowsNoNanOrInf(text), "no nan or inf in a fixed form");
-    int wanted = decimals < 0                           ? 0
-                 : decimals > numbers::MaxFixedDecimals ? numbers::MaxFixedDecimals
-                                                        : decimals;
+    const int wanted = std::clamp(decimals, 0, numbers::MaxFixedDecimals);
     std::size_t point = text.find('.');
     std::size_t shown = point == std::string::npos ? 0 : text.size() - point - 1;
     FUZZ_CHECK(static_cast<int>(shown) == wanted, "a fixed form has the decimals asked for");
@@ -70,22 +68,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 2) return 0;
     const int decimals = static_cast<std::int8_t>(data[0]);
     const std::uint8_t choices = data[1];
-    std::string_view rest(reinterpret_cast<const char*>(data + 2), size - 2);
-    std::size_t n1 = rest.find('\n');
-    std::string_view text = rest.substr(0, n1);
-    std::string_view caption, factors;
-    if (n1 != std::string_view::npos) {
-        std::string_view tail = rest.substr(n1 + 1);
-        std::size_t n2 = tail.find('\n');
-        caption = tail.substr(0, n2);
-        if (n2 != std::string_view::npos) factors = tail.substr(n2 + 1);
-    }
+    const std::string_view rest(reinterpret_cast<const char*>(data + 2), size - 2);
+    const auto [text, caption, factors] = fuzzcheck::Split<3>(rest, '\n');
 
     auto lenient = numbers::LenientValue(text);
     auto strict = numbers::StrictValue(text);
     if (lenient) FUZZ_CHECK(std::isfinite(*lenient), "the lenient reader gives finite values");
     if (strict) FUZZ_CHECK(std::isfinite(*strict), "the strict reader gives finite values");
-    if (strict && text.find(',') == std::string_view::npos) {
+    if (strict && text.find(',') == std::string::npos) {
         FUZZ_CHECK(lenient.has_value() && *lenient == *strict,
                    "a text both readers take whole gives one value");
     }

@@ -6,8 +6,14 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <set>
+
+#include "common/angles.h"
+#include "common/shared_routines.h"
 
 using namespace numbers;
+using angles::Pi;
+using AvcalcMod::MidVal, AvcalcMod::Randomize, AvcalcMod::RandomBetween;
 
 namespace {
 
@@ -108,6 +114,37 @@ TEST(FormatFixed, CountOutsideItsRangeIsClamped) {
     EXPECT_EQ(FormatFixed(1234.5, -2147483647 - 1, true), "1,235");
     EXPECT_EQ(FormatFixed(0.0005, 3, false), "0.001");
     EXPECT_EQ(FormatFixed(0.5, 2147483647, false), "0.5" + std::string(323, '0'));
+}
+
+TEST(Angles, EdgesOfTheHelpers) {
+    EXPECT_FLOAT_EQ(angles::VectorAngle(0, -5), static_cast<float>(Pi));
+    EXPECT_FLOAT_EQ(angles::VectorAngle(-5, 0), static_cast<float>(-Pi / 2));
+    EXPECT_FLOAT_EQ(angles::VectorAngle(-1, -1), static_cast<float>(-3 * Pi / 4));
+    EXPECT_EQ(angles::VectorAngle(0, 0), 0);
+    EXPECT_EQ(angles::VectorAngle(1e308, 1e-308), 0);  // Y / X overflows: r stays 0
+    // Just outside [-1, 1] from rounding: held at the end, never NaN.
+    EXPECT_EQ(angles::ArcCos(1 + 1e-15), 0);
+    EXPECT_DOUBLE_EQ(angles::ArcCos(-1 - 1e-15), Pi);
+    EXPECT_NEAR(angles::ArcCos(0.5), std::acos(0.5), 1e-15);
+    EXPECT_NEAR(angles::ArcSin(0.5), std::asin(0.5), 1e-15);
+    EXPECT_EQ(angles::ArcSin(1), 0);
+    EXPECT_EQ(angles::ArcSin(-1.5), 0);
+}
+
+TEST(MidVal, ReadsTheLeadingNumberOfTheSubstring) {
+    EXPECT_EQ(MidVal("12.5ab", 1, 4), 12.5);
+    EXPECT_EQ(MidVal("12.5ab", 0, 4), 0);
+    EXPECT_EQ(MidVal("12.5ab", 10, 2), 0);
+    EXPECT_EQ(MidVal("1e999", 1, 5), 0);  // too large for a double: the reader fails
+}
+
+TEST(RandomBetween, StaysInRangeAndReachesEveryValue) {
+    Randomize(12345);
+    std::set<int> seen;
+    for (int i = 0; i < 2000; ++i) seen.insert(RandomBetween(0, 3).value_or(-1));
+    EXPECT_EQ(seen, (std::set<int>{0, 1, 2, 3}));
+    EXPECT_EQ(RandomBetween(7, 7), 7);
+    EXPECT_FALSE(RandomBetween(-2147483647 - 1, 2147483647).has_value());
 }
 
 }  // namespace

@@ -8,16 +8,9 @@ namespace {
 constexpr const char* kFactors = "n1.150779, s0.868976, k1.852, e0.3048, o2.204623";
 
 TEST(ConversionCode, CharacterAfterTheFirstAmpersandInLowerCase) {
-    const struct {
-        const char* caption;
-        const char* code;
-    } cases[] = {
-        {"NM > SM", "n"},
-        {"A&b&c", "b"},
-        {"ab&", ""},
-        {"", ""},
-    };
-    for (const auto& c : cases) EXPECT_EQ(engine::ConversionCode(c.caption), c.code) << c.caption;
+    const std::pair<const char*, const char*> cases[] = {
+        {"NM > SM", "n"}, {"A&b&c", "b"}, {"ab&", ""}, {"", ""}};
+    for (auto [caption, code] : cases) EXPECT_EQ(engine::ConversionCode(caption), code) << caption;
     // Ten characters after the code letter: "z12345678901" gives 1234567890.
     EXPECT_DOUBLE_EQ(engine::ConversionFactor("z", "z12345678901").value_or(0), 1234567890);
     EXPECT_FALSE(engine::ConversionFactor("N", kFactors).has_value());  // case counts

@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 
 namespace {
 
-using formulas::FormulaResult;
-using formulas::FormulaState;
 using formulas::TextLineSource;
 
 // Every text line reads "[n]", so a display shows which lines it was built from.
@@ -21,16 +18,9 @@ const TextLineSource& Lines() {
     return lines;
 }
 
-// One press of '=' on a window that has run no formula yet; "" when the display stays.
-std::string Shown(char code, const std::array<std::string, 4>& fields) {
-    formulas::FormulaState state;
-    const FormulaResult r = formulas::RunFormula(code, fields, Lines(), state);
-    return r.Display.value_or("");
-}
-
 // The end-to-end run works out one example of each formula; these are the others,
 // worked from the formulas with single-precision steps; the raw value beside each: e
-// 30.12: -199.99999999999; s 30: 1832.197, s 0: -2086.767; o 20: 9.2696 (one decimal
+// 30.12: -199.99999999999; s 30: 1832.197; o 20: 9.2696 (one decimal
 // always shown; humidity 0 has no logarithm: 0.0); w 20 at 30: 9.99999 and 17.3205; d:
 // 80.406 at 118.32; an airspeed of 0 leaves the heading on the course; a cross component
 // above the airspeed, or a groundspeed of 0, has no solution; one turn stays 360; "-":
@@ -48,7 +38,6 @@ TEST(RunFormula, WorkedExamples) {
         {'a', {"5500", "120"}, "[176]133.2"},
         {'a', {"5500.5", "100"}, "[176]111"},
         {'s', {"30", "29.92"}, "[284]1832"},
-        {'s', {"0", "29.92"}, "[284]-2087"},
         {'o', {"20", "50"}, "[236]9.3"},
         {'o', {"20", "0"}, "[236]0.0"},
         {'w', {"20", "30"}, "[230]10[231]17"},
@@ -61,34 +50,29 @@ TEST(RunFormula, WorkedExamples) {
         {'-', {"90", "120", "80", "110"}, "[174]21 at 22"},
         {'p', {"ottawa"}, ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Shown(c.code, c.fields), c.shown) << c.code << c.fields[0];
+    for (const auto& c : cases) {
+        formulas::FormulaState state;  // one press of '=' on a window that has run no formula
+        EXPECT_EQ(formulas::RunFormula(c.code, c.fields, Lines(), state).Display.value_or(""),
+                  c.shown)
+            << c.code << c.fields[0];
+    }
 }
 
 // A field is rejected when empty, not a number from its start, not finite, above its
 // limit or with a blank before it; it then shows the range message and counts as 0.001.
 TEST(ReadField, AcceptanceRules) {
+    auto read = [](const std::string& text) {
+        const formulas::FieldReading r = formulas::ReadField(text, 40, Lines());
+        return std::tuple(r.Rejected, r.Value, r.NewText);
+    };
     const std::pair<const char*, double> accepted[] = {
         {"0", 0}, {"40", 40}, {"-5", -5}, {" 12abc", 12}, {"-1e308", -1e308}};
-    for (auto [text, value] : accepted) {
-        const formulas::FieldReading r = formulas::ReadField(text, 40, Lines());
-        EXPECT_EQ(std::tuple(r.Rejected, r.Value, r.NewText), std::tuple(false, value, "")) << text;
-    }
-    const std::string rejected[] = {"0.0",
-                                    "",
-                                    " 0",
-                                    "abc",
-                                    "40.01",
-                                    "1e308",
-                                    "nan",
-                                    "-inf",
-                                    std::string(400, '9'),
-                                    "-" + std::string(400, '9')};
-    for (const std::string& text : rejected) {
-        const formulas::FieldReading r = formulas::ReadField(text, 40, Lines());
-        EXPECT_EQ(std::tuple(r.Rejected, r.Value, r.NewText), std::tuple(true, 0.001, "[358]40"))
-            << text;
-    }
+    for (auto [text, value] : accepted) EXPECT_EQ(read(text), std::tuple(false, value, "")) << text;
+    const std::string nines(400, '9');
+    for (const std::string& text : {std::string("0.0"), std::string(), std::string(" 0"),
+                                    std::string("abc"), std::string("40.01"), std::string("1e308"),
+                                    std::string("nan"), std::string("-inf"), nines, "-" + nines})
+        EXPECT_EQ(read(text), std::tuple(true, 0.001, "[358]40")) << text;
 }
 
 }  // namespace

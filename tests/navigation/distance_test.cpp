@@ -8,34 +8,18 @@ namespace {
 
 using navtest::Place;
 
-const AvcalcMod::TextLineArray& Lines() {
-    static const AvcalcMod::TextLineArray lines = [] {
-        AvcalcMod::TextLineArray l;
-        l[51] = " NM/SM  True = ";
-        l[227] = "  Magnetic = ";
-        l[562] = "No solution";
-        return l;
-    }();
-    return lines;
-}
-
 const std::vector<Place> kPlaces = {
-    {"AAAA", "ALPHA", 45, 75, 13},
-    {"BBBB", "BRAVO", 44, 76, 12},
-    {"CCCC", "CHARLIE", 45 + 19.0 / 60, 75 + 40.0 / 60, 0},
-    {"DDDD", "DELTA", 43 + 41.0 / 60, 79 + 38.0 / 60, 0},
-    {"EEEE", "ECHO", 45, 76, 0},
-    {"FFFF", "FOXTROT", 44, 75, -20},
-    {"GGGG", "GOLF", 45, 75, 0},  // the same position as AAAA
+    {"AAAA", "ALPHA", 45, 75, 13},    {"BBBB", "BRAVO", 44, 76, 12}, {"EEEE", "ECHO", 45, 76, 0},
+    {"FFFF", "FOXTROT", 44, 75, -20}, {"GGGG", "GOLF", 45, 75, 0},  // the same position as AAAA
     {"POLE", "NORTH POLE", 90, 0, 0},
 };
 
 // Worked from the haversine and the initial-course formula with the positions held as
-// singles: 73.7000 NM, 215.8 true; 196.0 NM, 241.4; 42.4, 270.4 (a great circle leaves a
-// parallel poleward of due west); 60.0, 180 and 360. Magnetic sums are not brought into
-// one turn (180 - 20 and 360 + 13);
-// the same aerodrome twice, or a leg from a pole, has no solution; the same position
-// under two identifiers leaves the display as it was.
+// singles: 73.7000 NM, 215.8 true; 42.4, 270.4 (a great circle leaves a parallel
+// poleward of due west); 60.0, 180 and 360. Magnetic sums are not brought into one turn
+// (180 - 20 and 360 + 13); the same aerodrome twice, or a leg from a pole, has no solution; the
+// same position under two identifiers leaves the display as it was. (CYOW to CYYZ: the end-to-end
+// runs.)
 TEST(ShowDistanceAndTrack, WorkedLegs) {
     const struct {
         const char *from, *to;
@@ -43,8 +27,6 @@ TEST(ShowDistanceAndTrack, WorkedLegs) {
     } cases[] = {
         {"AAAA", "BBBB",
          "   AAAA  to BBBB     Dist = 73.7/84.9 NM/SM  True = 215.8  Magnetic = 228.8 /227.8"},
-        {"CCCC", "DDDD",
-         "   CCCC  to DDDD     Dist = 196/225.8 NM/SM  True = 241.4  Magnetic = 241.4 /241.4"},
         {"AAAA", "EEEE",
          "   AAAA  to EEEE     Dist = 42.4/48.8 NM/SM  True = 270.4  Magnetic = 283.4 /270.4"},
         {"AAAA", "FFFF",
@@ -57,8 +39,12 @@ TEST(ShowDistanceAndTrack, WorkedLegs) {
         {"AAAA", "GGGG", ""},
     };
     const std::string path = navtest::WriteSection("legs.tst", kPlaces);
+    AvcalcMod::TextLineArray lines;
+    lines[51] = " NM/SM  True = ";
+    lines[227] = "  Magnetic = ";
+    lines[562] = "No solution";
     for (const auto& c : cases) {
-        auto r = navigation::ShowDistanceAndTrack(path, c.from, c.to, navtest::NoPieces(), Lines());
+        auto r = navigation::ShowDistanceAndTrack(path, c.from, c.to, navtest::NoPieces(), lines);
         EXPECT_EQ(r.Display.value_or(""), c.shown) << c.from << " to " << c.to;
     }
 }

@@ -33,7 +33,8 @@ std::vector<std::string> AllMatches(const std::string& path, const std::string& 
 
 // A longitude of 100 degrees or more has three degree digits; an east variation. A record
 // whose coordinate line is empty keeps the variation the record before it left (a line
-// without a first character leaves it as it was) and has no position: CAAA's 13 W.
+// without a first character leaves it as it was) and has no position: CAAA's 13 W. (A
+// match kept or the search stopped, as the window shows and says it: the end-to-end runs.)
 TEST(AerodromeSearch, AMatchAndItsLookUpAsTheRecordRulesGiveThem) {
     std::vector<std::string> damaged = navtest::SectionLines(kPlaces);
     damaged[7].clear();  // BBB's coordinate line
@@ -55,19 +56,6 @@ TEST(AerodromeSearch, AMatchAndItsLookUpAsTheRecordRulesGiveThem) {
         const auto p = navigation::LookUpPoint(c.path, "BBB", navtest::NoPieces());
         EXPECT_EQ(p.Variation, c.variationWest) << c.name;
         EXPECT_EQ(p.FoundLatitude, c.latitude) << c.name;
-    }
-    // Kept, it is told apart as identifier and name; stopped, the display is the
-    // not-found text and the ending says why.
-    using navigation::MatchAnswer;
-    for (MatchAnswer answer : {MatchAnswer::Keep, MatchAnswer::Stop}) {
-        const auto outcome =
-            navigation::SearchAerodromes(cases[0].path, "Bravo", navtest::NoPieces(), "none",
-                                         [&](const std::string&) { return answer; });
-        const bool kept = answer == MatchAnswer::Keep;
-        EXPECT_EQ((std::tuple{outcome.display, outcome.ending, outcome.identifier, outcome.name}),
-                  (std::tuple{std::string(kept ? cases[0].shown : "none"), answer,
-                              std::string(kept ? "BBB" : ""),
-                              std::string(kept ? "BRAVO AIRPORT, TESTVILLE, ON" : "")}));
     }
 }
 
@@ -106,6 +94,32 @@ TEST(AerodromeSearch, AFileWithoutItsMarkerOrEndEndsTheSearch) {
         EXPECT_EQ(AllMatches(c.path, "a", navtest::NoPieces()).size(), c.matches) << c.name;
         const auto p = navigation::LookUpPoint(c.path, "CAAA", navtest::NoPieces());
         EXPECT_EQ(p.Display.value_or(p.FoundIdent), c.lookUp) << c.name;
+    }
+}
+
+// A packed coordinate line through every decoding step (the ordinary ones: the tests
+// above and below).
+TEST(Records, CoordinateLinesDecodeToVariationAndPosition) {
+    const struct {
+        std::string line;
+        const char* variationText;
+        float variation;
+        const char *latitude, *longitude;
+    } cases[] = {
+        // codes 155 60 30 30 130 45: a longitude of 100 degrees or more stored without
+        // seconds gets "00"
+        {"\x9B\x3C\x1E\x1E\x82\x2D", " 0W", 0, "300000", "1001500"},
+        // codes 50 30 30 30: below 55 reads as a negative east variation, west 5
+        {"\x32\x1E\x1E\x1E", "-5E", 5, "000000", ""},
+    };
+    for (const auto& c : cases) {
+        navigation::CoordTexts t;
+        navigation::DecodeCoordLine(c.line, t);
+        EXPECT_EQ(std::tuple(t.VariationText, navigation::VariationFromText(t.VariationText),
+                             navigation::ExpandDigits(t.LatitudeText),
+                             navigation::ExpandDigits(t.LongitudeText)),
+                  std::tuple(c.variationText, c.variation, c.latitude, c.longitude))
+            << c.variationText;
     }
 }
 

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "startup/avcalc_mod.h"
+#include "startup/builtin_texts.h"
+#include "startup/text_lines.h"
 #include "tests/test_files.h"
 
 using namespace AvcalcMod;
@@ -117,27 +119,51 @@ TEST(ReadTextSection, ReadsExactlyTheSectionOrSaysItCouldNot) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("m.tst")));
 }
 
+// White, then red 255, the rest 0; no digits give 0 and reading stops at G; the last of
+// the 72 fields of 7 characters has no separator after it.
 TEST(ParseColourRecord, SixHexDigitsEverySevenCharacters) {
-    const struct {
-        std::string record;
-        std::int32_t first, second, third;
-    } cases[] = {
-        {"FFFFFF 0000FF", 16777215, 255, 0},  // white, then red 255; the rest 0
-        {"zz1234 12G456 ", 0, 0x12, 0},       // no digits gives 0; reading stops at G
+    const std::pair<std::string, std::array<std::int32_t, 5>> cases[] = {
+        {"FFFFFF 0000FF", {0, 16777215, 255, 0, 0}},
+        {"zz1234 12G456 ", {0, 0, 0x12, 0, 0}},
+        {std::string(7 * ColourCount - 7, '0') + "00ABCD", {0, 0, 0, 0, 0xABCD}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [record, colours] : cases) {
         ColourTable.fill(-1);
-        TextLines[ColourRecordLine] = c.record;
+        TextLines[ColourRecordLine] = record;
         ParseColourRecord();
-        EXPECT_EQ((std::array{ColourTable[0], ColourTable[1], ColourTable[2], ColourTable[3]}),
-                  (std::array{0, c.first, c.second, c.third}))
-            << c.record;
-        EXPECT_EQ(ColourTable[ColourCount], 0) << c.record;
+        EXPECT_EQ((std::array{ColourTable[0], ColourTable[1], ColourTable[2], ColourTable[3],
+                              ColourTable[ColourCount]}),
+                  colours)
+            << record;
     }
-    // The last field: 72 fields of 7 characters, the last without its separator.
-    TextLines[ColourRecordLine] = std::string(7 * ColourCount - 7, '0') + "00ABCD";
-    ParseColourRecord();
-    EXPECT_EQ(ColourTable[ColourCount], 0xABCD);
+}
+
+TEST(BuiltInTexts, OverwriteTheFilesLinesAndCarryTheRegisteredSign) {
+    for (auto& line : TextLines) line = "from the file";
+    WriteBuiltInTexts();
+    EXPECT_EQ(TextLines[515], "Conversions - Help");
+    EXPECT_EQ(TextLines[177], "from the file");  // not one of the built-in lines
+    EXPECT_EQ(TextLines[178],
+              "Thank-you for using the \xAE" /* code 174 */
+              "Quenmar Aviation Calculator.");
+}
+
+TEST(JoinLines, JoinsWithCarriageReturnLineFeed) {
+    TextLines[5] = "five";
+    TextLines[6] = "six";
+    EXPECT_EQ(JoinLines(5, 5), "five");
+    EXPECT_EQ(JoinLines(6, 5), "");
+    EXPECT_EQ(JoinLines(5, 7), "five\r\nsix\r\n");
+}
+
+// 1024 x 738 pixels at 15 twips a pixel; 2.5 rounds to the even 2; too large a value
+// counts as a failed query.
+TEST(WorkAreaTwips, PixelsTimesTwipsRoundedOrZeroOnFailure) {
+    EXPECT_EQ(WorkAreaTwips(true, 0, 1024, 15.0F), 15360);
+    EXPECT_EQ(WorkAreaTwips(true, 10, 748, 15.0F), 11070);
+    EXPECT_EQ(WorkAreaTwips(false, 0, 1024, 15.0F), 0);
+    EXPECT_EQ(WorkAreaTwips(true, 0, 5, 0.5F), 2);
+    EXPECT_EQ(WorkAreaTwips(true, 0, 2000000000, 15.0F), 0);
 }
 
 }  // namespace

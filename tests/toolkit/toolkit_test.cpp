@@ -24,6 +24,13 @@ using giftest::Solid;
 using toolkittest::ToolkitTest;
 using Ticks = std::vector<std::pair<int, int>>;
 
+template <class... Parts>
+std::string Str(const Parts&... parts) {
+    std::ostringstream out;
+    (out << ... << parts);
+    return out.str();
+}
+
 // Frames of 10, 20 and 30 hundredths; frame 2 placed at 10, 5 pixels.
 const std::string ThreeFrames = gifwriter::Write(
     32, 32, Palette, {Solid(8, 6, 1), Solid(8, 6, 2, 20, 10, 5), Solid(4, 4, 3, 30, 2, 3)}, true);
@@ -130,17 +137,14 @@ TEST_F(AnimationTest, ShortDamagedAndMissingFiles) {
 // rules they follow (scaling by 1.28, centring with the fraction dropped, shadows 18 and 15
 // twips off, the load codes' digits).
 TEST_F(ToolkitTest, ProceduresDoWhatTheLookNeeds) {
-    using platform::Control;
     auto shown = [](platform::ControlArray& a) {
         std::string out;
         for (int i : a.Indexes()) out += a[i].Visible() ? "v" : "-";
         return out;
     };
-    auto place = [](const Control& c) {
-        std::ostringstream out;
-        out << c.Left() << "," << c.Top() << " " << c.Width() << "x" << c.Height() << " "
-            << c.FontSize() << (c.FontBold() ? "b" : "") << " " << c.ForeColor();
-        return out.str();
+    auto place = [](const platform::Control& c) {
+        return Str(c.Left(), ",", c.Top(), " ", c.Width(), "x", c.Height(), " ", c.FontSize(),
+                   c.FontBold() ? "b " : " ", c.ForeColor());
     };
     auto& f = form;
     const struct {
@@ -152,22 +156,21 @@ TEST_F(ToolkitTest, ProceduresDoWhatTheLookNeeds) {
         {"1119 grows buttons to 19, a second call one more", [] { LoadControls(1119); },
          [&] { return shown(f.buttonplus1); }, std::string(20, 'v')},
         {"...and again", [] { LoadControls(1119), LoadControls(1119); },
-         [&] { return std::to_string(f.buttonplus1.Count()); }, "21"},
+         [&] { return Str(f.buttonplus1.Count()); }, "21"},
         {"kind 5, group 4 and group 0 create nothing",
          [] { LoadControls(5119), LoadControls(14), LoadControls(203); },
-         [&] { return std::to_string(f.buttonplus1.Count() + f.Label1.Count()); }, "2"},
+         [&] { return Str(f.buttonplus1.Count() + f.Label1.Count()); }, "2"},
         {"227, 313, 410: titles, fields, a picture past its last index",
          [] { LoadControls(227), LoadControls(313), LoadControls(410); },
          [&] { return shown(f.Label2) + " " + shown(f.Text1) + " " + shown(f.Image1); },
          "vvvvvvvv vvvv vv"},
-        {"StyleForm: canvas and group colours", [&] { StyleForm(f); },
+        {"StyleForm: canvas and group colours (navy, dark green, dark red)", [&] { StyleForm(f); },
          [&] {
-             return std::to_string(int(f.Width())) + "x" + std::to_string(int(f.Height())) + " " +
-                    place(f.buttonplus2[0]) + " | " + place(f.buttonplus3[0]) + " | " +
-                    std::to_string(f.Text1->ForeColor()) + "/" +
-                    std::to_string(f.Text1->BackColor());
+             return Str(f.Width(), "x", f.Height(), " ", f.buttonplus1->ForeColor(), " | ",
+                        place(f.buttonplus2[0]), " | ", place(f.buttonplus3[0]), " | ",
+                        f.Text1->ForeColor(), "/", f.Text1->BackColor());
          },
-         "12000x8550 0,0 1200x375 7 16384 | 0,0 1200x375 7 153 | 6291456/16318463"},
+         "12000x8550 6291456 | 0,0 1200x375 7 16384 | 0,0 1200x375 7 153 | 6291456/16318463"},
         {"ShowTitle style 1: not bold, shadow 18 and 15 off",
          [&] { ShowTitle(f.Label2[0], f.Label1[0], 100, 200, 300, 40, "T", 1); },
          [&] { return place(f.Label2[0]) + " | " + place(f.Label1[0]); },
@@ -187,48 +190,39 @@ TEST_F(ToolkitTest, ProceduresDoWhatTheLookNeeds) {
              ScaleCurrentForm();
          },
          [&] {
-             return std::to_string(int(f.Left())) + "," + std::to_string(int(f.Top())) + " " +
-                    std::to_string(int(f.Width())) + "x" + std::to_string(int(f.Height())) + " " +
+             return Str(f.Left(), ",", f.Top(), " ", f.Width(), "x", f.Height(), " ") +
                     place(f.Label1[0]);
          },
          "-656,1491 13312x5568 128,256 384x512 10.24 0"},
         {"CentreForm drops the half twip", [&] { f.Move(0, 0, 10001, 8549), CentreForm(f); },
-         [&] { return std::to_string(int(f.Left())) + "," + std::to_string(int(f.Top())); },
-         "999,0"},
+         [&] { return Str(f.Left(), ",", f.Top()); }, "999,0"},
         {"FrameControl: from (L + m, T + m) to (L + W + 2m, T + H + 2m)",
          [&] { f.Label1->Move(100, 200, 300, 400), FrameControl(f.Label1[0], 20); },
          [&] {
              const platform::DrawItem& d = f.DrawnItems().at(0);
-             std::ostringstream out;
-             out << d.box << d.filled << " " << d.x1 << "," << d.y1 << " " << d.x2 << "," << d.y2
-                 << " " << d.colour;
-             return out.str();
+             return Str(d.box, d.filled, " ", d.x1, ",", d.y1, " ", d.x2, ",", d.y2, " ", d.colour);
          },
          "11 120,220 440,640 0"},
         {"HideButtons from below 0 hides 0 to 2", [&] { LoadControls(113), HideButtons(-5, 2, f); },
          [&] { return shown(f.buttonplus1); }, "---v"},
         {"hover: one button underlined, cleared with one write",
          [&] {
-             LoadControls(113);
-             UnderlineCaption(f.buttonplus1[2]);
-             UnderlineCaption(f.buttonplus1[2]);
+             LoadControls(113), UnderlineCaption(f.buttonplus1[2]),
+                 UnderlineCaption(f.buttonplus1[2]);
          },
          [&] {
-             const auto before = f.buttonplus1[2].WriteCount() + f.buttonplus1[1].WriteCount();
+             auto writes = [&] {
+                 return f.buttonplus1[2].WriteCount() + f.buttonplus1[1].WriteCount();
+             };
+             const auto before = writes();
              const bool on = f.buttonplus1[2].FontUnderline();
              ClearUnderlines(f);
-             return std::to_string(on) + std::to_string(f.buttonplus1[2].FontUnderline()) + " " +
-                    std::to_string(f.buttonplus1[2].WriteCount() + f.buttonplus1[1].WriteCount() -
-                                   before);
+             return Str(on, f.buttonplus1[2].FontUnderline(), " ", writes() - before);
          },
          "10 1"},
         {"UnloadForm drops run-time elements and CurrentForm",
          [&] { LoadControls(113), UnloadForm(&f); },
-         [&] {
-             return std::to_string(f.IsLoaded()) + std::to_string(f.buttonplus1.Count()) +
-                    std::to_string(CurrentForm == nullptr);
-         },
-         "011"},
+         [&] { return Str(f.IsLoaded(), f.buttonplus1.Count(), CurrentForm == nullptr); }, "011"},
     };
     for (const auto& row : rows) {
         form.Unload();

@@ -1,5 +1,6 @@
 // Every way of closing the box and the DialogResult it leaves: only a button goes on
 // (ClosedByButton), so Esc or the close control can end an aerodrome search at once.
+// (Esc on a help box: the end-to-end runs close each help box with it.)
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -33,8 +34,6 @@ TEST_F(WindowTest, EveryWayOutLeavesItsResult) {
         {"Enter on OK", 2, [](avbox& b) { KeyOn(b.buttonplus1[0], Qt::Key_Return); }, 1, true},
         {"second clicked", 2, [](avbox& b) { Click(b.buttonplus1[1]); }, 2, true},
         {"Esc on a button", 2, [](avbox& b) { KeyOn(b.buttonplus1[0], Qt::Key_Escape); }, 2, false},
-        {"Esc on a help box", 6,
-         [](avbox& b) { QTest::keyClick(b.NativeWidget(), Qt::Key_Escape); }, 2, false},
         {"the close control", 2, [](avbox& b) { b.NativeWidget()->close(); }, 2, false},
         {"the text clicked", 6, [](avbox& b) { Click(b.Label1[0]); }, 2, false},
         {"the background clicked", 6,

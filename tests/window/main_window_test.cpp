@@ -23,7 +23,6 @@ namespace {
 
 constexpr std::int32_t Navy = 6291456;    // RGB(0, 0, 96)
 constexpr std::int32_t Light = 16318463;  // RGB(255, 255, 248)
-constexpr float S = 1.28F;                // the scale at 96 dots per inch
 
 // The darkest grey level (0 black .. 255 white) of a control as it is drawn: on these
 // light buttons, the colour of the caption.
@@ -36,61 +35,41 @@ int DarkestGrey(platform::Control& control) {
     return darkest;
 }
 
-// Keypad: 5 columns of 4 numbered down each column, at 480 c - 300 and 565 r; the last
-// of 18 conversions (column 3, row 6) at 5780, 2410; all scaled by 1.28.
-TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
-    const struct {
-        platform::Control& control;
-        std::array<float, 4> place;
-    } cases[] = {
-        {w().buttonplus1[11], {1140, 2260, 450, 500}},
-        {w().buttonplus1[17], {2100, 1130, 450, 500}},
-        {w().buttonplus2[17], {5780, 2410, 1500, 350}},
-        {w().buttonplus3[5], {180, 2800, 1720, 400}},
-    };
-    for (const auto& [control, place] : cases)
-        EXPECT_EQ((std::array{control.Left(), control.Top(), control.Width(), control.Height()}),
-                  (std::array{place[0] * S, place[1] * S, place[2] * S, place[3] * S}));
-    EXPECT_FALSE(w().buttonplus2.Exists(18) || w().Text1[0].Visible());
-    EXPECT_EQ(Display(), "");
-}
-
 // '<' takes two characters off (itself and the one before) unless the display holds one;
 // exponent forms are whole operands; a bracket next to a number multiplies; keys after
-// the error text are appended to it; a result in exponent form cannot be typed on.
+// the error text are appended to it; a result in exponent form cannot be typed on. Each
+// row is pressed (where every character is a key), then typed on a focused key:
+// Backspace is '<', "^" is appended, "*" and a capital C are no keys, a small c clears.
 TEST_F(MainWindowTest, KeysAppendAndEqualsEvaluates) {
     // "!" stands for the no-solution text.
-    const std::pair<const char*, const char*> cases[] = {
-        {"2+3=x2=", "10"}, {"007=", "7"}, {"5<", ""},
-        {"<", "<"},        {"12<", "1"},  {"=", "!"},
-        {"=5", "!5"},      {"=5=", "!"},  {"1000000000x1000000000=x2=", "!"},
-        {"2(3)=", "6"},
+    const std::pair<std::string, const char*> cases[] = {
+        {"2+3=x2=", "10"}, {"007=", "7"},       {"5<", ""},
+        {"<", "<"},        {"12<", "1"},        {"=", "!"},
+        {"=5", "!5"},      {"=5=", "!"},        {"1000000000x1000000000=x2=", "!"},
+        {"2(3)=", "6"},    {"4^2\bC*3=", "64"}, {"12c", ""},
     };
     for (const auto& [keys, display] : cases) {
-        Keys("C");
-        Keys(keys);
-        EXPECT_EQ(Display(), display[0] == '!' ? T(562) + (display + 1) : display) << keys;
-        EXPECT_EQ(w().Mode, 0) << keys;
+        for (bool typed : {false, true}) {
+            if (!typed && keys.find_first_not_of(T(211)) != std::string::npos) continue;
+            Keys("C");
+            for (char k : keys) {
+                int code = static_cast<unsigned char>(k);
+                typed ? w().buttonplus1_KeyPress(0, code) : Keys(std::string(1, k));
+            }
+            EXPECT_EQ(Display(), display[0] == '!' ? T(562) + (display + 1) : display)
+                << keys << (typed ? " typed" : "");
+        }
     }
-}
-
-TEST_F(MainWindowTest, KeyboardOnAFocusedButton) {
-    const std::pair<int, const char*> keypad[] = {{'4', "4"},   {'^', "4^"}, {'2', "4^2"},
-                                                  {8, "4^"},    {'C', "4^"}, {'*', "4^"},
-                                                  {'3', "4^3"}, {'=', "64"}, {'c', ""}};
-    for (auto [code, display] : keypad) {
-        w().buttonplus1_KeyPress(0, code);
-        EXPECT_EQ(Display(), display) << code;  // "C" does nothing, "*" neither
-    }
+    // Enter on a conversion or formula button presses it, a small c clears.
     Keys("100");
-    int enter = 13, c = 'c';
+    int enter = 13, small = 'c';
     w().buttonplus2_KeyPress(ConversionButton('u'), enter);
     EXPECT_EQ(Display(), "212");
-    w().buttonplus2_KeyPress(0, c);
+    w().buttonplus2_KeyPress(0, small);
     EXPECT_EQ(Display(), "");
     w().buttonplus3_KeyPress(FormulaButton('w'), enter);
     EXPECT_EQ(w().Mode, 3);
-    w().buttonplus3_KeyPress(0, c);
+    w().buttonplus3_KeyPress(0, small);
     EXPECT_EQ(w().Mode, 0);
 }
 
@@ -277,9 +256,10 @@ TEST_F(MainWindowTest, FieldsTakeEqualsEnterAndEsc) {
     EXPECT_TRUE(w().IsLoaded());
 }
 
-// Each match is asked about in turn: OK keeps it, Skip goes on; Esc, the close control
-// or a click on the text end the search at once ("airport" matches thousands of names).
-// The display shows a match's "&" as itself.
+// Each match is asked about in turn: OK keeps it, Skip goes on; Esc or the close control
+// end the search at once ("airport" matches thousands of names). The display shows a
+// match's "&" as itself. (Skip then OK, Esc on the first and the question's title: the
+// end-to-end runs.)
 TEST_F(MainWindowTest, TheSearchAsksAboutEachMatch) {
     const struct {
         const char* name;
@@ -288,9 +268,7 @@ TEST_F(MainWindowTest, TheSearchAsksAboutEachMatch) {
         std::size_t questions;
         const char* kept;  // held by the display; "" for the not-found text
     } cases[] = {
-        {"skip the first, keep the second", "OtTaWa", {2, 1}, 2, "OTTAWA"},
         {"an ampersand in the name", "h & m fast", {1}, 1, "SPIRITWOOD / H & M FAST FARMS"},
-        {"Esc on the first", "airport", {Esc}, 1, ""},
         {"close control on the first", "airport", {CloseControl}, 1, ""},
         {"skip, then Esc", "airport", {2, Esc}, 2, ""},
         {"the only match skipped", "macdonald-cartier", {2}, 1, ""},
@@ -304,7 +282,6 @@ TEST_F(MainWindowTest, TheSearchAsksAboutEachMatch) {
         w().Text1[0].SetText(c.text);
         Keys("=");
         ASSERT_EQ(boxes.size(), c.questions) << c.name;
-        for (const Box& box : boxes) EXPECT_EQ(box.caption, "   " + T(309)) << c.name;
         EXPECT_EQ(qobject_cast<QLabel*>(w().Label1->NativeWidget())->text().toStdString(),
                   Display());
         const std::string kept = *c.kept ? shownOnDisplay.back() : T(218);
@@ -313,7 +290,6 @@ TEST_F(MainWindowTest, TheSearchAsksAboutEachMatch) {
         EXPECT_EQ(w().PendingFormula, "") << c.name;  // '=' does nothing more
         EXPECT_EQ(AvcalcMod::OpenFileCount(), 0U) << c.name;
     }
-    EXPECT_NE(shownOnDisplay[0], shownOnDisplay[1]);  // the second match was kept
 }
 
 // A right click shows the help of the group (the keypad, the conversions, the search and
@@ -334,8 +310,8 @@ TEST_F(MainWindowTest, OnlyTheButtonUnderTheMouseIsUnderlined) {
     w().buttonplus1.MouseMove(3, 0, 0, 10, 10);
     EXPECT_TRUE(w().buttonplus1[3].FontUnderline());
     w().buttonplus2.MouseMove(5, 0, 0, 10, 10);
-    EXPECT_FALSE(w().buttonplus1[3].FontUnderline());
-    EXPECT_TRUE(w().buttonplus2[5].FontUnderline());
+    EXPECT_EQ(std::pair(w().buttonplus1[3].FontUnderline(), w().buttonplus2[5].FontUnderline()),
+              std::pair(false, true));
     w().Label1.MouseMove(0, 0, 0, 10, 10);
     EXPECT_FALSE(w().buttonplus2[5].FontUnderline());
 }

@@ -1,4 +1,4 @@
-// ShowMessageDialog lays out the box by the plan of dialog_layout_test.cpp: the window
+// ShowMessageDialog lays out the box by the plan of colour_plan_test.cpp: the window
 // and buttons for each button code, the text wrapped with its lines set apart, the
 // farewell layout, scaling, centring and the gradient.
 #include "window/message_dialog.h"
@@ -22,15 +22,6 @@ const std::string LongText =
     "of its labels, and the window has to grow by exactly the height that the wrapped "
     "text takes, so that nothing of it is cut off and the buttons sit below it.";
 
-struct Seen {
-    std::string caption, second;
-    float height = 0, textHeight = 0, buttonTop = 0, textLeft = 0;
-    int frames = 0;  // pictures of the animation
-    std::int32_t painted = 0;
-    std::array<bool, 4> shown{};
-    std::array<float, 2> buttonLeft{};
-};
-
 // Code 0: OK alone, centred (with the farewell title no button, the text 220 from the
 // left and 500 shorter, the animation); 2: OK and Cancel, or Skip for the question; 6: no
 // button, the text 600 shorter. The gradient between two entries of the same colour
@@ -38,18 +29,6 @@ struct Seen {
 // screen: window_manager.sh.)
 TEST_F(WindowTest, EachCodeGetsItsButtonsBelowTheWrappedText) {
     ColourTable[3] = ColourTable[17] = 0x00204060;
-    Seen s;
-    action = [&s](avbox& box) {
-        QTest::qWait(20);  // what waited for the box's first paint
-        s = {box.Caption(), box.buttonplus1[1].Caption(), box.Height(), box.Label1[0].Height(),
-             box.buttonplus1[0].Top()};
-        s.painted = box.DrawnColourAt(100, 100);
-        for (int b = 0; b < 4; ++b) s.shown[b] = box.buttonplus1[b].Visible();
-        s.buttonLeft = {box.buttonplus1[0].Left(), box.buttonplus1[1].Left()};
-        s.textLeft = box.Label1[0].Left();
-        s.frames = box.Timer1->Enabled() && box.Timer1->Interval() > 0 ? box.Image3.Count() : 0;
-        UnloadForm(&box);
-    };
     const struct {
         std::int32_t code;
         const char* title;
@@ -65,33 +44,44 @@ TEST_F(WindowTest, EachCodeGetsItsButtonsBelowTheWrappedText) {
         {6, "Help", false, false, {3900, 5500}, "Cancel", 700, 300},
     };
     for (const auto& c : cases) {
+        std::vector<std::pair<float, float>> heights;  // of the text and of the window
+        action = [&](avbox& box) {
+            QTest::qWait(20);  // what waited for the box's first paint
+            const float text = box.Label1[0].Height();
+            platform::ButtonArray& b = box.buttonplus1;
+            EXPECT_EQ(box.Caption(), std::string("   ") + (*c.title ? c.title : TextLine(37)));
+            EXPECT_EQ(box.DrawnColourAt(100, 100), 0x00204060) << c.code;
+            EXPECT_EQ((std::array{b[0].Visible(), b[1].Visible(), b[2].Visible(), b[3].Visible()}),
+                      (std::array{c.okShown, c.secondShown, false, false}))
+                << c.code;
+            if (c.okShown) {
+                EXPECT_EQ((std::array{b[0].Left(), b[1].Left(), b[0].Top()}),
+                          (std::array{c.buttonLeft[0], c.buttonLeft[1], 100 + text + 200}))
+                    << c.code;
+            }
+            EXPECT_EQ(std::tuple(b[1].Caption(), box.Height() - text, box.Label1[0].Left()),
+                      std::tuple(c.second, c.heightOverText, c.textLeft))
+                << c.title;
+            // Only the farewell box shows its animation (m8.gif, several frames).
+            const bool animated =
+                box.Timer1->Enabled() && box.Timer1->Interval() > 0 && box.Image3.Count() > 1;
+            EXPECT_EQ(animated, std::string_view(c.title) == FarewellTitle) << c.title;
+            heights.push_back({text, box.Height()});
+            UnloadForm(&box);
+        };
         ShowMessageDialog("Fuel on board?", c.title, c.code);
-        const Seen one = s;
-        ShowMessageDialog(LongText, c.title, c.code);
-        const Seen wrapped = s;
         // A line of the 7-point bold text takes 1.2 times its glyphs' height (15 twips a
         // pixel), measured once the first window has loaded the face.
         QFont font(QStringLiteral("Tahoma"));
         font.setPointSizeF(7);
         font.setBold(true);
         const float leading = 1.2F * static_cast<float>(QFontMetricsF(font).height()) * 15;
-        for (const Seen* seen : {&one, &wrapped}) {
-            EXPECT_EQ(seen->caption, std::string("   ") + (*c.title ? c.title : TextLine(37)));
-            EXPECT_EQ(seen->painted, 0x00204060) << c.code;
-            EXPECT_EQ(seen->shown, (std::array{c.okShown, c.secondShown, false, false})) << c.code;
-            if (c.okShown) {
-                EXPECT_EQ(seen->buttonLeft, c.buttonLeft) << c.code;
-                EXPECT_EQ(seen->buttonTop, 100 + seen->textHeight + 200) << c.code;
-            }
-            EXPECT_EQ(seen->second, c.second) << c.title;
-            EXPECT_EQ(seen->height - seen->textHeight, c.heightOverText) << c.code;
-            EXPECT_EQ(seen->textLeft, c.textLeft) << c.title;
-            // Only the farewell box shows its animation (m8.gif, several frames).
-            EXPECT_EQ(seen->frames > 1, std::string_view(c.title) == FarewellTitle) << c.title;
-        }
-        EXPECT_GE(one.textHeight, leading) << c.code;
-        EXPECT_GE(wrapped.textHeight, 3 * one.textHeight) << c.code;
-        EXPECT_EQ(wrapped.height - one.height, wrapped.textHeight - one.textHeight) << c.code;
+        ShowMessageDialog(LongText, c.title, c.code);
+        ASSERT_EQ(heights.size(), 2U);
+        const auto [one, wrapped] = std::pair(heights[0], heights[1]);
+        EXPECT_GE(one.first, leading) << c.code;
+        EXPECT_GE(wrapped.first, 3 * one.first) << c.code;
+        EXPECT_EQ(wrapped.second - one.second, wrapped.first - one.first) << c.code;
     }
 }
 

@@ -14,42 +14,30 @@
 
 namespace {
 
-class StartUpSequence : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::filesystem::current_path(AVC_BUILD_DIR);
-        AvcalcMod::ResetShutDown();
-        AvcalcMod::SetEndProgramHook([this] { ++ended; });
-        SetWebAddressOpener([this](const std::string& address) { opened.push_back(address); });
-        // The main window closed from its frame; the farewell box as the test says.
-        platform::SetModalHook([this](platform::Form& form) {
-            shown.push_back(form.Name());
-            formsUp.push_back(static_cast<int>(platform::Forms().size()));
-            if (&form == &TheMainWindow()) {
-                ASSERT_TRUE(file.OpenMemory("line\r"));  // a file left open
-                form.NativeWidget()->close();
-            }
-            if (&form == &TheBox()) {
-                fileOpenAtFarewell = file.IsOpen();
-                farewell(TheBox());
-            }
-        });
-    }
-    void TearDown() override {
-        platform::SetModalHook(nullptr);
-        AvcalcMod::SetEndProgramHook(nullptr);
-        SetWebAddressOpener(nullptr);
-        for (platform::Form* f : platform::Forms()) f->Unload();
-    }
+TEST(StartUpSequence, ClosingTheMainWindowSaysFarewellOnceAndEnds) {
+    std::filesystem::current_path(AVC_BUILD_DIR);
     int ended = 0;
     std::vector<std::string> shown, opened;
     std::vector<int> formsUp;
     bool fileOpenAtFarewell = true;
     AvcalcMod::TextFile file;
     std::function<void(avbox&)> farewell;
-};
-
-TEST_F(StartUpSequence, ClosingTheMainWindowSaysFarewellOnceAndEnds) {
+    AvcalcMod::SetEndProgramHook([&] { ++ended; });
+    SetWebAddressOpener([&](const std::string& address) { opened.push_back(address); });
+    // The main window closed from its frame, a file left open; the farewell box as the
+    // row says.
+    platform::SetModalHook([&](platform::Form& form) {
+        shown.push_back(form.Name());
+        formsUp.push_back(static_cast<int>(platform::Forms().size()));
+        if (&form == &TheMainWindow()) {
+            ASSERT_TRUE(file.OpenMemory("line\r"));
+            form.NativeWidget()->close();
+        }
+        if (&form == &TheBox()) {
+            fileOpenAtFarewell = file.IsOpen();
+            farewell(TheBox());
+        }
+    });
     const struct {
         const char* name;
         std::function<void(avbox&)> way;
@@ -83,6 +71,9 @@ TEST_F(StartUpSequence, ClosingTheMainWindowSaysFarewellOnceAndEnds) {
         EXPECT_TRUE(platform::Forms().empty()) << c.name;
         EXPECT_EQ(AvcalcMod::CurrentForm, nullptr) << c.name;
     }
+    platform::SetModalHook(nullptr);
+    AvcalcMod::SetEndProgramHook(nullptr);
+    SetWebAddressOpener(nullptr);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(g++ make cmake pkg-config clang-format libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
-          qt6-base-dev libgif-dev fonts-wine xvfb xauth xdotool imagemagick
+          qt6-base-dev libgif-dev fonts-wine xvfb xauth xdotool
           openbox x11-utils libx11-dev
           dpkg-dev file lintian desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi
           libglib2.0-bin nodejs)

@@ -1,19 +1,12 @@
-"""The real program as a screen reader sees it, driven through AT-SPI alone.
-
-Run inside tests/e2e/run_atspi.sh (Xvfb, a private D-Bus session, the accessibility bus)
-with Debian's /usr/bin/python3 (python3-pyatspi is installed for it only):
+"""The real program as a screen reader sees it, driven through AT-SPI alone: it plays the
+scenario table (scenarios.txt) with press actions, the fields' editable text, the display's
+text and its events and keys sent through the registry, checks what is heard, and audits
+every window's tree (role, name, description: no unnamed control, no "&" or padding in a
+name, no text read twice). Run on the accessibility desktop with Debian's python3:
 
     run_atspi.sh /usr/bin/python3 accessibility_test.py BUILD_DIR
-
-Everything is done as assistive technology does it: press actions on buttons, the
-editable text of the fields, names, the text of the display and its text-changed events,
-and keys sent through the registry (F1, Shift+F10, the context-menu key, Esc). Prints an
-audit of every window's tree (role, name, description) and fails on an unnamed control,
-an "&" or padding in a name, or a text read twice. Expected results come from worked
-examples and hand computation.
 """
 import os
-import re
 import subprocess
 import sys
 import threading
@@ -25,10 +18,13 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 import pyatspi  # noqa: E402
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import scenarios  # noqa: E402
+
 PROGRAM = "Quenmar_Aviation_Calculator"
 TIMEOUT_S = 10.0
 KEYSYMS = {"Tab": 0xFF09, "Escape": 0xFF1B, "F1": 0xFFBE, "F10": 0xFFC7, "Menu": 0xFF67, "7": 0x37,
-           "w": 0x77, "Return": 0xFF0D}
+           "w": 0x77}
 SHIFT_MASK, ALT_MASK = 1, 8
 
 failures = []
@@ -75,12 +71,7 @@ def wait_for(look, what, timeout=TIMEOUT_S):
 # ------------------------------------------------------------------------- the tree
 
 def children(node):
-    out = []
-    for k in range(node.childCount):
-        child = node.getChildAtIndex(k)
-        if child is not None:
-            out.append(child)
-    return out
+    return [c for c in (node.getChildAtIndex(k) for k in range(node.childCount)) if c is not None]
 
 
 def walk(node):
@@ -107,10 +98,7 @@ def states(node):
 
 
 def action_names(node):
-    try:
-        action = node.queryAction()
-    except NotImplementedError:
-        return []
+    action = node.queryAction()
     return [action.getName(k) for k in range(action.nActions)]
 
 
@@ -129,11 +117,10 @@ def text_of(node):
 def press(root, name):
     """The one press action of a push button."""
     button = find(root, name, "push button")
-    action = button.queryAction()
-    names = [action.getName(k) for k in range(action.nActions)]
+    names = action_names(button)
     if "Press" not in names:
         raise Failure(f"{name!r} has no press action: {names}")
-    action.doAction(names.index("Press"))
+    button.queryAction().doAction(names.index("Press"))
 
 
 def set_field(root, name, text):
@@ -161,9 +148,8 @@ def key(keysym, shift=False, alt=False):
 
 class Program:
     def __init__(self, build_dir):
-        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.process = subprocess.Popen([os.path.join(build_dir, PROGRAM)], cwd=build_dir,
-                                        env=env, stderr=subprocess.PIPE, text=True)
+                                        stderr=subprocess.PIPE, text=True)
         self.errors = []
         threading.Thread(target=lambda: self.errors.extend(self.process.stderr),
                          daemon=True).start()
@@ -218,15 +204,6 @@ class TextEvents:
         wait_for(lambda: (source_name, text) in self.inserted,
                  f"a text-changed event on {source_name!r} inserting {text!r}")
 
-    def wait_for_new(self, source_name, since, what):
-        """The first text inserted into the source after event number `since`."""
-        def look():
-            for name, text in self.inserted[since:]:
-                if name == source_name and text:
-                    return text
-            return None
-        return wait_for(look, what)
-
 
 # ------------------------------------------------------------------------- the audit
 
@@ -255,38 +232,78 @@ def audit(window):
 
 # ------------------------------------------------------------------------- the run
 
-NUMBER = re.compile(r"-?\d+(?:\.\d+)?")
-
-# Formula button, its fields by name with their values, and the numbers on the display
-# (worked examples).
-FORMULAS = [
-    ("Altimeter Correction", [("altimeter setting (in Hg)", "29.92")], ["0"]),
-    ("True Airspeed", [("pressure altitude (ft)", "10000"), ("indicated airspeed (kt)", "150")],
-     ["180"]),
-    ("Density Altitude", [("temperature (deg C)", "0"), ("station pressure (in Hg)", "29.92")],
-     ["-2087"]),
-    ("Dew Point", [("temperature (deg C)", "15"), ("relative humidity (%)", "100")], ["15.0"]),
-    ("Crosswind Component", [("wind speed (kt)", "25"), ("wind angle to runway (deg)", "90")],
-     ["25", "0"]),  # sin 90 = 1, cos 90 = 0
-    ("Heading and Groundspeed", [("true course (deg)", "45"), ("true airspeed (kt)", "100"),
-                                ("wind direction (deg true)", "225"), ("wind speed (kt)", "20")],
-     ["45", "120"]),
-    ("Find Wind - Hdg and GS", [("true course (deg)", "90"), ("true airspeed (kt)", "100"),
-                               ("true heading (deg)", "90"), ("groundspeed (kt)", "120")],
-     ["270", "20"]),
-]
-
-# Help asked for by keyboard: where the focus is, the key, the help box's title.
+# Help asked for from the keyboard in the other ways: where the focus is, the key, the box.
 HELP_KEYS = [
     ("Celsius > F", "F10", True, "Conversions - Help"),
     ("Look Up Airport ID", "Menu", False, "Flight Plan - Help"),
     ("Display", "F1", False, "Aviation Calculator Help"),
-    ("seven", "F1", False, "Number Keypad - Help"),
 ]
 
 
-def display_numbers(display):
-    return NUMBER.findall(text_of(display))
+def close_box(program, role_name, title, first):
+    """The box now up: read as it is heard (the first of its kind), then closed with Esc."""
+    box = program.window(role_name, title)
+    if first:
+        audit(box)
+        check(not [n for n in walk(box) if role(n) == "push button"] or role_name == "alert",
+              f"{title}: a help box shows no button")
+    key("Escape")
+
+
+def play(program, main, display, events, scenario, audits):
+    """One scenario of the table, step by step, as assistive technology does it."""
+    for verb, argument in scenario.steps:
+        before = text_of(display)
+        if verb == "press":
+            press(main, argument)
+            # A press is an animated click: the next one waits for its effect (or a moment).
+            try:
+                wait_for(lambda: text_of(display) != before, f"{argument!r} to act", 0.4)
+            except Failure:
+                pass
+        elif verb == "type":
+            name, value = argument
+            check(name in before, f"{scenario.name}: the prompt {before!r} names {name!r}")
+            set_field(main, name, value)
+            field = find(main, name, "text")
+            check(text_of(field) == value, f"{name!r} holds {text_of(field)!r}")
+            check(labelled_by(field) == [name], f"{name!r} is labelled by {labelled_by(field)}")
+            run = list(field.queryText().getAttributeRun(0, False)[1:])
+            check(run == [0, len(value)], f"{name!r} has the attribute run {run}")
+        elif verb == "answer":
+            question = program.window("alert", "Aerodrome Search")
+            if "question" not in audits:
+                audits.add("question")
+                press(main, "equals")  # the window under a box takes no input, a press neither
+                audit(question)
+                check("focused" in states(find(question, "OK", "push button")), "OK has the focus")
+            if argument == "Esc":
+                key("Escape")
+            else:
+                press(question, argument)
+            if argument == "OK":  # the match stays on the display
+                program.no_window("alert", "Aerodrome Search")
+            else:
+                wait_for(lambda: text_of(display) != before, f"{argument!r} at the question")
+        elif verb == "help":
+            focus(main, argument)
+            key("F1")
+        elif verb == "close":
+            key("Escape")  # on the keypad key that has the focus
+    if sum(verb == "type" for verb, _ in scenario.steps) == 4:
+        audit(main)  # with four fields and their titles
+    title = scenarios.box_title(scenario.expect)
+    if title:
+        close_box(program, "alert" if scenario.steps[-1][0] == "close" else "dialog", title,
+                  title not in audits)
+        audits.add(title)
+        return
+    try:
+        wait_for(lambda: scenarios.shows(scenario.expect, text_of(display)),
+                 f"{scenario.name}: {scenario.expect!r}", 5)
+    except Failure as e:
+        check(False, f"{e}; the display reads {text_of(display)!r}")
+    events.wait_for_insert("Display", text_of(display))  # every change heard as text-changed
 
 
 def run(build_dir):
@@ -299,28 +316,54 @@ def run(build_dir):
     check("read only" in states(display) and "focusable" in states(display),
           "the display is read-only text reachable by Tab")
 
-    # 2 + 3 = 5, each step heard as a text-changed event of the display. (Each press
-    # waits for its effect: a press is an animated click, and a second press of the
-    # same button within its 100 ms would only prolong the first.)
-    for name, shown in (("two", "2"), ("plus", "2+"), ("three", "2+3"), ("equals", "5")):
-        press(main, name)
-        events.wait_for_insert("Display", shown)
-    check(text_of(display) == "5", f"2+3= shows {text_of(display)!r}")
+    table = scenarios.load()
+    audits = set()
+    for scenario in table[:-1]:
+        play(program, main, display, events, scenario, audits)
+        if scenario.name == "100 Celsius in F":
+            alt_w_moves_the_focus_once(main, events)
 
-    # A conversion: 100 degrees Celsius is 212 degrees Fahrenheit. Heard: operators as
-    # words, the clearing, and the conversion by its name.
-    press(main, "clear")
-    wait_for(lambda: text_of(display) == "", "an empty display")
-    for name, shown in (("one", "1"), ("zero", "10"), ("zero", "100"), ("Celsius > F", "212")):
-        press(main, name)
-        events.wait_for_insert("Display", shown)
-    wait_for(lambda: "Celsius > F: 212" in events.heard, "the conversion heard by its name")
-    for heard in ("2 plus 3", "cleared"):
-        check(heard in events.heard, f"{heard!r} is not heard: {events.heard}")
+    # What is heard says what it means.
+    heard = " | ".join(events.heard)
+    for words in ("2 plus 3", "cleared", "Celsius > F: 212", "Kept CSF7: OTTAWA / CASSELMAN",
+                  "Search stopped"):
+        check(words in heard, f"{words!r} is not heard: {heard[-300:]}")
 
-    # Alt+W with a conversion button focused: the focus moves once, straight to the first
-    # field under its new name, and the prompt is heard after it; Esc in the field moves it
-    # back to the keypad in one move.
+    # Help from the keyboard the other ways, each closed by Esc; the keys then reach the key
+    # that asked for help. At rest nothing is heard from the window: the animation (running
+    # again in calculator mode) and the shadows are silent.
+    for where, keysym, shift, title in HELP_KEYS:
+        focus(main, where)
+        key(keysym, shift)
+        close_box(program, "dialog", title, False)
+        program.no_window("dialog", title)
+    focus(main, "seven")
+    pump(0.5)
+    before = events.count
+    pump(2.0)
+    check(events.count - before <= 2, f"{events.count - before} events in 2 s at rest")
+    key("7")
+    events.wait_for_insert("Display", "7")
+    # Tab goes round the controls (the display is the last stop), never onto the window.
+    focus(main, "Display")
+    key("Tab")
+    wait_for(lambda: "focused" in states(find(main, "seven")), "Tab from the display to 'seven'")
+
+    # The farewell: Esc on a keypad key closes the window, Esc on the farewell box ends it.
+    play(program, main, display, events, table[-1], audits)
+    try:
+        status = program.process.wait(TIMEOUT_S)
+    except subprocess.TimeoutExpired:
+        program.process.kill()
+        raise Failure("the program did not end")
+    check(status == 0, f"exit status {status}")
+    check(not program.errors, f"the program printed: {''.join(program.errors)}")
+
+
+def alt_w_moves_the_focus_once(main, events):
+    """Alt+W with a conversion button focused: the focus moves once, straight to the first
+    field under its new name, and the prompt is heard after it; Esc in the field moves it
+    back to the keypad in one move."""
     for keysym, alt, focus_to, heard in (("w", True, "wind speed (kt)", "Enter the wind speed"),
                                          ("Escape", False, "clear", "cleared")):
         if alt:
@@ -330,112 +373,6 @@ def run(build_dir):
         wait_for(lambda: any(n.startswith(heard) for n in events.heard[h:]), f"{heard!r} heard")
         pump(0.3)
         check(events.focused[f:] == [focus_to], f"{keysym}: focus moves {events.focused[f:]}")
-
-    # The seven formulas, their fields found by their names.
-    for button, fields, numbers in FORMULAS:
-        since = len(events.inserted)
-        press(main, button)
-        prompt = events.wait_for_new("Display", since, f"the prompt of {button!r}")
-        first_field = find(main, fields[0][0], "text")
-        check("focused" in states(first_field), f"{button}: the first field has the focus")
-        for name, _ in fields:
-            check(name in prompt, f"{button}: the prompt {prompt!r} names {name!r}")
-        for name, value in fields:
-            set_field(main, name, value)
-            field = find(main, name, "text")
-            check(text_of(field) == value, f"{button}: {name!r} holds {text_of(field)!r}")
-            run = list(field.queryText().getAttributeRun(0, False)[1:])
-            check(run == [0, len(value)], f"{button}: {name!r} has the attribute run {run}")
-            titles = labelled_by(field)
-            check(titles == [name], f"{button}: {name!r} is labelled by {titles}")
-        if button == "Heading and Groundspeed":
-            audit(main)  # with four fields and their titles
-        press(main, "equals")
-        try:
-            wait_for(lambda: display_numbers(display) == numbers, f"{button} to show {numbers}", 5)
-        except Failure as e:
-            check(False, f"{e}; the display reads {text_of(display)!r}")
-        events.wait_for_insert("Display", text_of(display))
-
-    # An aerodrome search stopped at its first question (heard as stopped), then one that
-    # skips the first match and keeps the second (heard by its identifier and name).
-    def search_ottawa():
-        since = len(events.inserted)
-        press(main, "Look Up Airport ID")
-        events.wait_for_new("Display", since, "the prompt of the search")
-        set_field(main, "aerodrome name, or any part of it", "ottawa")
-        press(main, "equals")
-        return program.window("alert", "Aerodrome Search")
-    search_ottawa()
-    key("Escape")
-    wait_for(lambda: "Search stopped" in " ".join(events.heard), "the stopped search heard")
-    question = search_ottawa()
-    press(main, "equals")  # the window under a box takes no input, a press neither
-    audit(question)
-    check("focused" in states(find(question, "OK", "push button")), "the question's OK has the focus")
-    first = text_of(display)
-    press(question, "Skip")
-    wait_for(lambda: text_of(display) != first, "the second match on the display")
-    second = text_of(display)
-    press(program.window("alert", "Aerodrome Search"), "OK")
-    program.no_window("alert", "Aerodrome Search")
-    check("OTTAWA" in first.upper() and "OTTAWA" in second.upper() and first != second,
-          f"two matches for ottawa: {first!r}, {second!r}")
-    pump(0.3)
-    check(text_of(display) == second, f"the accepted match stays: {text_of(display)!r}")
-    kept = "Kept " + second.split("  ")[1][-4:].strip() + ": " + second.split("  ")[1][:-4].strip()
-    check(kept in events.heard, f"{kept!r} is not heard: {events.heard[-3:]}")
-
-    # CYOW to CYYZ: haversine over the stored positions (45.3225 N 75.6692 W, 43.6772 N
-    # 79.6306 W): 196.1 NM, x 1.152 = 225.9 SM, true track 241.2, magnetic with 13 W and 10 W.
-    since = len(events.inserted)
-    press(main, "Xcntry Dist and Track")
-    events.wait_for_new("Display", since, "the prompt of the distance")
-    set_field(main, "departure identifier", "CYOW")
-    set_field(main, "destination identifier", "CYYZ")
-    press(main, "equals")
-    wanted = ["196.1", "225.9", "241.2", "254.2", "251.2"]
-    wait_for(lambda: display_numbers(display) == wanted, f"CYOW to CYYZ as {wanted}")
-    check(text_of(display).split()[:3] == ["CYOW", "to", "CYYZ"], "the distance names both ends")
-
-    # Help by keyboard, each box closed with Esc; the keys reach the main window after.
-    press(main, "clear")
-    wait_for(lambda: text_of(display) == "", "an empty display")
-    # At rest nothing is heard from the window: the animation (running again in calculator
-    # mode) and the shadows are silent.
-    pump(0.5)
-    before = events.count
-    pump(2.0)
-    check(events.count - before <= 2, f"{events.count - before} events in 2 s at rest")
-    for where, keysym, shift, title in HELP_KEYS:
-        focus(main, where)
-        key(keysym, shift)
-        box = program.window("dialog", title)
-        if where == "seven":
-            audit(box)
-            check(not [n for n in walk(box) if role(n) == "push button"], "a help box shows no button")
-        key("Escape")
-        program.no_window("dialog", title)
-    key("7")  # the focus is back on the key that asked for help
-    events.wait_for_insert("Display", "7")
-    # Tab goes round the controls (the display is the last stop) and never stops on the
-    # window itself.
-    focus(main, "Display")
-    key("Tab")
-    wait_for(lambda: "focused" in states(find(main, "seven")), "Tab from the display to 'seven'")
-
-    # Esc on a keypad key closes the window; the farewell box goes with Esc too.
-    key("Escape")
-    farewell = program.window("alert", "Learn to Fly!")
-    audit(farewell)
-    key("Escape")
-    try:
-        status = program.process.wait(TIMEOUT_S)
-    except subprocess.TimeoutExpired:
-        program.process.kill()
-        raise Failure("the program did not end")
-    check(status == 0, f"exit status {status}")
-    check(not program.errors, f"the program printed: {''.join(program.errors)}")
 
 
 def main():

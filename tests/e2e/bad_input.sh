@@ -16,7 +16,7 @@ set -uo pipefail
 build="$(cd "$1" && pwd)" || exit 1
 shift
 only=("$@")
-for tool in Xvfb xdotool sha256sum truncate mkfifo; do
+for tool in Xvfb xdotool sha256sum truncate mkfifo setpriv; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
 program="$build/Quenmar_Aviation_Calculator"
@@ -27,43 +27,47 @@ program="$build/Quenmar_Aviation_Calculator"
 # drive: "close" = close at once; "navigate" = a name search for "zqzq" (or for the text
 # after "navigate:") and a distance from CYOW to CYVR first, so the aerodrome section is
 # read too (through the formula buttons' Alt keys, so only where the text section gives
-# the buttons their captions).
-#   row name              | damage                | drive             | expect
+# the buttons their captions). damage: a command run in the row's folder.
+#   row name            | drive             | expect                 | damage
 read -r -d '' TABLE <<'ROWS'
-intact                    | none                  | navigate          | main
-data_missing              | rm_data               | close             | box:Data File Not Read
-data_empty                | empty_data            | close             | box:Data File Not Read
-data_cut_after_219_lines  | cut_data_219          | close             | box:Data File Not Read
-data_without_astq         | drop_marker           | navigate          | main
-data_without_99           | drop_end_mark         | navigate          | main
-data_random_bytes         | random_data           | close             | main
-data_10mb_text_line       | long_text_line        | close             | box:Data File Not Read
-data_10mb_record_line     | long_record_line      | navigate:aaaaaaaa | main
-data_cr_only              | cr_only               | navigate          | main
-data_lf_only              | lf_only               | navigate          | main
-data_fifo                 | fifo_data             | close             | box:Data File Not Read
-data_device               | device_data           | close             | box:Data File Not Read
-data_1gb_of_zeros         | zeros_data            | close             | box:Data File Not Read
-data_1gb_after_99         | after_99_1g           | close             | box:Data File Not Read
-data_15mb_after_99        | after_99_15m          | navigate          | main
-data_short_line_220       | short_line_220        | navigate          | main
-gifs_missing              | gifs_missing          | close             | main
-gifs_empty                | gifs_empty            | close             | main
-gifs_truncated            | gifs_truncated        | close             | main
-gifs_not_a_gif            | gifs_not_gif          | close             | main
-gifs_65535_square         | gifs_huge             | close             | main
-gifs_fifo                 | gifs_fifo             | close             | main
-gifs_device               | gifs_device           | close             | main
-gifs_2mb                  | gifs_2mb              | close             | main
-read_only_folder          | read_only             | navigate          | main
+intact                  | navigate          | main                   | :
+data_missing            | close             | box:Data File Not Read | rm vdats.tst
+data_empty              | close             | box:Data File Not Read | : > vdats.tst
+data_cut_after_219      | close             | box:Data File Not Read | through head -n 219
+data_without_astq       | navigate          | main                   | through grep -a -v -x $'astq\r'
+data_without_99         | navigate          | main                   | through head -n -1
+data_random_bytes       | close             | main                   | head -c 229601 /dev/urandom > vdats.tst
+data_10mb_text_line     | close             | box:Data File Not Read | long_line 100
+data_10mb_record_line   | navigate:aaaaaaaa | main                   | long_line $(($(marker_line) + 7))
+data_cr_only            | navigate          | main                   | through tr -d '\n'
+data_lf_only            | navigate          | main                   | through tr -d '\r'
+data_fifo               | close             | box:Data File Not Read | rm vdats.tst && mkfifo vdats.tst
+data_device             | close             | box:Data File Not Read | ln -sf /dev/zero vdats.tst
+data_1gb_of_zeros       | close             | box:Data File Not Read | rm vdats.tst && truncate -s 1G vdats.tst
+data_1gb_after_99       | close             | box:Data File Not Read | truncate -s +1G vdats.tst
+data_15mb_after_99      | navigate          | main                   | truncate -s +15M vdats.tst
+data_short_line_220     | navigate          | main                   | through awk 'NR == 220 { $0 = substr($0, 1, 41) "\r" } 1'
+gifs_missing            | close             | main                   | rm m9.gif m8.gif
+gifs_empty              | close             | main                   | : > m9.gif; : > m8.gif
+gifs_truncated          | close             | main                   | truncate -s 900 m9.gif m8.gif
+gifs_not_a_gif          | close             | main                   | echo not a picture | tee m9.gif > m8.gif
+gifs_65535_square       | close             | main                   | huge_gif | tee m9.gif > m8.gif
+gifs_fifo               | close             | main                   | rm m9.gif m8.gif && mkfifo m9.gif m8.gif
+gifs_device             | close             | main                   | ln -sf /dev/zero m9.gif && ln -sf /dev/urandom m8.gif
+gifs_2mb                | close             | main                   | truncate -s 2M m9.gif m8.gif
+read_only_folder        | navigate          | main                   | :
 ROWS
+# (The 1 GB files are sparse: no disk used. data_15mb stays under the 16 MB limit. A short
+# line 220 keeps 41 of its 331 characters: name pieces 21 to 165 read as nothing. The
+# truncated pictures keep their first 900 bytes only.)
 
-# --- damages: run in the row's folder -------------------------------------------------
-long_line() { head -c 10485760 /dev/zero | tr '\0' 'A'; printf '\r\n'; }
-# Line N of vdats.tst (CR LF lines) replaced by a 10 MB line.
-replace_line() {
-  { head -n $(($1 - 1)) vdats.tst; long_line; tail -n +$(($1 + 1)) vdats.tst; } > v.new
-  mv v.new vdats.tst
+# --- the damages' helpers: run in the row's folder ------------------------------------
+# vdats.tst through a filter (the file ends with its end mark "99": without it, -1 line).
+through() { "$@" < vdats.tst > v.new && mv v.new vdats.tst; }
+# Line N of vdats.tst (CR LF lines) replaced by a line of 10 MB.
+long_line() {
+  { head -n $(($1 - 1)) vdats.tst; head -c 10485760 /dev/zero | tr '\0' 'A'; printf '\r\n'
+    tail -n +$(($1 + 1)) vdats.tst; } > v.new && mv v.new vdats.tst
 }
 marker_line() { grep -a -n -x -F "astq"$'\r' vdats.tst | head -n 1 | cut -d: -f1; }
 # A GIF that declares a 65535 x 65535 screen and image (and a little image data).
@@ -72,64 +76,14 @@ huge_gif() {
   printf '\x21\xf9\x04\x00\x0a\x00\x00\x00'
   printf '\x2c\x00\x00\x00\x00\xff\xff\xff\xff\x00\x02\x02\x44\x01\x00\x3b'
 }
-damage() {
-  case "$1" in
-    none) ;;
-    rm_data) rm vdats.tst ;;
-    empty_data) : > vdats.tst ;;
-    cut_data_219) head -n 219 vdats.tst > v.new && mv v.new vdats.tst ;;
-    drop_marker) grep -a -v -x -F "astq"$'\r' vdats.tst > v.new; mv v.new vdats.tst ;;
-    drop_end_mark) # the file ends with the line "99"
-      [ "$(tail -n 1 vdats.tst)" = $'99\r' ] || return 1
-      head -n -1 vdats.tst > v.new && mv v.new vdats.tst ;;
-    random_data) head -c 229601 /dev/urandom > vdats.tst ;;
-    fifo_data) rm vdats.tst && mkfifo vdats.tst ;;
-    device_data) rm vdats.tst && ln -s /dev/zero vdats.tst ;;
-    zeros_data) rm vdats.tst && truncate -s 1G vdats.tst ;;  # sparse: no disk used
-    after_99_1g) truncate -s +1G vdats.tst ;;
-    after_99_15m) truncate -s +15M vdats.tst ;;  # under the 16 MB limit
-    short_line_220) # 41 of its 331 characters: name pieces 21 to 165 read as nothing
-      awk 'NR == 220 { $0 = substr($0, 1, 41) "\r" } 1' vdats.tst > v.new && mv v.new vdats.tst ;;
-    long_text_line) replace_line 100 ;;
-    long_record_line) replace_line $(($(marker_line) + 7)) ;;
-    cr_only) tr -d '\n' < vdats.tst > v.new && mv v.new vdats.tst ;;
-    lf_only) tr -d '\r' < vdats.tst > v.new && mv v.new vdats.tst ;;
-    gifs_missing) rm m9.gif m8.gif ;;
-    gifs_empty) : > m9.gif; : > m8.gif ;;
-    gifs_truncated) for g in m9.gif m8.gif; do
-        head -c $(($(stat -c %s "$g") / 2)) "$g" > g.new && mv g.new "$g"; done ;;
-    gifs_not_gif) printf 'not a picture\r\n' > m9.gif; cp m9.gif m8.gif ;;
-    gifs_huge) huge_gif > m9.gif; cp m9.gif m8.gif ;;
-    gifs_fifo) rm m9.gif m8.gif && mkfifo m9.gif m8.gif ;;
-    gifs_device) rm m9.gif m8.gif && ln -s /dev/zero m9.gif && ln -s /dev/urandom m8.gif ;;
-    gifs_2mb) truncate -s 2M m9.gif m8.gif ;;  # the pictures followed by zeros
-    read_only) ;;  # the folder is made read-only when the program starts
-    *) echo "unknown damage $1"; return 1 ;;
-  esac
-}
 
-# --- the X server, one for every row ---------------------------------------------------
+# --- one private desktop for every row (tests/e2e/desktop.sh) ----------------------------
+source "$(dirname "$0")/desktop.sh"
+desktop_start || exit 1
 work=$(mktemp -d)
 chmod 755 "$work"
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -ac >/dev/null 2>&1 &
-xvfb=$!
-exec 3>&-
-for _ in $(seq 1 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
-export QT_QPA_PLATFORM=xcb
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+trap 'desktop_stop; rm -rf "$work"' EXIT
 
-# Waits for a visible window whose name holds $1; prints its id.
-wait_window() {
-  local until=$((SECONDS + ${2:-20})) id
-  while [ "$SECONDS" -lt "$until" ]; do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-    [ -n "$id" ] && { echo "$id"; return; }
-    sleep 0.05
-  done
-}
 snapshot() {
   (cd "$1" && ls -A | sort && find . -type f -size -65M -exec sha256sum {} + | sort &&
     find . -type f -size +64M -printf '%p %s %b %T@\n' | sort)
@@ -158,27 +112,19 @@ answer_within_2s() {
   fail "$1: the help box did not close"
 }
 
-# Clicks the keypad's first key (480 x 1 - 300 + 225 twips from the display's left), which
-# gives the keypad the keyboard, and deletes the digit the click typed.
-focus_keypad() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  xdotool mousemove $((X + 33)) $((Y + 70)) click 1
-  xdotool key BackSpace
-}
-
 run_row() {
-  local name="$1" damage_kind="$2" drive="$3" expect="$4"
+  local name="$1" drive="$2" expect="$3" damage="$4"
   local dir="$work/$name"
   mkdir -p "$dir"
   cp "$build/vdats.tst" "$build/m9.gif" "$build/m8.gif" "$dir/"
-  (cd "$dir" && damage "$damage_kind") || { echo "FAIL $name: could not damage the files"; return 1; }
+  (cd "$dir" && eval "$damage") || { echo "FAIL $name: could not damage the files"; return 1; }
   local before after err status
   before=$(snapshot "$dir")
   err="$work/$name.err"
   local runtime
   runtime=$(mktemp -d)
   local -a as_user=()
-  if [ "$damage_kind" = read_only ]; then
+  if [ "$name" = read_only_folder ]; then
     chmod 555 "$dir"
     chmod 444 "$dir"/*
     # Root writes through any permission: run the program as nobody instead.
@@ -244,41 +190,16 @@ run_row() {
     xdotool key Escape
     focus_keypad "$win"
   fi
-  # Esc on the keypad brings the farewell box, Esc on the box ends the program. A key sent
-  # while a window is still coming up can be lost, so each is sent again until it works.
-  local farewell="" tries
-  for tries in 1 2 3; do
-    xdotool key Escape
-    farewell=$(wait_window "Learn to Fly" 5)
-    [ -n "$farewell" ] && break
-    if ! kill -0 "$pid" 2>/dev/null; then
-      wait "$pid"
-      fail "the program ended (status $?) without its farewell box"
-      return 1
-    fi
-    # No click here: one could land on a farewell box that came up late.
-    xdotool windowfocus --sync "$win" 2>/dev/null
-  done
-  [ -n "$farewell" ] || { fail "no farewell box (an unexpected box, or the program hangs)"; return 1; }
-  sleep 0.2
-  kill -0 "$pid" 2>/dev/null || { fail "the farewell box closed by itself"; return 1; }
-  local peak_kb
-  peak_kb=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status" 2>/dev/null)
-  [ -n "$peak_kb" ] || { fail "could not read the peak memory"; return 1; }
-  timings+=" peak $((peak_kb / 1024)) MB"
-  [ "$peak_kb" -le 102400 ] || { fail "peak resident memory $((peak_kb / 1024)) MB (bound 100 MB)"; return 1; }
-  for tries in 1 2 3 4 5; do
-    xdotool windowfocus --sync "$farewell" 2>/dev/null
-    xdotool key Escape
-    for _ in $(seq 1 10); do
-      kill -0 "$pid" 2>/dev/null || break 2
-      sleep 0.1
-    done
-  done
-  kill -0 "$pid" 2>/dev/null && { fail "the program did not end"; return 1; }
-  wait "$pid"
-  status=$?
-  [ "$status" -eq 0 ] || { fail "exit status $status"; return 1; }
+  # The peak memory is read while the farewell box is up, just before the program ends.
+  peak() {
+    local peak_kb
+    peak_kb=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status" 2>/dev/null)
+    [ -n "$peak_kb" ] || { fail "could not read the peak memory"; return 1; }
+    timings+=" peak $((peak_kb / 1024)) MB"
+    [ "$peak_kb" -le 102400 ] || { fail "peak resident memory $((peak_kb / 1024)) MB (bound 100 MB)"; return 1; }
+  }
+  at_farewell=peak farewell_and_exit "$pid" || { [ -n "$farewell_failure" ] && fail "$farewell_failure"; return 1; }
+  [ "$exit_status" -eq 0 ] || { fail "exit status $exit_status"; return 1; }
   chmod -R u+w "$dir" 2>/dev/null
   after=$(snapshot "$dir")
   [ "$before" = "$after" ] || { fail "the folder changed: $(diff <(echo "$before") <(echo "$after") | tr '\n' ' ')"; return 1; }
@@ -288,11 +209,11 @@ run_row() {
 
 passed=0
 failed=0
-while IFS='|' read -r name damage_kind drive expect; do
-  name=$(echo $name) damage_kind=$(echo $damage_kind) drive=$(echo $drive) expect=$(echo $expect)
+while IFS='|' read -r name drive expect damage; do
+  name=$(echo $name) drive=$(echo $drive) expect=$(echo $expect) damage=$(sed 's/^ *//' <<<"$damage")
   [ -z "$name" ] && continue
   if [ ${#only[@]} -gt 0 ] && [[ ! " ${only[*]} " == *" $name "* ]]; then continue; fi
-  if run_row "$name" "$damage_kind" "$drive" "$expect"; then
+  if run_row "$name" "$drive" "$expect" "$damage"; then
     passed=$((passed + 1))
   else
     failed=$((failed + 1))

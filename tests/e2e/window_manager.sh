@@ -11,15 +11,12 @@
 #
 #   window_manager.sh BUILD_DIR
 set -uo pipefail
-build="$1"
-for tool in xvfb-run xdotool xwininfo xprop openbox; do
+source "$(dirname "$0")/desktop.sh"
+cd "$1" || exit 1
+for tool in xdotool xwininfo xprop openbox; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
-cd "$build" || exit 1
-
-xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$(dirname "$0")/farewell.sh" <<'SCRIPT'
-source "$1"
-export QT_QPA_PLATFORM=xcb
+desktop_start || exit 1
 screenW=1280 screenH=800
 err=$(mktemp)
 pid=""
@@ -51,9 +48,9 @@ check() {
 }
 
 start() {
-  XDG_RUNTIME_DIR=$(mktemp -d) ./Quenmar_Aviation_Calculator 2>"$err" &
+  ./Quenmar_Aviation_Calculator 2>"$err" &
   pid=$!
-  main=$(timeout 20 xdotool search --sync --onlyvisible --name "Quenmar" | head -n 1)
+  main=$(wait_window "Quenmar")
   [ -n "$main" ] || fail "the main window did not appear"
   sleep 1
 }
@@ -63,7 +60,7 @@ open_help() {
   local x y w h
   read -r x y w h <<<"$(client "$main")"
   xdotool mousemove $((x + w - 20)) $((y + h - 10)) click 3
-  help=$(timeout 10 xdotool search --sync --onlyvisible --name "Aviation Calculator Help" | head -n 1)
+  help=$(wait_window "Aviation Calculator Help" 10)
   [ -n "$help" ] || fail "no help box"
   sleep 0.5
 }
@@ -105,10 +102,9 @@ xdotool search --onlyvisible --name "Aviation Calculator Help" >/dev/null && fai
 kill -0 "$pid" 2>/dev/null || fail "closing the help box ended the program"
 
 close_frame "$main"
-farewell_and_exit "$pid" || fail "after the frame's close control: $farewell_failure"
+farewell_and_exit "$pid" asked || fail "after the frame's close control: $farewell_failure"
 status=$exit_status
 pid=""
 kill "$wm" 2>/dev/null
 [ "$status" -eq 0 ] || fail "exit status $status"
 echo "ok: designed client areas inside openbox frames, centred; frame close -> farewell box -> exit 0"
-SCRIPT

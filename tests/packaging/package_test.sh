@@ -7,72 +7,14 @@
 #
 #   package_test.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
-[ "${1:-}" = --run-launcher ] && shift && run_launcher=1 || run_launcher=0
 fail() { echo "FAIL: $*"; exit 1; }
 
 name=quenmar-aviation-calculator
 app_id=example.quenmar.AviationCalculator
 
 # ---------------------------------------------------------------------------------------
-# Under Xvfb, inside a D-Bus session with the accessibility bus (see the end of the file).
-if [ "$run_launcher" = 1 ]; then
-  root="$1" src="$2"
-  source "$src/tests/e2e/farewell.sh"
-  export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-  export XDG_RUNTIME_DIR; XDG_RUNTIME_DIR=$(mktemp -d)
-  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-  bus=$!
-  sleep 1
-  elsewhere=$(mktemp -d)
-  err=$(mktemp)
-  cd "$elsewhere" || exit 1
-  "$root/usr/bin/$name" 2>"$err" &
-  pid=$!
-  stop() { echo "FAIL: $*"; cat "$err"; kill "$pid" "$bus" 2>/dev/null; exit 1; }
-
-  win=$(timeout 20 xdotool search --sync --onlyvisible --name "Quenmar" | head -n 1)
-  [ -n "$win" ] || stop "the main window did not appear"
-  # The formula buttons' captions, as data/texts.txt writes them (lines 270 to 278,
-  # without the "&" of the access key), must be the names of buttons on the screen.
-  want=$(sed -n 's/^27[0-8]|//p' "$src/data/texts.txt" | tr -d '&')
-  [ "$(wc -l <<<"$want")" = 9 ] || stop "texts.txt has no formula captions"
-  shown=$(/usr/bin/python3 - <<'PY'
-import time, pyatspi
-roles = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX}
-def names(node, depth=0):
-    if node is None or depth > 8: return
-    if node.getRole() in roles: yield node.name.strip()
-    for child in node: yield from names(child, depth + 1)
-for _ in range(40):
-    found = [n for app in pyatspi.Registry.getDesktop(0) if app is not None
-             and app.name == "Quenmar_Aviation_Calculator" for n in names(app)]
-    if found: break
-    time.sleep(0.5)
-print("\n".join(found))
-PY
-)
-  while IFS= read -r caption; do
-    grep -qxF "$caption" <<<"$shown" || stop "no button named '$caption' (the data was not found?)"
-  done <<<"$want"
-
-  # Close as a user would: a keypad key takes the focus, Esc closes, the farewell box
-  # appears and Esc dismisses it.
-  eval "$(xdotool getwindowgeometry --shell "$win")"
-  xdotool mousemove $((X + 33)) $((Y + 70)) click 1
-  xdotool key Escape
-  farewell_and_exit "$pid" || stop "$farewell_failure"
-  status=$exit_status
-  kill "$bus" 2>/dev/null
-  [ "$status" -eq 0 ] || stop "exit status $status"
-  [ -z "$(ls -A "$elsewhere")" ] || stop "the program wrote into the folder it was started from"
-  grep -q . "$err" && stop "the program printed: $(cat "$err")"
-  echo "ok: launcher started the program from $elsewhere, captions shown, exit status 0"
-  exit 0
-fi
-
-# ---------------------------------------------------------------------------------------
 build=$(cd "$1" && pwd) src=$(cd "$2" && pwd) || fail "no such folder: $1 or $2"
-for tool in cpack dpkg-deb dpkg lintian desktop-file-validate appstreamcli xvfb-run xdotool dbus-run-session; do
+for tool in cpack dpkg-deb dpkg lintian desktop-file-validate appstreamcli Xvfb xdotool dbus-daemon; do
   command -v "$tool" >/dev/null || fail "missing $tool"
 done
 work=$(mktemp -d)
@@ -89,7 +31,6 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = "$name" ] || fail "package name $(field Package)"
 release=$(grep -o '<release version="[^"]*"' "$src/packaging/$app_id.metainfo.xml" | head -n 1 | cut -d'"' -f2)
 [ "$(field Version)" = "$release" ] || fail "version $(field Version), metainfo release $release"
-[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture $(field Architecture)"
 depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
 for dep in fonts-wine libqt6widgets6 libqt6gui6 libqt6core6 libgif7 libstdc++6 libc6; do
   grep -qxF "$dep" <<<"$depends" || fail "Depends lacks $dep: $(field Depends)"
@@ -114,9 +55,10 @@ expected="-rwxr-xr-x ./usr/bin/$name
 actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $1, $NF}' | sort)
 [ "$actual" = "$(sort <<<"$expected")" ] ||
   fail "file list differs:$(diff <(sort <<<"$expected") <(echo "$actual"))"
-dpkg-deb -c "$deb" | awk '{print $2}' | grep -qv '^root/root$' && fail "a file not owned by root"
 
-# Debian's own package checks, every tag counted down to the pedantic and informational ones.
+# Debian's own package checks, every tag counted down to the pedantic and informational ones
+# (among them the owners, the icons' sizes against their folders, the menu entry's command
+# and the copyright file's format).
 tags=$(lintian --pedantic --display-info --tag-display-limit 0 "$deb" 2>"$work/lintian.err") ||
   fail "lintian: $tags $(cat "$work/lintian.err")"
 [ -z "$tags" ] || fail "lintian tags: $tags"
@@ -127,19 +69,10 @@ for f in vdats.tst m9.gif m8.gif; do
   cmp -s "$root/usr/share/$name/$f" "$src/data/$f" || fail "installed $f differs from data/$f"
 done
 
-# The menu entry and the metainfo: valid (hints and infos allowed), naming each other,
-# the installed command and the installed icon.
+# The menu entry and the metainfo: valid (hints and infos allowed), naming each other.
 desktop="$root/usr/share/applications/$app_id.desktop"
 out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop entry: $out"
 grep -qE ': (error|warning):' <<<"$out" && fail "desktop entry: $out"
-grep -qx "Categories=Education;Utility;" "$desktop" || fail "categories"
-exec_cmd=$(sed -n 's/^Exec=//p' "$desktop")
-[ -x "$root/usr/bin/$exec_cmd" ] || fail "Exec=$exec_cmd is not the installed command"
-icon=$(sed -n 's/^Icon=//p' "$desktop")
-for size in 48x48 128x128 256x256; do
-  png="$root/usr/share/icons/hicolor/$size/apps/$icon.png"
-  [ "$(file -b "$png" | cut -d, -f2 | tr -d ' ')" = "$size" ] || fail "icon $png is not $size"
-done
 out=$(appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" 2>&1) ||
   fail "metainfo: $out"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
@@ -147,15 +80,48 @@ grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
 
 # The licences of the program and of the data it ships.
 copyright="$root/usr/share/doc/$name/copyright"
-head -n 1 "$copyright" | grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ||
-  fail "copyright is not in the machine-readable format"
 for line in "Mike Borsetti" "World Magnetic Model" "License: public-domain" "License: Expat"; do
   grep -qF "$line" "$copyright" || fail "copyright lacks '$line'"
 done
 grep -q "<project_license>MIT</project_license>" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
   fail "metainfo licence is not MIT, as the copyright file states"
 
-xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- "$0" --run-launcher "$root" "$src" 2>&1 |
-  grep -v -E '^dbus-daemon|SpiRegistry daemon' | tee "$work/run.log"
-grep -q '^ok:' "$work/run.log" || exit 1
-echo "ok: $(basename "$deb") built, checked, unpacked and run"
+# The launcher of the unpacked package, started from a folder that has nothing of the
+# program, on a private desktop with the accessibility bus (tests/e2e/desktop.sh).
+source "$src/tests/e2e/desktop.sh"
+desktop_start bus || fail "no desktop"
+elsewhere=$(mktemp -d)
+trap 'desktop_stop; rm -rf "$work" "$elsewhere"' EXIT
+err=$(mktemp)
+(cd "$elsewhere" && exec "$root/usr/bin/$name" 2>"$err") &
+pid=$!
+stop() { echo "FAIL: $*"; cat "$err"; kill "$pid" 2>/dev/null; exit 1; }
+win=$(wait_window "Quenmar")
+[ -n "$win" ] || stop "the main window did not appear"
+# The formula buttons' captions, as data/texts.txt writes them (lines 270 to 278, without
+# the "&" of the access key), must be the names of buttons on the screen.
+want=$(sed -n 's/^27[0-8]|//p' "$src/data/texts.txt" | tr -d '&')
+[ "$(wc -l <<<"$want")" = 9 ] || stop "texts.txt has no formula captions"
+shown=$(/usr/bin/python3 - <<'PY'
+import time, pyatspi
+def names(node, depth=0):
+    if node is None or depth > 8: return
+    if node.getRole() == pyatspi.ROLE_PUSH_BUTTON: yield node.name.strip()
+    for child in node: yield from names(child, depth + 1)
+for _ in range(40):
+    found = [n for app in pyatspi.Registry.getDesktop(0) if app is not None
+             and app.name == "Quenmar_Aviation_Calculator" for n in names(app)]
+    if found: break
+    time.sleep(0.5)
+print("\n".join(found))
+PY
+)
+while IFS= read -r caption; do
+  grep -qxF "$caption" <<<"$shown" || stop "no button named '$caption' (the data was not found?)"
+done <<<"$want"
+focus_keypad "$win"
+farewell_and_exit "$pid" || stop "$farewell_failure"
+[ "$exit_status" -eq 0 ] || stop "exit status $exit_status"
+[ -z "$(ls -A "$elsewhere")" ] || stop "the program wrote into the folder it was started from"
+grep -q . "$err" && stop "the program printed: $(cat "$err")"
+echo "ok: $(basename "$deb") built, checked, unpacked, run from $elsewhere (captions shown, exit status 0)"

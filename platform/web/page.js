@@ -163,6 +163,11 @@ var Desk = {
       if (el.getAttribute('role') !== 'main') el.setAttribute('aria-modal', 'true');
     }
     Desk.inertBelowModal();
+    // A live text under the box changed just before it came (the match a question asks
+    // about): the box makes it inert, so the announcer reads it.
+    Array.prototype.forEach.call(document.querySelectorAll('.form[inert] [role=status]'), function (s) {
+      if (performance.now() - (s.changedAt || -1e9) < 500 && !s.getAttribute('aria-live')) Desk.say(s.textContent);
+    });
     var wanted = el.pendingFocus;
     el.pendingFocus = null;
     if (wanted && el.contains(wanted)) wanted.focus();
@@ -293,7 +298,10 @@ var Desk = {
   label: function (id, text, wrapWidth, align) {
     var el = Desk.els[id];
     var shown = wrapWidth >= 0 ? Desk.wrap(getComputedStyle(el).font, text, wrapWidth) : text;
-    if (el.textContent !== shown) el.textContent = shown;
+    if (el.textContent !== shown) {
+      el.textContent = shown;
+      el.changedAt = performance.now();
+    }
     el.style.textAlign = align;
   },
   value: function (id, text, align) {
@@ -354,19 +362,24 @@ var Desk = {
     else el.focus();
   },
   hasFocus: function (id) { return document.activeElement === Desk.els[id] ? 1 : 0; },
-  // A live label's change is told as this text instead: the label's own region is quiet
-  // for the change, and the window's announcer speaks.
-  announce: function (id, text) {
-    var el = Desk.els[id], form = el.closest('.form');
-    var say = form.querySelector('.announcer');
+  // The page's announcer: a live region outside every window, so that a box coming up
+  // (which makes the windows under it inert) does not silence it.
+  say: function (text) {
+    var say = document.getElementById('announcer');
     if (!say) {
       say = document.createElement('div');
-      say.className = 'announcer';
+      say.id = 'announcer';
       say.setAttribute('aria-live', 'polite');
-      form.appendChild(say);
+      document.body.appendChild(say);
     }
-    el.setAttribute('aria-live', 'off');
     say.textContent = text;
+  },
+  // A live label's change is told as this text instead: the label's own region is quiet
+  // for the change, and the announcer speaks.
+  announce: function (id, text) {
+    var el = Desk.els[id];
+    el.setAttribute('aria-live', 'off');
+    Desk.say(text);
     requestAnimationFrame(function () {
       requestAnimationFrame(function () { el.removeAttribute('aria-live'); });
     });

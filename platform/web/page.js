@@ -7,6 +7,8 @@
 // Before main runs, the Tahoma faces are loaded and the program's files are fetched into
 // the in-memory file system; a file the server does not have is simply not there, and
 // the program says so as it does on the desktop.
+// Marks on the page's timeline, for the budgets (bench/web_budgets.py).
+Module.onRuntimeInitialized = function () { performance.mark('calculator: runtime ready'); };
 Module.preRun = Module.preRun || [];
 Module.preRun.push(function () {
   var waitFor = function (what, promise) {
@@ -154,6 +156,8 @@ var Desk = {
   },
   formShow: function (id, modal) {
     var el = Desk.els[id];
+    if (!performance.getEntriesByName('calculator: first window shown').length)
+      performance.mark('calculator: first window shown');
     el.style.display = '';
     el.style.zIndex = String(++Desk.front);
     if (modal && Desk.modal.indexOf(id) < 0) {

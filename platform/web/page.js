@@ -214,6 +214,18 @@ var Desk = {
       f.inert = top !== undefined && +f.dataset.id !== top;
     });
   },
+  // The controls in the page in the order the window declares them (what a screen reader
+  // reads from top to bottom); which one is drawn over which is their z-index's.
+  readingOrder: function (form, ids, n) {
+    var el = Desk.els[form], focused = document.activeElement, at = el.firstChild;
+    for (var i = 0; i < n; i++) {
+      var c = Desk.els[HEAP32[(ids >> 2) + i]];
+      if (!c) continue;
+      if (at.nextSibling !== c) el.insertBefore(c, at.nextSibling);
+      at = c;
+    }
+    if (focused && focused !== document.activeElement && focused.isConnected) focused.focus();
+  },
   tabOrder: function (form, ids, n) {
     var el = Desk.els[form];
     Array.prototype.forEach.call(el.querySelectorAll('[data-tab]'), function (c) {
@@ -243,6 +255,7 @@ var Desk = {
     }
     el.className = ['', 'button', 'label', 'field', 'picture'][kind];
     el.dataset.id = id;
+    el.style.zIndex = String(++Desk.front);  // a later control is drawn over an earlier one
     el.id = 'c' + id;
     Desk.els[form].appendChild(el);
     Desk.els[id] = el;
@@ -358,8 +371,9 @@ var Desk = {
     return 1;
   },
   raise: function (id, front) {
-    Desk.els[id].style.zIndex = String(front ? ++Desk.front : -(++Desk.front));
+    Desk.els[id].style.zIndex = String(front ? ++Desk.front : --Desk.back);
   },
+  back: 0,
   focus: function (id) {
     var el = Desk.els[id], form = el.closest('.form');
     if (form.style.display === 'none') form.pendingFocus = el;

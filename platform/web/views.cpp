@@ -33,6 +33,7 @@ EM_JS(void, desk_form_hide, (int id), { Desk.formHide(id); });
 EM_JS(int, desk_form_shown, (int id), { return Desk.formShown(id); });
 EM_JS(void, desk_form_remove, (int id), { Desk.formRemove(id); });
 EM_JS(void, desk_tab_order, (int form, const int* ids, int n), { Desk.tabOrder(form, ids, n); });
+EM_JS(void, desk_reading_order, (int form, const int* ids, int n), { Desk.readingOrder(form, ids, n); });
 EM_JS(int, desk_new_control, (int form, int kind), { return Desk.newControl(form, kind); });
 EM_JS(void, desk_remove, (int id), { Desk.remove(id); });
 EM_JS(void, desk_geometry, (int id, int x, int y, int w, int h), { Desk.geometry(id, x, y, w, h); });
@@ -362,6 +363,11 @@ class WebFormView : public FormView {
     }
     void ApplyTabOrder(const std::vector<ControlView*>& order) override {
         std::vector<int> ids;
+        for (const Control* control : TheForm()->Controls())
+            if (const auto* view = static_cast<const WebControlView*>(control->View()))
+                ids.push_back(view->Id());
+        desk_reading_order(id_, ids.data(), static_cast<int>(ids.size()));
+        ids.clear();
         for (ControlView* view : order) ids.push_back(static_cast<WebControlView*>(view)->Id());
         desk_tab_order(id_, ids.data(), static_cast<int>(ids.size()));
     }

@@ -31,6 +31,12 @@ import scenarios  # noqa: E402
 
 SEED = 20261206  # the random sequence of the desktop's tests: the same gradient
 failures = []
+passed = []  # the checks that passed, by name
+
+
+def ok(what):
+    passed.append(what)
+    print("ok:", what)
 
 
 def check(condition, what):
@@ -256,17 +262,20 @@ def main():
         page = Page(driver, f"{address}?seed={SEED}")
         shots = lambda name: shot_dir and driver.save_screenshot(os.path.join(shot_dir, f"{name}.png"))  # noqa: E731
         time.sleep(0.3)  # the animation's first frame, as the desktop's first picture shows it
+        before = len(failures)
         compare_first_picture(page, reference)
         shots("calculator")
         audit(page, "the main window")
+        if len(failures) == before:
+            ok("the first picture is the desktop's; every control named")
         for scenario in scenarios.load():
             try:
                 page.play(scenario, shots)
             except AssertionError as error:
                 check(False, f"{scenario.name}: {error}")
                 shots(f"failed-{scenario.name.replace(' ', '-')}")
-            print(f"{'ok' if not any(f.startswith(scenario.name) for f in failures) else 'FAIL'}: "
-                  f"{scenario.name}")
+            if not any(f.startswith(scenario.name) for f in failures):
+                ok(scenario.name)
         # The farewell box closed: the page says the program has ended and can start again.
         again = wait_for(lambda: page.named("Start again", "button"), "the ended page")
         shots("ended")
@@ -280,7 +289,7 @@ def main():
         for key in ("two", "plus", "three", "equals"):
             page.control(key, "button").click()
         wait_for(lambda: page.display() == "5", "2+3 offline")
-        print("ok: offline on a second visit")
+        ok("offline on a second visit")
     except AssertionError as error:
         check(False, str(error))
     finally:
@@ -296,7 +305,7 @@ def main():
         driver = browser()
         try:
             Page(driver, address, first=False).box("Data File Not Read")
-            print("ok: a site without vdats.tst says so")
+            ok("a site without vdats.tst says so")
         except AssertionError as error:
             check(False, f"no data file: {error}")
         finally:
@@ -304,7 +313,7 @@ def main():
             server.shutdown()
     finally:
         shutil.rmtree(bare)
-    print(f"web page: {len(failures) == 0 and 'passed' or 'FAILED'}, {len(failures)} failure(s)")
+    print(f"web page: {len(passed)} passed, {len(failures)} failed")
     return 1 if failures else 0
 
 

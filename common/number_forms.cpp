@@ -1,20 +1,56 @@
 #include "common/number_forms.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 namespace numbers {
 namespace {
+
+// Floating-point to_chars/from_chars where the library has them; otherwise (libc++
+// before 14, as in the WebAssembly toolchain) the C library's printf and strtod, which
+// the standard defines them by and which read no locale there.
+#if defined(__cpp_lib_to_chars)
+char* FormatDouble(char* first, char* last, double value, std::chars_format form, int digits) {
+    return std::to_chars(first, last, value, form, digits).ptr;
+}
+std::from_chars_result ReadDouble(const char* first, const char* last, double& value) {
+    return std::from_chars(first, last, value, std::chars_format::general);
+}
+#else
+char* FormatDouble(char* first, char* last, double value, std::chars_format form, int digits) {
+    const int n =
+        std::snprintf(first, static_cast<std::size_t>(last - first),
+                      form == std::chars_format::scientific ? "%.*e" : "%.*g", digits, value);
+    return n < 0 || n >= last - first ? first : first + n;
+}
+std::from_chars_result ReadDouble(const char* first, const char* last, double& value) {
+    // The callers pass a normalised number ("-123.45e7"): no blanks, no hex, no sign "+".
+    const std::string text(first, last);
+    char* end = nullptr;
+    errno = 0;
+    const double read = std::strtod(text.c_str(), &end);
+    if (end == text.c_str()) return {first, std::errc::invalid_argument};
+    const char* ptr = first + (end - text.c_str());
+    if (errno == ERANGE && (read == 0 || std::isinf(read)))
+        return {ptr, std::errc::result_out_of_range};
+    value = read;
+    return {ptr, std::errc()};
+}
+#endif
 
 template <typename T>
 std::string General(T value, int digits) {
     if (!std::isfinite(value)) return {};
     if (value == 0) return "0";  // also turns -0 into "0"
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, digits);
-    std::string text(buf, res.ptr);
+    std::string text(buf, FormatDouble(buf, buf + sizeof buf, static_cast<double>(value),
+                                       std::chars_format::general, digits));
     for (char& c : text)
         if (c == 'e') c = 'E';
     return text;
@@ -33,17 +69,17 @@ std::optional<double> Convert(const std::string& text) {
     const char* first = text.data();
     const char* last = first + text.size();
     if (first != last && *first == '+') ++first;
-    auto res = std::from_chars(first, last, value, std::chars_format::general);
+    auto res = ReadDouble(first, last, value);
     if (res.ec == std::errc()) return value;
     if (res.ec != std::errc::result_out_of_range) return std::nullopt;
     // Out of range: work out whether the magnitude is huge or tiny.
     // An exponent too long for a long saturates: its sign is all that matters then. The
     // clamp keeps the sum with the mantissa's magnitude below from overflowing.
-    constexpr long ExponentLimit = 1L << 40;
-    long exponent = 0;
+    constexpr long long ExponentLimit = 1LL << 40;
+    long long exponent = 0;
     std::size_t e = text.find_first_of("eE");
     if (e != std::string::npos) {
-        long parsed = 0;
+        long long parsed = 0;
         const bool negative = text[e + 1] == '-';
         auto exp = std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'),
                                    text.data() + text.size(), parsed);
@@ -56,8 +92,8 @@ std::optional<double> Convert(const std::string& text) {
     std::size_t firstSig = mantissa.find_first_of("123456789");
     if (firstSig == std::string::npos) return 0.0;
     std::size_t intEnd = point == std::string::npos ? mantissa.size() : point;
-    long magnitude = firstSig < intEnd ? static_cast<long>(intEnd - firstSig) - 1
-                                       : -static_cast<long>(firstSig - intEnd);
+    long long magnitude = firstSig < intEnd ? static_cast<long long>(intEnd - firstSig) - 1
+                                            : -static_cast<long long>(firstSig - intEnd);
     if (magnitude + exponent > 0) return std::nullopt;
     return text[0] == '-' ? -0.0 : 0.0;
 }
@@ -162,9 +198,8 @@ std::string FormatFixed(double value, int decimals, bool digitGroups) {
     // Rounding is decided on the value's 15 significant digits, the digits the user sees
     // of it, so 2.675 (stored as 2.67499999...) rounds to 2.68 as written.
     char buf[64];
-    auto res =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
-    std::string sci(buf, res.ptr);  // d.dddddddddddddde±XX
+    std::string sci(buf, FormatDouble(buf, buf + sizeof buf, std::fabs(value),
+                                      std::chars_format::scientific, 14));  // d.dddddddddddddde±XX
     std::size_t ePos = sci.find('e');
     int exponent = std::stoi(sci.substr(ePos + 1));
     std::string digits = sci.substr(0, 1) + sci.substr(2, ePos - 2);  // 15 digits

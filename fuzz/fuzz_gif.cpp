@@ -11,10 +11,21 @@
 
 namespace {
 
+// Both decoders of the same image; giflib's outcome, checked.
+std::optional<platform::Bitmap> Decode(std::string_view head, std::string_view rest) {
+    auto image = platform::DecodeFirstGifImage(head, rest);
+    const auto own = platform::ReadFirstGifImage(head, rest);
+    FUZZ_CHECK(image.has_value() == own.has_value(), "both decoders read the image or neither");
+    FUZZ_CHECK(!image || (own->width == image->width && own->height == image->height &&
+                          own->pixels == image->pixels),
+               "both decoders give the same pixels");
+    return image;
+}
+
 void CheckBitmap(const std::optional<platform::Bitmap>& image) {
     if (!image) return;
     FUZZ_CHECK(image->width > 0 && image->height > 0, "a decoded image has a size");
-    FUZZ_CHECK(static_cast<long>(image->width) * image->height <= platform::MaxGifPixels,
+    FUZZ_CHECK(std::int64_t{image->width} * image->height <= platform::MaxGifPixels,
                "a decoded image is no larger than the limit");
     FUZZ_CHECK(image->pixels.size() ==
                    static_cast<std::size_t>(image->width) * static_cast<std::size_t>(image->height),
@@ -39,9 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(frame.delayMs >= 0 && frame.delayMs <= 655350, "a delay is 0 to 655350 ms");
         FUZZ_CHECK(frame.left >= 0 && frame.left <= 65535 && frame.top >= 0 && frame.top <= 65535,
                    "a frame's place is 0 to 65535 pixels");
-        CheckBitmap(
-            platform::DecodeFirstGifImage(header, all.substr(frame.chunkStart, frame.chunkLength)));
+        CheckBitmap(Decode(header, all.substr(frame.chunkStart, frame.chunkLength)));
     }
-    CheckBitmap(platform::DecodeFirstGifImage(all));
+    CheckBitmap(Decode(all, {}));
     return 0;
 }

@@ -6,6 +6,9 @@
 #endif
 #include <cstring>
 #include <functional>
+#if !defined(__cpp_lib_boyer_moore_searcher)
+#include <experimental/functional>
+#endif
 #include <iterator>
 #include <utility>
 
@@ -378,7 +381,13 @@ bool AerodromeSearch::NextMatch(std::string& displayText) {
     // Letter case ignored, as InStrNoCase compares: both sides lowered. An empty search
     // text is found in every name that is not empty.
     const std::string_view names(names_.data(), namesSize_);
-    const std::boyer_moore_horspool_searcher finder(loweredText_.begin(), loweredText_.end());
+#if defined(__cpp_lib_boyer_moore_searcher)
+    const std::boyer_moore_horspool_searcher finder(
+#else
+    // libc++ before 17 has the searcher only in its experimental header.
+    const std::experimental::boyer_moore_horspool_searcher finder(
+#endif
+        loweredText_.begin(), loweredText_.end());
     while (searchFrom_ < names.size()) {
         const auto hit = std::search(names.begin() + static_cast<std::ptrdiff_t>(searchFrom_),
                                      names.end(), finder);

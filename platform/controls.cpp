@@ -1,30 +1,16 @@
+// Controls and control arrays: their properties, the rules of their events and the
+// steps that show a change, whatever window system shows them (platform/view.h).
 #include "platform/controls.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
-#include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QImage>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPixmap>
-#include <QPushButton>
-#include <QTextLayout>
-#include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
-#include <tuple>
 #include <vector>
 
-#include "platform/accessibility_p.h"
 #include "platform/form.h"
 #include "platform/services.h"
-#include "platform/text_codec.h"
-#include "platform/widgets_p.h"
+#include "platform/view.h"
 
 namespace platform {
 
@@ -32,23 +18,6 @@ namespace {
 
 const std::string EmptyText;
 const Bitmap EmptyBitmap;
-
-// A caption with its access-key marks taken out: "&" marks the next character and "&&"
-// stands for one "&".
-std::string WithoutAccessKeys(const std::string& caption) {
-    std::string shown;
-    for (std::size_t k = 0; k < caption.size(); ++k) {
-        if (caption[k] == '&' && ++k == caption.size()) break;
-        shown.push_back(caption[k]);
-    }
-    return shown;
-}
-
-// The text a label shows: with access keys on, without their marks (a label takes no
-// access key itself).
-QString LabelText(const ControlProperties& p) {
-    return ToUnicode(p.useMnemonic ? WithoutAccessKeys(p.caption) : p.caption);
-}
 
 // A button's caption as a name to be heard: without the access-key marks and without the
 // blanks that pad it to its slot.
@@ -59,96 +28,94 @@ std::string SpokenCaption(const std::string& caption) {
     return name.substr(first, name.find_last_not_of(' ') - first + 1);
 }
 
-// Help asked for by keyboard on an element: its array's handler, else the window's.
-void AskForHelp(ControlArray& array, int index) {
-    if (array.Help)
-        array.Help(index);
-    else
-        array.Parent().Form_Help();
-}
-
-Qt::Alignment ToQtAlignment(int alignment, bool label) {
-    Qt::Alignment vertical = label ? Qt::AlignTop : Qt::AlignVCenter;
-    switch (alignment) {
-        case AlignRight:
-            return Qt::AlignRight | vertical;
-        case AlignCentre:
-            return Qt::AlignHCenter | vertical;
-        default:
-            return Qt::AlignLeft | vertical;
-    }
-}
-
-QFont FontOf(const ControlProperties& p) {
-    QFont font(ToUnicode(p.fontName));
-    font.setPointSizeF(p.fontSize > 0.0F ? static_cast<qreal>(p.fontSize) : 8.0);
-    font.setBold(p.fontBold);
-    font.setUnderline(p.fontUnderline);
-    return font;
-}
-
-// The text of a word-wrapped label, laid out line by line within a width. Lines stand
-// 1.2 times the font's height apart (in whole pixels): the face reports less than its
-// glyphs need at some sizes (11 pixels of line spacing for the 12-pixel glyphs of the
-// boxes' 8.96 points), and lines would touch. The same layout draws the label and
-// gives automatic sizing its height, so the fitted height always holds every line.
-class WrappedText {
-  public:
-    WrappedText(QString text, const QFont& font, qreal widthPx, Qt::Alignment alignment) {
-        const QFontMetricsF metrics(font);
-        const qreal lineHeight =
-            std::max(metrics.lineSpacing(), std::round(1.2 * metrics.height()));
-        const qreal halfLeading = std::floor((lineHeight - metrics.height()) / 2);
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        QTextOption option(alignment & Qt::AlignHorizontal_Mask);
-        // A word longer than the line (a folder path) is broken rather than cut off.
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
-            auto layout = std::make_unique<QTextLayout>(paragraph, font);
-            layout->setTextOption(option);
-            layout->beginLayout();
-            for (QTextLine line = layout->createLine(); line.isValid();
-                 line = layout->createLine()) {
-                line.setLineWidth(std::max<qreal>(1.0, widthPx));
-                line.setPosition(QPointF(0, height_ + halfLeading));
-                height_ += lineHeight;
-            }
-            layout->endLayout();
-            paragraphs_.push_back(std::move(layout));
-        }
-    }
-    qreal Height() const { return height_; }
-    void Draw(QPainter& painter, const QPointF& topLeft) const {
-        for (const auto& layout : paragraphs_) layout->draw(&painter, topLeft);
-    }
-
-  private:
-    std::vector<std::unique_ptr<QTextLayout>> paragraphs_;
-    qreal height_ = 0;
-};
-
-// A label: word-wrapped text is drawn with the leading of WrappedText, anything else as
-// QLabel draws it.
-class LabelWidget : public QLabel {
-  public:
-    using QLabel::QLabel;
-
-  protected:
-    void paintEvent(QPaintEvent* event) override {
-        if (!wordWrap()) {
-            QLabel::paintEvent(event);
-            return;
-        }
-        QPainter painter(this);
-        drawFrame(&painter);
-        const QRect area = contentsRect();
-        painter.setPen(palette().color(foregroundRole()));
-        WrappedText(text(), font(), area.width(), alignment()).Draw(painter, area.topLeft());
-    }
-};
-
 }  // namespace
+
+std::string WithoutAccessKeys(const std::string& caption) {
+    std::string shown;
+    for (std::size_t k = 0; k < caption.size(); ++k) {
+        if (caption[k] == '&' && ++k == caption.size()) break;
+        shown.push_back(caption[k]);
+    }
+    return shown;
+}
+
+char AccessKeyOf(const std::string& caption) {
+    for (std::size_t k = 0; k + 1 < caption.size(); ++k) {
+        if (caption[k] != '&') continue;
+        if (caption[k + 1] != '&') return caption[k + 1];
+        ++k;  // "&&" is a plain "&"
+    }
+    return 0;
+}
+
+std::string ShownCaption(const ControlProperties& p) {
+    return p.useMnemonic ? WithoutAccessKeys(p.caption) : p.caption;
+}
+
+// ---------------------------------------------------------------------------------
+// Events from the screen
+
+void ControlView::ReportMouse(MouseAction what, int button, int shift, double x, double y) {
+    if (control_ == nullptr) return;
+    ControlArray* array = control_->array_;
+    const int index = control_->index_;
+    const auto tx = static_cast<float>(x) * TwipsPerPixelX();
+    const auto ty = static_cast<float>(y) * TwipsPerPixelY();
+    switch (what) {
+        case MouseAction::Down:
+            if (array->MouseDown) array->MouseDown(index, button, shift, tx, ty);
+            break;
+        case MouseAction::Up:
+            if (array->MouseUp) array->MouseUp(index, button, shift, tx, ty);
+            break;
+        case MouseAction::Move:
+            if (array->MouseMove) array->MouseMove(index, button, shift, tx, ty);
+            break;
+    }
+}
+
+void ControlView::ReportPress() {
+    if (control_ == nullptr || BlockedByModal(control_->Parent())) return;
+    control_->SetValue(control_->props_.value == 0 ? 1 : 0);
+}
+
+void ControlView::ReportEdit(const std::string& now) {
+    if (control_ == nullptr) return;
+    if (BlockedByModal(control_->Parent())) {
+        ApplyText();  // the text stays
+        return;
+    }
+    if (now == control_->props_.text) return;
+    control_->props_.text = now;
+    control_->FireChange();
+}
+
+bool ControlView::ReportKey(int& code) {
+    if (control_ == nullptr) {
+        code = 0;
+        return true;
+    }
+    ControlArray* array = control_->array_;
+    if (!array->KeyPress) return false;
+    array->KeyPress(control_->index_, code);
+    if (control_ == nullptr) code = 0;  // the handler closed the window
+    return true;
+}
+
+// Help asked for by keyboard on an element: its array's handler, else the window's.
+void ControlView::ReportHelp() {
+    if (control_ == nullptr) return;
+    ControlArray* array = control_->array_;
+    if (array->Help)
+        array->Help(control_->index_);
+    else
+        array->Parent().Form_Help();
+}
+
+void ControlView::ReportTimerTick() {
+    if (control_ == nullptr) return;
+    if (control_->array_->Timer) control_->array_->Timer(control_->index_);
+}
 
 // ---------------------------------------------------------------------------------
 // Control
@@ -157,7 +124,7 @@ Control::Control(ControlArray* array, int index, bool inert)
     : array_(array), index_(index), inert_(inert) {}
 
 Control::~Control() {
-    DestroyWidget();
+    DestroyView();
 }
 
 ControlKind Control::Kind() const {
@@ -188,12 +155,8 @@ void Control::RefitWrapped() {
     if (props_.wordWrap) Refit();
 }
 
-QWidget* Control::NativeWidget() const {
-    return bridge_ != nullptr ? bridge_->widget.data() : nullptr;
-}
-
-QWidget* Control::WidgetToUpdate() const {
-    return inert_ || array_->Parent().building_ ? nullptr : NativeWidget();
+ControlView* Control::ViewToUpdate() const {
+    return inert_ || array_->Parent().building_ ? nullptr : view_;
 }
 
 void Control::SetLeft(float twips) {
@@ -247,17 +210,17 @@ void Control::SetVisible(bool visible) {
     if (!Writable()) return;
     props_.visible = visible;
     if (visible && waiting_ && !array_->Parent().building_) {
-        CreateWidget(true);
+        CreateView(true);
         array_->Parent().ApplyTitles();
         array_->Parent().ApplyTabOrder();
     }
-    if (QWidget* w = WidgetToUpdate()) w->setVisible(visible);
+    if (ControlView* v = ViewToUpdate()) v->ApplyVisible();
 }
 
 void Control::SetEnabled(bool enabled) {
     if (!Writable()) return;
     props_.enabled = enabled;
-    if (QWidget* w = WidgetToUpdate()) w->setEnabled(enabled);
+    if (ControlView* v = ViewToUpdate()) v->ApplyEnabled();
     ApplyTimer();
 }
 
@@ -312,7 +275,7 @@ const std::string& Control::ToolTipText() const {
 void Control::SetToolTipText(const std::string& text) {
     if (!Writable()) return;
     props_.toolTipText = text;
-    if (QWidget* w = WidgetToUpdate()) w->setToolTip(ToUnicode(text));
+    if (ControlView* v = ViewToUpdate()) v->ApplyToolTip();
 }
 
 const std::string& Control::Tag() const {
@@ -358,8 +321,7 @@ void Control::SetLiveText(bool on) {
 }
 void Control::Announce(const std::string& text) {
     if (Kind() != ControlKind::Label || !props_.liveText) return;
-    if (auto* label = qobject_cast<QLabel*>(NativeWidget()))
-        AnnounceInstead(label, ToUnicode(text));
+    if (view_ != nullptr) view_->Announce(text);
 }
 
 std::string Control::HeardName() const {
@@ -378,7 +340,7 @@ void Control::SetLabelFor(Control& field) {
                                 [this](const auto& pair) { return pair.first == this; }),
                  titles.end());
     titles.emplace_back(this, &field);
-    form.ApplyTitles();  // now, or once the field has its widget
+    form.ApplyTitles();  // now, or once the field has its view
 }
 
 void Control::SetInterval(std::int32_t milliseconds) {
@@ -403,22 +365,16 @@ void Control::SetPicture(const Bitmap& picture) {
 
 void Control::ZOrder(int position) {
     if (!Writable()) return;
-    if (QWidget* w = NativeWidget()) {
-        if (position == 0)
-            w->raise();
-        else
-            w->lower();
-    }
+    if (view_ != nullptr) view_->Raise(position == 0);
 }
 
 void Control::SetFocus() {
     if (inert_) return;
-    if (QWidget* w = NativeWidget()) w->setFocus(Qt::OtherFocusReason);
+    if (view_ != nullptr) view_->Focus();
 }
 
 bool Control::HasFocus() const {
-    QWidget* w = NativeWidget();
-    return w != nullptr && w->hasFocus();
+    return view_ != nullptr && view_->HasFocus();
 }
 
 void Control::FireClick() {
@@ -433,120 +389,37 @@ void Control::FireChange() {
 // height follows the wrapped text when word wrap is on; otherwise both follow.
 void Control::Refit() {
     if (Kind() != ControlKind::Label || !props_.autoSize) return;
-    if (QGuiApplication::instance() == nullptr) return;
-    const QFontMetricsF metrics(FontOf(props_));
-    const QString text = LabelText(props_);
-    const float tx = TwipsPerPixelX();
-    const float ty = TwipsPerPixelY();
-    const qreal border = props_.borderStyle != 0 ? 2.0 : 0.0;
+    const std::string text = ShownCaption(props_);
+    const double border = props_.borderStyle != 0 ? 2.0 : 0.0;
     if (props_.wordWrap) {
         // The width the label will have on the screen, in whole pixels, so that the text
         // wraps here exactly as it will be drawn.
-        const qreal widthPx = ToPixels(props_.width, true) - 2 * border;
-        const WrappedText lines(text, FontOf(props_), widthPx,
-                                ToQtAlignment(props_.alignment, true));
-        props_.height = static_cast<float>(std::ceil(lines.Height() + 2 * border)) * ty;
-    } else {
-        qreal widest = 0.0;
-        const QStringList lines = text.split(QLatin1Char('\n'));
-        for (const QString& line : lines)
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        props_.width = static_cast<float>(std::ceil(widest + 2 * border)) * tx;
+        const double widthPx = ToPixels(props_.width, true) - 2 * border;
+        const TextExtent extent = MeasureText(props_, text, std::max(1.0, widthPx));
         props_.height =
-            static_cast<float>(std::ceil(metrics.height() * lines.size() + 2 * border)) * ty;
+            static_cast<float>(std::ceil(extent.height + 2 * border)) * TwipsPerPixelY();
+    } else {
+        const TextExtent extent = MeasureText(props_, text, -1.0);
+        props_.width = static_cast<float>(std::ceil(extent.width + 2 * border)) * TwipsPerPixelX();
+        props_.height =
+            static_cast<float>(std::ceil(extent.height + 2 * border)) * TwipsPerPixelY();
     }
 }
 
-void Control::CreateWidget(bool now) {
-    if (inert_ || bridge_ != nullptr) return;
-    QWidget* parent = array_->Parent().NativeWidget();
+void Control::CreateView(bool now) {
+    if (inert_ || view_ != nullptr) return;
+    FormView* parent = array_->Parent().View();
     if (parent == nullptr) return;
     waiting_ = Kind() == ControlKind::TextBox && !now && !array_->Parent().painted_;
     if (waiting_) return;
-    bridge_ = new ControlBridge(this);
-    switch (Kind()) {
-        case ControlKind::Button: {
-            // A plain push button: assistive technology sees a push button whose one
-            // press action clicks it. The two states live in the control's value: a
-            // click sets a clear button and clears a set one, which raises the click
-            // event once; the windows' handlers release a set button at once, and that
-            // release raises the click that does the work.
-            auto* button = new QPushButton(parent);
-            button->setAutoDefault(false);
-            QObject::connect(button, &QPushButton::clicked, bridge_, [bridge = bridge_]() {
-                if (bridge->control != nullptr && !BlockedByModal(bridge->widget))
-                    bridge->control->SetValue(bridge->control->props_.value == 0 ? 1 : 0);
-            });
-            bridge_->widget = button;
-            break;
-        }
-        case ControlKind::Label: {
-            auto* label = new LabelWidget(parent);
-            MarkAsLabel(label);
-            label->setTextFormat(Qt::PlainText);
-            bridge_->widget = label;
-            break;
-        }
-        case ControlKind::TextBox: {
-            auto* edit = new QLineEdit(parent);
-            MarkAsField(edit);
-            QObject::connect(edit, &QLineEdit::textChanged, bridge_,
-                             [bridge = bridge_](const QString& now) {
-                                 if (bridge->control == nullptr || bridge->settingText) return;
-                                 Control* control = bridge->control;
-                                 if (BlockedByModal(bridge->widget)) {
-                                     control->ApplyDisplayText();  // the text stays
-                                     return;
-                                 }
-                                 std::string bytes = FromUnicode(now);
-                                 if (bytes == control->props_.text) return;
-                                 control->props_.text = bytes;
-                                 control->FireChange();
-                             });
-            bridge_->widget = edit;
-            break;
-        }
-        case ControlKind::Picture: {
-            auto* picture = new QLabel(parent);
-            MarkAsLabel(picture);
-            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            bridge_->widget = picture;
-            break;
-        }
-        case ControlKind::Timer: {
-            bridge_->setParent(parent);
-            bridge_->timer = new QTimer(bridge_);
-            QObject::connect(bridge_->timer, &QTimer::timeout, bridge_, [bridge = bridge_]() {
-                if (bridge->control == nullptr) return;
-                Control* control = bridge->control;
-                if (control->array_->Timer) control->array_->Timer(control->index_);
-            });
-            break;
-        }
-    }
-    if (QWidget* w = bridge_->widget.data()) {
-        bridge_->setParent(w);
-        w->setMouseTracking(true);
-        w->installEventFilter(bridge_);
-        w->setAttribute(Qt::WA_Hover, false);
-    }
+    view_ = parent->CreateControl(*this).release();
     ApplyAll();
 }
 
-void Control::DestroyWidget() {
+void Control::DestroyView() {
     waiting_ = false;
-    if (bridge_ == nullptr) return;
-    ControlBridge* bridge = bridge_;
-    bridge_ = nullptr;
-    bridge->control = nullptr;
-    if (bridge->timer != nullptr) bridge->timer->stop();
-    if (QWidget* w = bridge->widget.data()) {
-        // The widget may be delivering the very event that unloads its window.
-        w->hide();
-        w->deleteLater();
-    } else {
-        bridge->deleteLater();
-    }
+    if (view_ == nullptr) return;
+    std::exchange(view_, nullptr)->Release();
 }
 
 void Control::ApplyAll() {
@@ -554,217 +427,50 @@ void Control::ApplyAll() {
     ApplyColours();
     ApplyDisplayText();
     ApplyGeometry();
-    if (QWidget* w = NativeWidget()) {
-        w->setEnabled(props_.enabled);
-        w->setToolTip(ToUnicode(props_.toolTipText));
-        w->setVisible(props_.visible);
+    if (view_ != nullptr) {
+        view_->ApplyEnabled();
+        view_->ApplyToolTip();
+        view_->ApplyVisible();
     }
     ApplyAccessibility();
     ApplyTimer();
 }
 
 void Control::ApplyGeometry() {
-    QWidget* w = WidgetToUpdate();
-    if (w == nullptr) return;
-    w->setGeometry(ToPixels(props_.left, true), ToPixels(props_.top, false),
-                   std::max(0, ToPixels(props_.width, true)),
-                   std::max(0, ToPixels(props_.height, false)));
+    if (ControlView* v = ViewToUpdate()) v->ApplyGeometry();
 }
 
 void Control::ApplyFont() {
     if (Kind() == ControlKind::Label) Refit();
-    QWidget* w = WidgetToUpdate();
-    if (w == nullptr) return;
-    w->setFont(FontOf(props_));
-    ApplyGeometry();
-}
-
-// The palette of a kind of control in two colours: made once and shared by every control
-// of that kind in those colours. The style keys the pictures it keeps of a button's face
-// by its palette, so forty-seven buttons in three colours are drawn in three palettes,
-// not forty-seven; a palette that says it sets every colour is taken as it is.
-const QPalette& SharedPalette(ControlKind kind, const QWidget* widget, const QColor& fore,
-                              const QColor& back) {
-    static std::map<std::tuple<ControlKind, QRgb, QRgb>, QPalette> palettes;
-    const auto key = std::tuple{kind, fore.rgba(), back.rgba()};
-    if (auto found = palettes.find(key); found != palettes.end()) return found->second;
-    QPalette palette = QApplication::palette(widget);
-    switch (kind) {
-        case ControlKind::Button: {
-            palette.setColor(QPalette::Button, back);
-            palette.setColor(QPalette::Active, QPalette::ButtonText, fore);
-            palette.setColor(QPalette::Inactive, QPalette::ButtonText, fore);
-            // A button that cannot be pressed draws its caption halfway to its face, so
-            // that it looks greyed out.
-            const QColor greyed((fore.red() + back.red()) / 2, (fore.green() + back.green()) / 2,
-                                (fore.blue() + back.blue()) / 2);
-            palette.setColor(QPalette::Disabled, QPalette::ButtonText, greyed);
-            break;
-        }
-        case ControlKind::TextBox:
-            palette.setColor(QPalette::Base, back);
-            palette.setColor(QPalette::Text, fore);
-            break;
-        default:
-            palette.setColor(QPalette::Window, back);
-            palette.setColor(QPalette::WindowText, fore);
-            break;
-    }
-    // Every colour set by name, so that a widget takes the palette as it is (sharing it)
-    // rather than resolving a copy of its own against its parent's.
-    for (int group = 0; group < QPalette::NColorGroups; ++group) {
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto g = static_cast<QPalette::ColorGroup>(group);
-            const auto r = static_cast<QPalette::ColorRole>(role);
-            palette.setBrush(g, r, palette.brush(g, r));
-        }
-    }
-    return palettes.emplace(key, palette).first->second;
+    ControlView* v = ViewToUpdate();
+    if (v == nullptr) return;
+    v->ApplyFont();
+    v->ApplyGeometry();
 }
 
 void Control::ApplyColours() {
-    QWidget* w = WidgetToUpdate();
-    if (w == nullptr || Kind() == ControlKind::Timer) return;
-    const QColor fore = ToQColor(props_.foreColor, Qt::black);
-    const QColor back = ToQColor(props_.backColor, QColor(240, 240, 240));
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setFrame(props_.borderStyle != 0);
-    if (auto* label = qobject_cast<QLabel*>(w)) {
-        w->setAutoFillBackground(Kind() == ControlKind::Label && props_.backStyle != 0);
-        label->setFrameStyle(props_.borderStyle != 0 ? (QFrame::Box | QFrame::Plain)
-                                                     : QFrame::NoFrame);
-    }
-    w->setPalette(SharedPalette(Kind(), w, fore, back));
+    if (Kind() == ControlKind::Timer) return;
+    if (ControlView* v = ViewToUpdate()) v->ApplyColours();
 }
 
 void Control::ApplyDisplayText() {
-    QWidget* w = WidgetToUpdate();
-    if (w == nullptr) return;
-    switch (Kind()) {
-        case ControlKind::Button:
-            static_cast<QPushButton*>(w)->setText(ToUnicode(props_.caption));
-            break;
-        case ControlKind::Label: {
-            auto* label = static_cast<QLabel*>(w);
-            label->setWordWrap(props_.wordWrap);
-            label->setAlignment(ToQtAlignment(props_.alignment, true));
-            // A label that titles a field would take an "&" in its text as the field's
-            // access key (and hide it): its text is the label's own, every "&" shown.
-            QString text = LabelText(props_);
-            if (label->buddy() != nullptr) text.replace(QLatin1Char('&'), QLatin1String("&&"));
-            SetLabelText(label, text);
-            break;
-        }
-        case ControlKind::TextBox: {
-            auto* edit = static_cast<QLineEdit*>(w);
-            edit->setAlignment(ToQtAlignment(props_.alignment, false));
-            QString text = ToUnicode(props_.text);
-            if (edit->text() != text) {
-                bridge_->settingText = true;
-                edit->setText(text);
-                bridge_->settingText = false;
-            }
-            break;
-        }
-        case ControlKind::Picture: {
-            auto* label = static_cast<QLabel*>(w);
-            if (props_.picture.Empty()) {
-                label->clear();
-            } else {
-                QImage image(reinterpret_cast<const uchar*>(props_.picture.pixels.data()),
-                             props_.picture.width, props_.picture.height, props_.picture.width * 4,
-                             QImage::Format_ARGB32);
-                // Converted once into the pixmap's own memory (the image only lends it the
-                // control's pixels).
-                label->setPixmap(QPixmap::fromImage(std::move(image)));
-            }
-            break;
-        }
-        case ControlKind::Timer:
-            break;
-    }
+    if (ControlView* v = ViewToUpdate()) v->ApplyText();
 }
 
 void Control::ApplyAccessibility() {
-    QWidget* w = WidgetToUpdate();
-    if (w == nullptr) return;
-    // Each change raises an event that screen readers hear: only real changes.
-    if (const QString n = ToUnicode(HeardName()); w->accessibleName() != n) w->setAccessibleName(n);
-    if (const QString d = ToUnicode(props_.accessibleDescription); w->accessibleDescription() != d)
-        w->setAccessibleDescription(d);
-    SetDecorativeWidget(w, props_.decorative);
-    if (Kind() == ControlKind::Label) SetLiveLabel(static_cast<QLabel*>(w), props_.liveText);
+    if (ControlView* v = ViewToUpdate()) v->ApplyAccessibility();
 }
 
 void Control::ApplyTimer() {
-    if (Kind() != ControlKind::Timer || bridge_ == nullptr || bridge_->timer == nullptr) return;
+    if (Kind() != ControlKind::Timer || view_ == nullptr) return;
     if (array_->Parent().building_) return;
-    if (props_.enabled && props_.interval > 0)
-        bridge_->timer->start(props_.interval);
-    else
-        bridge_->timer->stop();
+    view_->ApplyTimer(props_.enabled && props_.interval > 0);
 }
 
-// ---------------------------------------------------------------------------------
-// Events from the widgets
-
-bool ControlBridge::eventFilter(QObject* watched, QEvent* event) {
-    if (control == nullptr || watched != widget.data()) return false;
-    Control* c = control;
-    ControlArray* array = c->array_;
-    const int index = c->index_;
-    const float tx = TwipsPerPixelX();
-    const float ty = TwipsPerPixelY();
-    const bool swallowMouse = c->Kind() == ControlKind::Label || c->Kind() == ControlKind::Picture;
-
-    switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseMove: {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            const float x = static_cast<float>(mouse->position().x()) * tx;
-            const float y = static_cast<float>(mouse->position().y()) * ty;
-            const int shift = ShiftOf(mouse->modifiers());
-            if (event->type() == QEvent::MouseButtonPress) {
-                if (array->MouseDown)
-                    array->MouseDown(index, ButtonOf(mouse->button()), shift, x, y);
-            } else if (event->type() == QEvent::MouseButtonRelease) {
-                if (array->MouseUp) array->MouseUp(index, ButtonOf(mouse->button()), shift, x, y);
-            } else {
-                if (array->MouseMove)
-                    array->MouseMove(index, ButtonsOf(mouse->buttons()), shift, x, y);
-            }
-            return swallowMouse;
-        }
-        case QEvent::ContextMenu:
-            // The context-menu key asks for help; a right click goes its own way (MouseUp).
-            if (static_cast<QContextMenuEvent*>(event)->reason() != QContextMenuEvent::Keyboard)
-                return false;
-            AskForHelp(*array, index);
-            return true;
-        case QEvent::KeyPress: {
-            if (IsHelpKey(static_cast<QKeyEvent*>(event))) {
-                AskForHelp(*array, index);
-                return true;
-            }
-            int code = KeyCodeOf(static_cast<QKeyEvent*>(event));
-            if (code == 0 || !array->KeyPress) return false;
-            const int original = code;
-            array->KeyPress(index, code);
-            if (control == nullptr) return true;  // the handler closed the window
-            if (code == 0) return true;           // the handler swallowed the key
-            if (code == original) return false;
-            // The handler typed another character instead.
-            if (auto* edit = qobject_cast<QLineEdit*>(widget.data())) {
-                if (code == 8)
-                    edit->backspace();
-                else if (code >= 32)
-                    edit->insert(ToUnicode(std::string(1, static_cast<char>(code))));
-            }
-            return true;
-        }
-        default:
-            return false;
-    }
+void SafeSetFocus(Control& control) {
+    if (!control.Exists() || !control.Visible() || !control.Enabled()) return;
+    ControlView* view = control.View();
+    if (view != nullptr && view->TakesFocus()) view->Focus();
 }
 
 // ---------------------------------------------------------------------------------
@@ -811,7 +517,7 @@ bool ControlArray::Load(int index) {
     element->props_.value = 0;
     Control* created = element.get();
     elements_[index] = std::move(element);
-    if (form_->IsLoaded()) created->CreateWidget();
+    if (form_->IsLoaded()) created->CreateView();
     return true;
 }
 
@@ -819,7 +525,7 @@ bool ControlArray::Unload(int index) {
     if (index < 1) return false;
     auto it = elements_.find(index);
     if (it == elements_.end()) return false;
-    it->second->DestroyWidget();
+    it->second->DestroyView();
     form_->graveyard_.push_back(std::move(it->second));
     elements_.erase(it);
     return true;
@@ -832,12 +538,12 @@ void ControlArray::FormLoaded() {
     } else {
         elements_[0]->props_ = design_;
     }
-    for (auto& [index, control] : elements_) control->CreateWidget();
+    for (auto& [index, control] : elements_) control->CreateView();
 }
 
 void ControlArray::FormUnloading(std::vector<std::unique_ptr<Control>>& graveyard) {
     for (auto it = elements_.begin(); it != elements_.end();) {
-        it->second->DestroyWidget();
+        it->second->DestroyView();
         if (it->first == 0) {
             ++it;
             continue;

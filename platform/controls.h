@@ -3,7 +3,7 @@
 //
 // This header carries no window-system header: the logic and the toolkit work with
 // these classes only. Geometry is in twips and kept exactly as set; it becomes pixels
-// only when it reaches a widget. Texts are Windows-1252 byte strings. Colours are
+// only when it reaches the screen. Texts are Windows-1252 byte strings. Colours are
 // red + 256 green + 65536 blue.
 #pragma once
 
@@ -17,13 +17,11 @@
 
 #include "startup/avcalc_mod.h"
 
-class QWidget;
-
 namespace platform {
 
 class Form;
 class ControlArray;
-class ControlBridge;
+class ControlView;
 
 // A decoded picture: rows of 0xAARRGGBB pixels, top row first.
 struct Bitmap {
@@ -203,27 +201,28 @@ class Control {
     // Number of property writes that reached this control (hover code writes only on change).
     std::uint64_t WriteCount() const { return writes_; }
 
-    // The widget behind the control (null for timers, inert elements and unloaded windows).
-    QWidget* NativeWidget() const;
+    // The control's view on the screen (null for inert elements, unloaded windows and a
+    // text box whose view waits for its window's first paint). For the backends.
+    ControlView* View() const { return view_; }
 
   private:
     friend class ControlArray;
-    friend class ControlBridge;
+    friend class ControlView;
     friend class Form;
 
     bool Writable();
-    // The widget that shows the properties now: none while the window's load handler runs
-    // (the widget takes them all once it has run).
-    QWidget* WidgetToUpdate() const;
+    // The view that shows the properties now: none while the window's load handler runs
+    // (the view takes them all once it has run).
+    ControlView* ViewToUpdate() const;
     // A property write: the field takes the value, then the steps that show it run.
     template <typename T>
     void Assign(T ControlProperties::*field, T value,
                 std::initializer_list<void (Control::*)()> then);
     void RefitWrapped();
-    // Makes the widget, or for a text box of a window not yet painted (unless `now`) marks
+    // Makes the view, or for a text box of a window not yet painted (unless `now`) marks
     // it as waiting: see Form::Load.
-    void CreateWidget(bool now = false);
-    void DestroyWidget();
+    void CreateView(bool now = false);
+    void DestroyView();
     void ApplyAll();
     void ApplyGeometry();
     void ApplyFont();
@@ -239,8 +238,8 @@ class Control {
     int index_;
     bool inert_;
     ControlProperties props_;
-    ControlBridge* bridge_ = nullptr;
-    bool waiting_ = false;  // a text box whose widget is made after its window's first paint
+    ControlView* view_ = nullptr;  // owned until released (see ControlView)
+    bool waiting_ = false;         // a text box whose view is made after its window's first paint
     std::uint64_t writes_ = 0;
 };
 
@@ -288,7 +287,7 @@ class ControlArray {
     friend class Form;
     friend class Control;
 
-    void FormLoaded();  // creates widgets after the window is loaded
+    void FormLoaded();  // creates the views after the window is loaded
     void FormUnloading(std::vector<std::unique_ptr<Control>>& graveyard);
 
     Form* form_;

@@ -1,28 +1,21 @@
+// Windows: their life (load, show, modal loops, unload), their properties, the events on
+// the window itself and the background picture drawn into memory, whatever window system
+// shows them (platform/view.h).
 #include "platform/form.h"
 
-#include <QApplication>
-#include <QCloseEvent>
-#include <QContextMenuEvent>
-#include <QEventLoop>
-#include <QImage>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #if defined(__linux__)
 #include <sys/mman.h>
 #endif
 #include <utility>
 
-#include "platform/accessibility_p.h"
 #include "platform/line_raster.h"
 #include "platform/services.h"
-#include "platform/text_codec.h"
-#include "platform/widgets_p.h"
+#include "platform/view.h"
 
 namespace platform {
 
@@ -33,20 +26,22 @@ std::vector<Form*>& LoadedForms() {
     return forms;
 }
 
+// The windows shown modally, innermost last.
+std::vector<Form*>& ModalForms() {
+    static std::vector<Form*> forms;
+    return forms;
+}
+
 std::function<void(Form&)>& ModalHook() {
     static std::function<void(Form&)> hook;
     return hook;
 }
 
-Qt::WindowFlags FlagsFor(int borderStyle) {
-    switch (borderStyle) {
-        case 0:
-            return Qt::Window | Qt::FramelessWindowHint;
-        case 5:
-            return Qt::Tool;
-        default:
-            return Qt::Window;
-    }
+// Opaque 0xFFRRGGBB of a colour value; a system colour (negative) is black.
+std::uint32_t Pixel(std::int32_t colour) {
+    if (colour < 0) return 0xFF000000U;
+    const auto c = static_cast<std::uint32_t>(colour);
+    return 0xFF000000U | ((c & 0xFFU) << 16) | (c & 0xFF00U) | ((c >> 16) & 0xFFU);
 }
 
 }  // namespace
@@ -59,12 +54,9 @@ void SetModalHook(std::function<void(Form&)> hook) {
     ModalHook() = std::move(hook);
 }
 
-// ---------------------------------------------------------------------------------
-// Helpers
-
-QColor ToQColor(std::int32_t colour, const QColor& fallback) {
-    if (colour < 0) return fallback;  // a system colour
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+bool BlockedByModal(const Form* form) {
+    const auto& modal = ModalForms();
+    return !modal.empty() && form != nullptr && modal.back() != form;
 }
 
 int ToPixels(float twips, bool horizontal) {
@@ -74,127 +66,62 @@ int ToPixels(float twips, bool horizontal) {
     return static_cast<int>(std::clamp(pixels, -1.0e6, 1.0e6));
 }
 
-int ButtonOf(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return LeftButton;
-        case Qt::RightButton:
-            return RightButton;
-        case Qt::MiddleButton:
-            return MiddleButton;
-        default:
-            return 0;
+// ---------------------------------------------------------------------------------
+// Events on the window itself
+
+void FormView::ReportClose() {
+    // The window goes only through its own unload, which may refuse.
+    if (form_ != nullptr) form_->Unload(UnloadFromCloseControl);
+}
+
+void FormView::ReportKey(int code) {
+    if (form_ != nullptr && code != 0) form_->Form_KeyPress(code);
+}
+
+void FormView::ReportHelp() {
+    if (form_ != nullptr) form_->Form_Help();
+}
+
+void FormView::ReportMouse(MouseAction what, int button, int shift, double x, double y,
+                           bool inside) {
+    if (form_ == nullptr) return;
+    const auto tx = static_cast<float>(x) * TwipsPerPixelX();
+    const auto ty = static_cast<float>(y) * TwipsPerPixelY();
+    switch (what) {
+        case MouseAction::Down:
+            form_->Form_MouseDown(button, shift, tx, ty);
+            break;
+        case MouseAction::Move:
+            form_->Form_MouseMove(button, shift, tx, ty);
+            break;
+        case MouseAction::Up:
+            form_->Form_MouseUp(button, shift, tx, ty);
+            // The handler may have closed the window.
+            if (form_ != nullptr && button == LeftButton && inside) form_->Form_Click();
+            break;
     }
 }
 
-// The program's flag values for the Qt flags that are set.
-template <typename Flags>
-int FlagsOf(Flags set, std::initializer_list<std::pair<typename Flags::enum_type, int>> meaning) {
-    int value = 0;
-    for (const auto& [flag, bit] : meaning)
-        if (set & flag) value |= bit;
-    return value;
+bool FormView::ReportAccessKey(char key) {
+    if (form_ == nullptr || key == 0 || BlockedByModal(form_)) return false;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    for (Control* control : form_->Controls()) {
+        if (control->Kind() != ControlKind::Button || !control->Visible() || !control->Enabled())
+            continue;
+        if (!control->UseMnemonic() || lower(AccessKeyOf(control->Caption())) != lower(key))
+            continue;
+        control->SetValue(control->Value() == 0 ? 1 : 0);
+        return true;
+    }
+    return false;
 }
 
-int ButtonsOf(Qt::MouseButtons buttons) {
-    return FlagsOf(buttons, {{Qt::LeftButton, LeftButton},
-                             {Qt::RightButton, RightButton},
-                             {Qt::MiddleButton, MiddleButton}});
-}
-
-bool BlockedByModal(const QWidget* widget) {
-    const QWidget* modal = QApplication::activeModalWidget();
-    return modal != nullptr && widget != nullptr && modal != widget->window();
-}
-
-bool IsHelpKey(const QKeyEvent* event) {
-    return (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) ||
-           (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
-}
-
-int ShiftOf(Qt::KeyboardModifiers modifiers) {
-    return FlagsOf(modifiers, {{Qt::ShiftModifier, ShiftMask},
-                               {Qt::ControlModifier, CtrlMask},
-                               {Qt::AltModifier, AltMask}});
-}
-
-// ---------------------------------------------------------------------------------
-// FormWidget
-
-FormWidget::FormWidget(Form* form, Qt::WindowFlags flags) : QWidget(nullptr, flags), form(form) {
-    setMouseTracking(true);
-    // No Tab stop of its own: Tab goes round the controls. A window without a control
-    // that can take the focus (a help box) still gets the keys, having no focus child.
-    setFocusPolicy(Qt::NoFocus);
-}
-
-void FormWidget::paintEvent(QPaintEvent*) {
-    if (form == nullptr) return;
-    QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(form->BackColor(), palette().color(QPalette::Window)));
-    if (form->canvas_ && !form->canvas_->isNull()) painter.drawImage(0, 0, *form->canvas_);
+void FormView::ReportPainted() {
+    if (form_ == nullptr) return;
     // The controls are painted and the picture put on the screen before the event loop
     // runs again, and with it the work that waited for the first paint.
-    form->painted_ = true;
-    for (auto& task : std::exchange(form->afterPaint_, {})) RunSoon(std::move(task));
-}
-
-void FormWidget::closeEvent(QCloseEvent* event) {
-    // The window goes only through its own unload, which may refuse.
-    event->ignore();
-    if (form != nullptr) form->Unload(UnloadFromCloseControl);
-}
-
-void FormWidget::keyPressEvent(QKeyEvent* event) {
-    if (form == nullptr) return;
-    QWidget* focus = QApplication::focusWidget();
-    if (focus != nullptr && isAncestorOf(focus)) return;  // a control had the key already
-    if (IsHelpKey(event)) {
-        form->Form_Help();
-        return;
-    }
-    int code = KeyCodeOf(event);
-    if (code != 0) form->Form_KeyPress(code);
-}
-
-// The context-menu key on the window itself asks for its help; a right click is a
-// mouse release like any other (Form_MouseUp, button 2).
-void FormWidget::contextMenuEvent(QContextMenuEvent* event) {
-    if (form == nullptr || event->reason() != QContextMenuEvent::Keyboard) return;
-    form->Form_Help();
-}
-
-// A mouse event that a control under the pointer did not take (a push button ignores
-// the right button and moves while not pressed) travels on to the window; it belongs to
-// that control, not to the window's background.
-bool FormWidget::FromControl(const QMouseEvent* event) const {
-    return childAt(event->position().toPoint()) != nullptr;
-}
-
-void FormWidget::mousePressEvent(QMouseEvent* event) {
-    if (form == nullptr || FromControl(event)) return;
-    form->Form_MouseDown(ButtonOf(event->button()), ShiftOf(event->modifiers()),
-                         static_cast<float>(event->position().x()) * TwipsPerPixelX(),
-                         static_cast<float>(event->position().y()) * TwipsPerPixelY());
-}
-
-void FormWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (form == nullptr || FromControl(event)) return;
-    Form* f = form;
-    f->Form_MouseUp(ButtonOf(event->button()), ShiftOf(event->modifiers()),
-                    static_cast<float>(event->position().x()) * TwipsPerPixelX(),
-                    static_cast<float>(event->position().y()) * TwipsPerPixelY());
-    if (form != nullptr && event->button() == Qt::LeftButton &&
-        rect().contains(event->position().toPoint())) {
-        form->Form_Click();
-    }
-}
-
-void FormWidget::mouseMoveEvent(QMouseEvent* event) {
-    if (form == nullptr || FromControl(event)) return;
-    form->Form_MouseMove(ButtonsOf(event->buttons()), ShiftOf(event->modifiers()),
-                         static_cast<float>(event->position().x()) * TwipsPerPixelX(),
-                         static_cast<float>(event->position().y()) * TwipsPerPixelY());
+    form_->painted_ = true;
+    for (auto& task : std::exchange(form_->afterPaint_, {})) RunSoon(std::move(task));
 }
 
 // ---------------------------------------------------------------------------------
@@ -205,12 +132,10 @@ Form::Form(std::string name) : name_(std::move(name)) {}
 Form::~Form() {
     auto& forms = LoadedForms();
     forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
-    if (modalLoop_ != nullptr) modalLoop_->quit();
-    if (widget_ != nullptr) {
-        widget_->form = nullptr;
-        delete widget_;
-        widget_ = nullptr;
-    }
+    auto& modal = ModalForms();
+    modal.erase(std::remove(modal.begin(), modal.end(), this), modal.end());
+    if (modalLoop_ != nullptr) modalLoop_->Quit();
+    if (view_ != nullptr) std::exchange(view_, nullptr)->Release(false);
 }
 
 void Form::Register(ControlArray* array) {
@@ -219,10 +144,6 @@ void Form::Register(ControlArray* array) {
 
 void Form::Unregister(ControlArray* array) {
     arrays_.erase(std::remove(arrays_.begin(), arrays_.end(), array), arrays_.end());
-}
-
-QWidget* Form::NativeWidget() const {
-    return widget_;
 }
 
 void Form::Load() {
@@ -236,7 +157,7 @@ void Form::Load() {
     } else {
         props_ = design_;
     }
-    widget_ = new FormWidget(this, FlagsFor(props_.borderStyle));
+    view_ = CreateFormView(*this).release();
     ApplyLook();
     ApplyGeometry();
     for (ControlArray* array : arrays_) array->FormLoaded();
@@ -245,86 +166,83 @@ void Form::Load() {
     LoadedForms().push_back(this);
     loading_ = false;
     // The load handler sets its controls up a property at a time, many of them several
-    // times (the style, then the scaling); their widgets take the result once, after it.
+    // times (the style, then the scaling); their views take the result once, after it.
     building_ = true;
     Form_Load();
     building_ = false;
-    if (!loaded_ || widget_ == nullptr) return;
-    // A text box's widget costs most (it loads a face of its own) and the formula fields
-    // are hidden until a formula asks for them: the ones the first picture does not show
-    // are made once it has been painted.
+    if (!loaded_ || view_ == nullptr) return;
+    // A text box's view costs most (on the desktop it loads a face of its own) and the
+    // formula fields are hidden until a formula asks for them: the ones the first picture
+    // does not show are made once it has been painted.
     bool waiting = false;
     for (Control* control : Controls()) {
-        if (control->waiting_ && control->props_.visible) control->CreateWidget(true);
+        if (control->waiting_ && control->props_.visible) control->CreateView(true);
         waiting = waiting || control->waiting_;
         control->ApplyAll();
     }
     ApplyTitles();
     ApplyTabOrder();
-    if (waiting) AfterPaint([this] { CreateWaitingWidgets(); });
+    if (waiting) AfterPaint([this] { CreateWaitingViews(); });
 }
 
-void Form::CreateWaitingWidgets() {
+void Form::CreateWaitingViews() {
     if (!loaded_) return;
     for (Control* control : Controls())
-        if (control->waiting_) control->CreateWidget(true);
+        if (control->waiting_) control->CreateView(true);
     ApplyTitles();
     ApplyTabOrder();
 }
 
 void Form::ApplyTitles() {
     for (const auto& [label, field] : titles_) {
-        auto* title = qobject_cast<QLabel*>(label->NativeWidget());
-        if (title == nullptr || field->NativeWidget() == nullptr) continue;
-        if (title->buddy() == field->NativeWidget()) continue;
-        title->setBuddy(field->NativeWidget());
-        label->ApplyDisplayText();  // a title shows its "&" doubled
+        if (label->view_ == nullptr || field->view_ == nullptr) continue;
+        if (label->view_->TitleField(*field->view_)) label->ApplyDisplayText();
     }
 }
 
 void Form::Show() {
     Load();
-    if (!loaded_ || widget_ == nullptr) return;
-    widget_->show();
-    widget_->raise();
-    widget_->activateWindow();
+    if (!loaded_ || view_ == nullptr) return;
+    view_->Show(false);
 }
 
 void Form::ShowModal() {
     Load();
-    if (!loaded_ || widget_ == nullptr || modalLoop_ != nullptr) return;
-    widget_->setWindowModality(Qt::ApplicationModal);
-    Show();
-    QEventLoop loop;
-    modalLoop_ = &loop;
+    if (!loaded_ || view_ == nullptr || modalLoop_ != nullptr) return;
+    ModalForms().push_back(this);
+    view_->Show(true);
+    const std::unique_ptr<NestedLoop> loop = CreateNestedLoop();
+    modalLoop_ = loop.get();
     if (auto hook = ModalHook()) {
-        QTimer::singleShot(0, widget_, [this, hook]() {
+        RunSoon([this, hook]() {
             if (loaded_) hook(*this);
         });
     }
-    if (loaded_ && widget_ != nullptr && widget_->isVisible()) loop.exec();
+    if (loaded_ && view_ != nullptr && view_->Shown()) loop->Run();
     // An unload while it ran may have let this loop go and started another.
-    if (modalLoop_ == &loop) modalLoop_ = nullptr;
+    if (modalLoop_ == loop.get()) EndModal();
 }
 
 void Form::EndModal() {
     if (modalLoop_ == nullptr) return;
-    modalLoop_->quit();  // returns once the loops started inside it have returned
+    auto& modal = ModalForms();
+    modal.erase(std::remove(modal.begin(), modal.end(), this), modal.end());
+    modalLoop_->Quit();  // returns once the loops started inside it have returned
     modalLoop_ = nullptr;
 }
 
 void Form::Hide() {
-    if (widget_ != nullptr) widget_->hide();
+    if (view_ != nullptr) view_->Hide();
     EndModal();
 }
 
 void Form::Refresh() {
-    if (widget_ != nullptr) widget_->update();
+    if (view_ != nullptr) view_->Repaint();
 }
 
 void Form::AfterPaint(std::function<void()> task) {
     RunSoon([this, task = std::move(task)]() mutable {
-        if (widget_ != nullptr && widget_->isVisible() && !painted_)
+        if (view_ != nullptr && view_->Shown() && !painted_)
             afterPaint_.push_back(std::move(task));
         else
             task();
@@ -333,7 +251,7 @@ void Form::AfterPaint(std::function<void()> task) {
 
 bool Form::Unload(int unloadMode) {
     if (!loaded_ || loading_) return !loaded_;
-    static thread_local std::vector<Form*> unloading;
+    static std::vector<Form*> unloading;
     if (std::find(unloading.begin(), unloading.end(), this) != unloading.end()) return true;
     unloading.push_back(this);
     int cancel = 0;
@@ -346,21 +264,16 @@ bool Form::Unload(int unloadMode) {
     auto& forms = LoadedForms();
     forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
     for (ControlArray* array : arrays_) array->FormUnloading(graveyard_);
-    if (widget_ != nullptr) {
-        widget_->hide();
-        widget_->form = nullptr;
-        widget_->deleteLater();
-        widget_ = nullptr;
-    }
+    // A window unloaded while it is shown modally lets its caller go on, and can be
+    // loaded and shown modally again at once.
+    const bool wasModal = modalLoop_ != nullptr;
+    EndModal();
+    if (view_ != nullptr) std::exchange(view_, nullptr)->Release(wasModal);
     canvas_.reset();
     drawn_.clear();
     painted_ = false;
     afterPaint_.clear();  // work for a window that is gone
     titles_.clear();      // made again after the next load
-    // A window unloaded while it is shown modally lets its caller go on, and can be
-    // loaded and shown modally again at once.
-    if (modalLoop_ != nullptr) BoxClosed();
-    EndModal();
     return true;
 }
 
@@ -393,7 +306,7 @@ void Form::Move(float left, float top, float width, float height) {
     ApplyGeometry();
 }
 
-// The client area is the whole size set (see ApplyGeometry), so nothing is taken off.
+// The client area is the whole size set (see the views' geometry), so nothing is taken off.
 float Form::ScaleWidth() const {
     return std::max(0.0F, props_.width);
 }
@@ -404,7 +317,7 @@ float Form::ScaleHeight() const {
 
 void Form::SetBackColor(std::int32_t colour) {
     props_.backColor = colour;
-    if (widget_ != nullptr) widget_->update();
+    if (view_ != nullptr) view_->Repaint();
 }
 void Form::SetFontName(const std::string& name) {
     Assign(&FormProperties::fontName, name, &Form::ApplyLook);
@@ -420,52 +333,36 @@ void Form::SetBorderStyle(int style) {
     props_.borderStyle = style;
 }
 void Form::SetWindowRole(WindowRole role) {
-    props_.role = role;  // read by the window's accessible interface when asked
+    props_.role = role;  // read by the view when assistive technology asks
 }
 void Form::SetAccessibleDescription(const std::string& description) {
     Assign(&FormProperties::accessibleDescription, description, &Form::ApplyLook);
 }
 
 bool Form::Visible() const {
-    return widget_ != nullptr && widget_->isVisible();
+    return view_ != nullptr && view_->Shown();
 }
 
-// The windows are laid out on a fixed pixel canvas, so the client area gets the whole
-// size and the place the program sets, shown or not; a window manager's frame goes
-// around it. A frame taken off the size would clip the controls at the right and bottom,
-// and a frame is not known before the window is first shown anyway. setGeometry (not
-// move) places the client area itself: Qt asks the window manager for static gravity.
 void Form::ApplyGeometry() {
-    if (widget_ == nullptr) return;
-    widget_->setGeometry(ToPixels(props_.left, true), ToPixels(props_.top, false),
-                         std::max(1, ToPixels(props_.width, true)),
-                         std::max(1, ToPixels(props_.height, false)));
+    if (view_ != nullptr) view_->ApplyGeometry();
 }
 
 void Form::ApplyLook() {
-    if (widget_ == nullptr) return;
-    widget_->setWindowTitle(ToUnicode(props_.caption));
-    widget_->setAccessibleDescription(ToUnicode(props_.accessibleDescription));
-    QFont font(ToUnicode(props_.fontName));
-    font.setPointSizeF(static_cast<qreal>(props_.fontSize));
-    font.setBold(props_.fontBold);
-    widget_->setFont(font);
-    widget_->update();
+    if (view_ != nullptr) view_->ApplyLook();
 }
 
 void Form::ApplyTabOrder() {
-    if (widget_ == nullptr || building_) return;
+    if (view_ == nullptr || building_) return;
     std::vector<Control*> order;
-    for (Control* control : Controls()) {
-        QWidget* w = control->NativeWidget();
-        if (w != nullptr && w->focusPolicy() != Qt::NoFocus) order.push_back(control);
-    }
+    for (Control* control : Controls())
+        if (control->view_ != nullptr && control->view_->TakesFocus()) order.push_back(control);
     std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
         return a->TabIndex() < b->TabIndex();
     });
-    for (std::size_t k = 1; k < order.size(); ++k) {
-        QWidget::setTabOrder(order[k - 1]->NativeWidget(), order[k]->NativeWidget());
-    }
+    std::vector<ControlView*> views;
+    views.reserve(order.size());
+    for (Control* control : order) views.push_back(control->view_);
+    view_->ApplyTabOrder(views);
 }
 
 std::vector<Control*> Form::Controls() const {
@@ -476,23 +373,34 @@ std::vector<Control*> Form::Controls() const {
     return out;
 }
 
-// The background image covers the inner area; it grows with the window and keeps
-// what was drawn, since the look is drawn once per window build.
-namespace {
+// ---------------------------------------------------------------------------------
+// The background picture: the inner area's pixels, 0xAARRGGBB, transparent where nothing
+// is drawn. It grows with the window and keeps what was drawn, since the look is drawn
+// once per window build.
 
-#if defined(__linux__)
-// Zeroed memory from the system, all its pages at once (as few as can be: a picture of a
-// megabyte or more goes on large pages where the system has them): touched a page at a
-// time, a window's megabyte costs hundreds of page faults, on a virtual machine a large part
-// of the whole start-up. Empty when the system refuses.
-struct Pages {
-    void* start = nullptr;
-    std::size_t bytes = 0;
+struct Form::Canvas {
+    std::uint32_t* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    std::size_t bytes = 0;  // as taken from the system
+    bool mapped = false;
+
+    Canvas(int w, int h);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
 };
-Pages TakePages(std::size_t bytes) {
+
+// Zeroed memory, so transparent without a fill. On Linux taken from the system with all
+// its pages at once (as few as can be: a picture of a megabyte or more goes on large pages
+// where the system has them): touched a page at a time, a window's megabyte costs hundreds
+// of page faults, on a virtual machine a large part of the whole start-up.
+Form::Canvas::Canvas(int w, int h) : width(w), height(h) {
+    const std::size_t wanted = static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 4;
+#if defined(__linux__)
     constexpr std::size_t Large = std::size_t{2} << 20;
-    if (bytes >= (std::size_t{1} << 20)) {
-        const std::size_t length = (bytes + Large - 1) / Large * Large;
+    if (wanted >= (std::size_t{1} << 20)) {
+        const std::size_t length = (wanted + Large - 1) / Large * Large;
         void* raw = ::mmap(nullptr, length + Large, PROT_READ | PROT_WRITE,
                            MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (raw != MAP_FAILED) {
@@ -508,53 +416,60 @@ Pages TakePages(std::size_t bytes) {
 #if defined(MADV_POPULATE_WRITE)
             ::madvise(start, length, MADV_POPULATE_WRITE);  // older systems: page by page
 #endif
-            return {start, length};
+            pixels = reinterpret_cast<std::uint32_t*>(start);
+            bytes = length;
+            mapped = true;
+            return;
         }
     }
-    void* start = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
+    void* start = ::mmap(nullptr, wanted, PROT_READ | PROT_WRITE,
                          MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-    return start == MAP_FAILED ? Pages{} : Pages{start, bytes};
-}
-#endif
-
-// A transparent picture of w x h pixels: on pages taken at once, which are zero and so
-// transparent without a fill.
-std::unique_ptr<QImage> TransparentImage(int w, int h) {
-#if defined(__linux__)
-    if (auto* pages = new Pages(TakePages(static_cast<std::size_t>(w) * h * 4)); pages->start) {
-        return std::make_unique<QImage>(
-            static_cast<uchar*>(pages->start), w, h, w * 4, QImage::Format_ARGB32_Premultiplied,
-            [](void* info) {
-                const auto* taken = static_cast<Pages*>(info);
-                ::munmap(taken->start, taken->bytes);
-                delete taken;
-            },
-            pages);
-    } else {
-        delete pages;
+    if (start != MAP_FAILED) {
+        pixels = static_cast<std::uint32_t*>(start);
+        bytes = wanted;
+        mapped = true;
+        return;
     }
 #endif
-    auto image = std::make_unique<QImage>(w, h, QImage::Format_ARGB32_Premultiplied);
-    image->fill(Qt::transparent);
-    return image;
+    pixels = static_cast<std::uint32_t*>(std::calloc(wanted / 4 + 1, 4));
+    if (pixels == nullptr) width = height = 0;
 }
 
-}  // namespace
+Form::Canvas::~Canvas() {
+#if defined(__linux__)
+    if (mapped) {
+        ::munmap(pixels, bytes);
+        return;
+    }
+#endif
+    std::free(pixels);
+}
 
-QImage& Form::Canvas() {
+Form::Canvas& Form::TheCanvas() {
     const int w = std::max(1, ToPixels(ScaleWidth(), true));
     const int h = std::max(1, ToPixels(ScaleHeight(), false));
     if (!canvas_) {
-        canvas_ = TransparentImage(w, h);
-    } else if (canvas_->width() < w || canvas_->height() < h) {
+        canvas_ = std::make_unique<Canvas>(w, h);
+    } else if (canvas_->width < w || canvas_->height < h) {
         auto grown =
-            TransparentImage(std::max(w, canvas_->width()), std::max(h, canvas_->height()));
-        QPainter painter(grown.get());
-        painter.drawImage(0, 0, *canvas_);
-        painter.end();
+            std::make_unique<Canvas>(std::max(w, canvas_->width), std::max(h, canvas_->height));
+        for (int y = 0; y < std::min(canvas_->height, grown->height); ++y)
+            std::memcpy(grown->pixels + static_cast<std::ptrdiff_t>(y) * grown->width,
+                        canvas_->pixels + static_cast<std::ptrdiff_t>(y) * canvas_->width,
+                        static_cast<std::size_t>(canvas_->width) * 4);
         canvas_ = std::move(grown);
     }
     return *canvas_;
+}
+
+const std::uint32_t* Form::CanvasPixels() const {
+    return canvas_ ? canvas_->pixels : nullptr;
+}
+int Form::CanvasWidth() const {
+    return canvas_ ? canvas_->width : 0;
+}
+int Form::CanvasHeight() const {
+    return canvas_ ? canvas_->height : 0;
 }
 
 void Form::Line(float x1, float y1, float x2, float y2, std::int32_t colour) {
@@ -562,18 +477,17 @@ void Form::Line(float x1, float y1, float x2, float y2, std::int32_t colour) {
 }
 
 // Lines one pixel wide, drawn straight into the image's rows by the painter's own pixel
-// rule (platform/line_raster.h): a gradient of twenty thousand lines through the painter
+// rule (platform/line_raster.h): a gradient of twenty thousand lines through a painter
 // takes most of a second, this way a millisecond or two.
 void Form::Lines(const std::vector<DrawItem>& lines) {
     if (lines.empty()) return;
     if (recordDrawing_) drawn_.insert(drawn_.end(), lines.begin(), lines.end());
-    QImage& canvas = Canvas();
-    const int w = canvas.width();
-    const int h = canvas.height();
-    auto* rows = reinterpret_cast<QRgb*>(canvas.bits());
-    const qsizetype perRow = canvas.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    const qreal tx = TwipsPerPixelX();
-    const qreal ty = TwipsPerPixelY();
+    Canvas& canvas = TheCanvas();
+    const int w = canvas.width;
+    const int h = canvas.height;
+    std::uint32_t* rows = canvas.pixels;
+    const double tx = TwipsPerPixelX();
+    const double ty = TwipsPerPixelY();
     auto walkOf = [&](const DrawItem& l) {
         return PlanLine(l.x1 / tx, l.y1 / ty, l.x2 / tx, l.y2 / ty, w, h);
     };
@@ -585,8 +499,8 @@ void Form::Lines(const std::vector<DrawItem>& lines) {
             next = walkOf(lines[k + 1]);
             if (next.SamePixels(walk)) continue;
         }
-        const QRgb pixel = ToQColor(line.colour, Qt::black).rgb();  // opaque
-        auto plot = [&](int x, int y) { rows[y * perRow + x] = pixel; };
+        const std::uint32_t pixel = Pixel(line.colour);
+        auto plot = [&](int x, int y) { rows[static_cast<std::ptrdiff_t>(y) * w + x] = pixel; };
         if (line.x1 == line.x2 && line.y1 == line.y2) {
             // A line of no length is one pixel, the one nearest the point.
             const int x = static_cast<int>(std::lround(line.x1 / tx));
@@ -596,32 +510,33 @@ void Form::Lines(const std::vector<DrawItem>& lines) {
             WalkLine(walk, w, h, plot);
         }
     }
-    if (widget_ != nullptr) widget_->update();
+    if (view_ != nullptr) view_->Repaint();
 }
 
+// A filled box covers its corners' pixels and all between; an empty one is the one-pixel
+// outline of that area.
 void Form::Box(float x1, float y1, float x2, float y2, std::int32_t colour, bool filled) {
     if (recordDrawing_) drawn_.push_back(DrawItem{true, filled, x1, y1, x2, y2, colour});
-    QImage& canvas = Canvas();
-    QPainter painter(&canvas);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    const QColor c = ToQColor(colour, Qt::black);
+    Canvas& canvas = TheCanvas();
     const int left = ToPixels(std::min(x1, x2), true);
     const int top = ToPixels(std::min(y1, y2), false);
     const int right = ToPixels(std::max(x1, x2), true);
     const int bottom = ToPixels(std::max(y1, y2), false);
-    if (filled) {
-        painter.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), c);
-    } else {
-        painter.setPen(QPen(c, 0));
-        painter.drawRect(QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(0, 0, -1, -1));
+    const std::uint32_t pixel = Pixel(colour);
+    for (int y = std::max(0, top); y <= std::min(bottom, canvas.height - 1); ++y) {
+        const bool edgeRow = y == top || y == bottom;
+        for (int x = std::max(0, left); x <= std::min(right, canvas.width - 1); ++x)
+            if (filled || edgeRow || x == left || x == right)
+                canvas.pixels[static_cast<std::ptrdiff_t>(y) * canvas.width + x] = pixel;
     }
-    painter.end();
-    if (widget_ != nullptr) widget_->update();
+    if (view_ != nullptr) view_->Repaint();
 }
 
 void Form::Cls() {
-    if (canvas_) canvas_->fill(Qt::transparent);
-    if (widget_ != nullptr) widget_->update();
+    if (canvas_)
+        std::memset(canvas_->pixels, 0,
+                    static_cast<std::size_t>(canvas_->width) * canvas_->height * 4);
+    if (view_ != nullptr) view_->Repaint();
 }
 
 void Form::SetRecordDrawing(bool on) {
@@ -632,14 +547,10 @@ void Form::SetRecordDrawing(bool on) {
 Bitmap Form::DrawnImage() const {
     Bitmap image;
     if (!canvas_) return image;
-    const QImage plain = canvas_->convertToFormat(QImage::Format_ARGB32);
-    image.width = plain.width();
-    image.height = plain.height();
-    image.pixels.reserve(static_cast<std::size_t>(image.width) * image.height);
-    for (int y = 0; y < plain.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(plain.constScanLine(y));
-        image.pixels.insert(image.pixels.end(), row, row + plain.width());
-    }
+    image.width = canvas_->width;
+    image.height = canvas_->height;
+    image.pixels.assign(canvas_->pixels,
+                        canvas_->pixels + static_cast<std::ptrdiff_t>(image.width) * image.height);
     return image;
 }
 
@@ -647,10 +558,12 @@ std::int32_t Form::DrawnColourAt(float x, float y) const {
     if (!canvas_) return -1;
     const int px = ToPixels(x, true);
     const int py = ToPixels(y, false);
-    if (px < 0 || py < 0 || px >= canvas_->width() || py >= canvas_->height()) return -1;
-    const QRgb pixel = canvas_->pixel(px, py);
-    if (qAlpha(pixel) == 0) return -1;
-    return qRed(pixel) + 256 * qGreen(pixel) + 65536 * qBlue(pixel);
+    if (px < 0 || py < 0 || px >= canvas_->width || py >= canvas_->height) return -1;
+    const std::uint32_t pixel =
+        canvas_->pixels[static_cast<std::ptrdiff_t>(py) * canvas_->width + px];
+    if ((pixel >> 24) == 0) return -1;
+    return static_cast<std::int32_t>(((pixel >> 16) & 0xFF) + 256 * ((pixel >> 8) & 0xFF) +
+                                     65536 * (pixel & 0xFF));
 }
 
 }  // namespace platform

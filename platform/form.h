@@ -29,13 +29,10 @@
 
 #include "platform/controls.h"
 
-class QWidget;
-class QImage;
-class QEventLoop;
-
 namespace platform {
 
-class FormWidget;
+class FormView;
+class NestedLoop;
 
 // Unload modes passed to Form_QueryUnload.
 inline constexpr int UnloadFromCloseControl = 0;
@@ -147,7 +144,13 @@ class Form {
     const std::vector<ControlArray*>& Arrays() const { return arrays_; }
     std::vector<Control*> Controls() const;
 
-    QWidget* NativeWidget() const;
+    // The window's view on the screen (null while unloaded). For the backends.
+    FormView* View() const { return view_; }
+    // The background image as it is kept (0xAARRGGBB rows, top first; null before anything
+    // is drawn). For the backends, which put it on the screen.
+    const std::uint32_t* CanvasPixels() const;
+    int CanvasWidth() const;
+    int CanvasHeight() const;
 
     // Handlers a window overrides.
     virtual void Form_Load() {}
@@ -182,7 +185,8 @@ class Form {
   private:
     friend class ControlArray;
     friend class Control;
-    friend class FormWidget;
+    friend class FormView;
+    struct Canvas;
 
     // A property write: the field takes the value, then the step that shows it runs.
     template <typename T>
@@ -194,8 +198,8 @@ class Form {
     void ApplyTabOrder();
     // Gives each title its field (SetLabelFor) once both have their widgets.
     void ApplyTitles();
-    void CreateWaitingWidgets();
-    QImage& Canvas();
+    void CreateWaitingViews();
+    Canvas& TheCanvas();
     void EndModal();
 
     std::string name_;
@@ -204,13 +208,13 @@ class Form {
     bool designTaken_ = false;
     bool loaded_ = false;
     bool loading_ = false;
-    bool building_ = false;  // its load handler runs: the controls' widgets wait
+    bool building_ = false;  // its load handler runs: the controls' views wait
     std::vector<std::pair<Control*, Control*>> titles_;  // label, the field it titles
     bool painted_ = false;
     std::vector<std::function<void()>> afterPaint_;
-    FormWidget* widget_ = nullptr;
-    QEventLoop* modalLoop_ = nullptr;
-    std::unique_ptr<QImage> canvas_;
+    FormView* view_ = nullptr;         // owned until released (see FormView)
+    NestedLoop* modalLoop_ = nullptr;  // while shown modally
+    std::unique_ptr<Canvas> canvas_;
     std::vector<ControlArray*> arrays_;
     std::vector<std::unique_ptr<Control>> graveyard_;
     std::vector<DrawItem> drawn_;

@@ -16,11 +16,18 @@ namespace platform {
 int RunApplication(int argc, char** argv, const char* desktopId,
                    const std::function<void()>& start);
 
-// Registers the Tahoma face shipped under /usr/share/wine/fonts when the font
-// database does not list it (quietly does nothing when the files are absent), and the
-// interfaces through which assistive technology reads the windows.
-// Called by the first window; needs a running application object.
+// Makes the Tahoma face the windows are designed around available (on the desktop the
+// one shipped under /usr/share/wine/fonts when the font database does not list it;
+// quietly nothing when the files are absent), and the interfaces through which
+// assistive technology reads the windows. Called by the first window; needs a running
+// application.
 void Initialise();
+
+// Ends the program at once, without close handlers or static teardown, standard output
+// and error flushed: on the desktop the process exits with status 0; a web page, which
+// has no process to end, shows that the program has ended, with a way to start it again,
+// and runs nothing more. Does not return.
+[[noreturn]] void EndProcess();
 
 struct PixelRect {
     int left = 0, top = 0, right = 0, bottom = 0;

@@ -1,6 +1,5 @@
 #include "platform/text_codec.h"
 
-#include <QKeyEvent>
 #include <array>
 
 namespace platform {
@@ -13,52 +12,80 @@ constexpr std::array<char16_t, 32> HighPage = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+char16_t UnicodeOf(char byte) {
+    const auto code = static_cast<unsigned char>(byte);
+    return code >= 0x80 && code <= 0x9F ? HighPage[code - 0x80] : char16_t{code};
+}
+
 }  // namespace
 
-QString ToUnicode(const std::string& bytes) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(bytes.size()));
-    for (char ch : bytes) {
-        auto code = static_cast<unsigned char>(ch);
-        out.append(code >= 0x80 && code <= 0x9F ? QChar(HighPage[code - 0x80]) : QChar(code));
-    }
-    return out;
-}
-
-int KeyCodeOf(const QKeyEvent* event) {
-    // The desktop's own copy and paste keys, as the control characters Ctrl+C and Ctrl+V type.
-    if (event->matches(QKeySequence::Copy)) return 3;
-    if (event->matches(QKeySequence::Paste)) return 22;
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return 13;
-        case Qt::Key_Escape:
-            return 27;
-        case Qt::Key_Backspace:
-            return 8;
-        default:
-            return event->text().isEmpty() ? 0 : CodeOf(event->text().at(0));
-    }
-}
-
-int CodeOf(QChar c) {
-    char16_t u = c.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return u;
+int CodeOf(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
     for (std::size_t k = 0; k < HighPage.size(); ++k) {
-        if (HighPage[k] == u) return static_cast<int>(0x80 + k);
+        if (HighPage[k] == c) return static_cast<int>(0x80 + k);
     }
     return '?';
 }
 
-std::string FromUnicode(const QString& text) {
+std::u16string ToUtf16(std::string_view bytes) {
+    std::u16string out;
+    out.reserve(bytes.size());
+    for (char ch : bytes) out.push_back(UnicodeOf(ch));
+    return out;
+}
+
+std::string FromUtf16(std::u16string_view text) {
     std::string out;
-    out.reserve(static_cast<std::size_t>(text.size()));
-    for (qsizetype k = 0; k < text.size(); ++k) {
-        QChar c = text.at(k);
+    out.reserve(text.size());
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const char16_t c = text[k];
         // A character outside the basic plane arrives as two halves: one "?" for it.
-        if (c.isHighSurrogate() && k + 1 < text.size() && text.at(k + 1).isLowSurrogate()) ++k;
+        if (c >= 0xD800 && c <= 0xDBFF && k + 1 < text.size() && text[k + 1] >= 0xDC00 &&
+            text[k + 1] <= 0xDFFF)
+            ++k;
         out.push_back(static_cast<char>(CodeOf(c)));
+    }
+    return out;
+}
+
+std::string ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (char ch : bytes) {
+        const char16_t u = UnicodeOf(ch);
+        if (u < 0x80) {
+            out.push_back(static_cast<char>(u));
+        } else if (u < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (u >> 6)));
+            out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (u >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+        }
+    }
+    return out;
+}
+
+std::string FromUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t k = 0; k < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[k]);
+        const int length = lead < 0x80         ? 1
+                           : (lead >> 5) == 6  ? 2
+                           : (lead >> 4) == 14 ? 3
+                           : (lead >> 3) == 30 ? 4
+                                               : 0;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        bool whole = length > 0 && k + static_cast<std::size_t>(length) <= text.size();
+        for (int i = 1; whole && i < length; ++i) {
+            const auto next = static_cast<unsigned char>(text[k + static_cast<std::size_t>(i)]);
+            whole = (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        out.push_back(whole ? static_cast<char>(CodeOf(c)) : '?');
+        k += whole ? static_cast<std::size_t>(length) : 1;
     }
     return out;
 }

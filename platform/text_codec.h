@@ -1,21 +1,18 @@
-// Windows-1252 byte strings <-> Unicode, only where texts meet widgets.
+// Windows-1252 byte strings <-> Unicode, only where texts meet the screen. A character
+// outside the code page becomes "?" on the way back.
 #pragma once
 
-#include <QString>
 #include <string>
-
-class QKeyEvent;
+#include <string_view>
 
 namespace platform {
 
-QString ToUnicode(const std::string& bytes);
-// Characters outside the code page become "?".
-std::string FromUnicode(const QString& text);
+std::u16string ToUtf16(std::string_view bytes);
+std::string FromUtf16(std::u16string_view text);
+std::string ToUtf8(std::string_view bytes);
+// Text that is not well-formed UTF-8 gives "?" for each byte that does not fit.
+std::string FromUtf8(std::string_view text);
 // Single character code (0..255) of a Unicode character; '?' when outside the page.
-int CodeOf(QChar c);
-// The character code a key press stands for: Enter 13, Esc 27, Backspace 8, the desktop's
-// copy keys (Ctrl+C, Ctrl+Insert) 3 and paste keys (Ctrl+V, Shift+Insert) 22, otherwise
-// the typed character; 0 for a key that types nothing.
-int KeyCodeOf(const QKeyEvent* event);
+int CodeOf(char32_t c);
 
 }  // namespace platform

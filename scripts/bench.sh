@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs every benchmark and prints one table: figure, target, measured, ratio, met.
+# Runs every benchmark and prints one table: figure, target, measured, ratio, met (the
+# browser build's rows last).
 # The ratio is measured / floor where the figure has a floor measured in the same run
 # (the text floor and the bare Qt window, opening and reading the data file), else
 # measured / target.
@@ -69,3 +70,9 @@ for figure, target, measured, ratio, met in rows:
     m = "" if met is None else ("yes" if met else "NO")
     print(f"| {figure} | {target} | {fmt(measured)} | {r} | {m} |")
 PY
+
+# The browser build's budgets: the page built with the "web" preset and loaded cold in
+# headless Chromium (transfer, first paint, the tab's memory).
+cmake --preset web >/dev/null
+cmake --build --preset web >/dev/null
+/usr/bin/python3 bench/web_budgets.py build/web

@@ -5,8 +5,10 @@
     < platform < toolkit < window < demos;   tools/ builds on the pure folders alone.
 
 The toolkit's pure arithmetic (the files toolkit/CMakeLists.txt builds into the pure
-library, and their headers) may include only pure files. Qt belongs to platform/ (and to
-the demos, programs of their own).
+library, and their headers) may include only pure files. Qt belongs to the desktop's views
+in platform/qt/ (and to the demos, programs of their own); a backend's own headers
+(platform/qt/, platform/web/) are for that backend alone, so nothing else knows which
+window system it runs on.
 
 Every C++ file is read as the compiler reads it: the preprocessor lists every header it
 pulls in, directly or through another header (g++ -MM), so no spelling of an include
@@ -24,7 +26,7 @@ from concurrent.futures import ThreadPoolExecutor
 ORDER = ["common", "startup", "engine", "formulas", "navigation", "platform", "toolkit",
          "window", "demos"]
 PURE = ORDER[:5]
-QT_FOLDERS = {"platform", "demos"}
+BACKENDS = ("platform/qt/", "platform/web/")
 SOURCES = (".cpp", ".cc", ".cxx", ".c", ".h", ".hh", ".hpp", ".hxx", ".inc", ".ipp")
 
 
@@ -61,6 +63,8 @@ def problems(path, qt_flags, qt_root, pure_toolkit):
         allowed = set(PURE) | {"tools"}
     else:
         allowed = set(ORDER[:ORDER.index(folder) + 1])
+    backend = next((b for b in BACKENDS if path.startswith(b)), None)
+    qt_allowed = folder == "demos" or backend == "platform/qt/"
     toolkit_pure = folder == "toolkit" and stem(path) in pure_toolkit
     if toolkit_pure:
         allowed = set(PURE) | {"toolkit"}
@@ -68,19 +72,21 @@ def problems(path, qt_flags, qt_root, pure_toolkit):
         absolute = os.path.normpath(os.path.join(os.getcwd(), dep))
         rel = os.path.relpath(absolute)
         if rel.startswith("..") or os.path.isabs(rel):
-            if absolute.startswith(qt_root + os.sep) and folder not in QT_FOLDERS:
+            if absolute.startswith(qt_root + os.sep) and not qt_allowed:
                 yield f"{path}: pulls in the Qt header {os.path.relpath(absolute, qt_root)}"
                 return
             continue  # the standard library, giflib
         top = rel.split(os.sep, 1)[0]
         if re.match(r"Q|Qt\w*/", rel) and top not in ORDER:
-            if folder not in QT_FOLDERS:
+            if not qt_allowed:
                 yield f"{path}: pulls in the Qt header {rel}"
             continue
         if top == rel:
             yield f"{path}: pulls in {rel}, outside every layer"
         elif top not in allowed:
             yield f"{path}: pulls in {rel} from {top}/, not a layer below {folder}/"
+        elif rel.startswith(BACKENDS) and not rel.startswith(backend or "-"):
+            yield f"{path}: pulls in {rel}, the header of a window system's views"
         elif toolkit_pure and top == "toolkit" and stem(rel) not in pure_toolkit:
             yield f"{path}: the toolkit's pure arithmetic pulls in {rel}"
 

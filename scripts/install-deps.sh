@@ -6,7 +6,8 @@ packages=(g++ make cmake pkg-config clang-format libgtest-dev libgmock-dev libbe
           qt6-base-dev libgif-dev fonts-wine xvfb xauth xdotool
           openbox x11-utils libx11-dev
           dpkg-dev file lintian desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi
-          libglib2.0-bin nodejs)
+          libglib2.0-bin nodejs
+          emscripten chromium chromium-driver python3-selenium)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,11 @@
 #include <QTest>
 #include <functional>
 
+#include "platform/qt/widgets.h"
+
+// The widget behind a control or window, to drive it as the desktop would.
+using platform::NativeWidget;
+
 // Waits, running the event loop, until the condition holds; false after the timeout.
 // (QTest's own QTRY_ macros report to QTest, not to GoogleTest.)
 inline bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 2000) {

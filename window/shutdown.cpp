@@ -1,12 +1,10 @@
 #include "window/shutdown.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <iostream>
 #include <vector>
 
 #include "common/shared_routines.h"
 #include "platform/form.h"
+#include "platform/services.h"
 #include "startup/avcalc_mod.h"
 #include "startup/data_file.h"
 #include "startup/text_lines.h"
@@ -39,12 +37,7 @@ void EndProgram() {
         EndHook()();
         return;
     }
-    std::cout.flush();
-    std::cerr.flush();
-    std::fflush(stdout);
-    std::fflush(stderr);
-    // No close handlers, no static teardown (Qt's would warn about windows still alive).
-    std::_Exit(0);
+    platform::EndProcess();
 }
 
 void ShutDown() {

@@ -23,6 +23,8 @@ engine/planted_macro.cpp    | #define UP "platform/form.h"\n#include UP
 toolkit/colour_plan.cpp     | #include "toolkit/skin.h"
 tools/planted.cpp           | #include "window/avcalc1.h"
 window/planted.cpp          | #include <QLabel>
+window/planted_view.cpp     | #include "platform/web/page.h"
+platform/planted.cpp        | #include <QWidget>
 ROWS
 failed=0
 while IFS='|' read -r file line; do

@@ -1,14 +1,25 @@
-// Decoding the first image of a GIF in memory, and what bad data gives.
+// Decoding the first image of a GIF in memory, and what bad data gives: giflib (the
+// desktop) and the program's own decoder (the browser build) alike.
 #include "platform/gif_decode.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "gif_test_data.h"
+#include "toolkit/gif_frames.h"
 
 namespace {
 
 using giftest::Palette;
 using giftest::Solid;
+
+const struct {
+    const char* name;
+    std::optional<platform::Bitmap> (*decode)(std::string_view, std::string_view);
+} Decoders[] = {{"giflib", platform::DecodeFirstGifImage}, {"own", platform::ReadFirstGifImage}};
 
 TEST(DecodeFirstGifImage, InterlacedRowsGoToTheirPlaces) {
     // The four passes of an interlaced image send rows 0, 4, 2, 6, 1, 3, 5, 7 of an
@@ -20,11 +31,13 @@ TEST(DecodeFirstGifImage, InterlacedRowsGoToTheirPlaces) {
     const std::size_t descriptor = gif.find('\x2c');
     ASSERT_NE(descriptor, std::string::npos);
     gif[descriptor + 9] = static_cast<char>(gif[descriptor + 9] | 0x40);  // the interlace flag
-    auto image = platform::DecodeFirstGifImage(gif);
-    ASSERT_TRUE(image.has_value());
-    for (int row = 0; row < 8; ++row)
-        EXPECT_EQ(image->pixels[static_cast<std::size_t>(row)], 0xFF000000U | Palette[row % 4])
-            << row;
+    for (const auto& decoder : Decoders) {
+        auto image = decoder.decode(gif, {});
+        ASSERT_TRUE(image.has_value()) << decoder.name;
+        for (int row = 0; row < 8; ++row)
+            EXPECT_EQ(image->pixels[static_cast<std::size_t>(row)], 0xFF000000U | Palette[row % 4])
+                << decoder.name << " " << row;
+    }
 }
 
 // A declared image far larger than any frame is refused before memory is taken.
@@ -40,8 +53,41 @@ TEST(DecodeFirstGifImage, BadDataGivesNoPicture) {
                                  good.substr(0, 13 + 12 + 8 + 4),
                                  huge,
                                  noMap};
-    for (const std::string& bytes : cases)
-        EXPECT_FALSE(platform::DecodeFirstGifImage(bytes).has_value()) << bytes.size();
+    for (const auto& decoder : Decoders)
+        for (const std::string& bytes : cases)
+            EXPECT_FALSE(decoder.decode(bytes, {}).has_value()) << decoder.name << bytes.size();
+}
+
+// The two decoders on every GIF the fuzzer starts from or once found, the shipped pictures
+// among them: each whole file and each frame as the animation cuts it, the same outcome
+// and the same pixels.
+TEST(DecodeFirstGifImage, TheOwnDecoderAgreesWithGiflib) {
+    int images = 0;
+    for (const char* folder : {"fuzz/corpus/gif", "fuzz/regressions/gif"}) {
+        for (const auto& entry :
+             std::filesystem::directory_iterator(std::filesystem::path(AVC_SOURCE_DIR) / folder)) {
+            std::ostringstream bytes;
+            bytes << std::ifstream(entry.path(), std::ios::binary).rdbuf();
+            const std::string all = bytes.str();
+            const AvcalcMod::GifCutPlan plan = AvcalcMod::CutGifFrames(all);
+            std::vector<std::pair<std::string_view, std::string_view>> parts = {{all, {}}};
+            for (const auto& frame : plan.frames)
+                parts.emplace_back(
+                    std::string_view(all).substr(0, plan.headerLength),
+                    std::string_view(all).substr(frame.chunkStart, frame.chunkLength));
+            for (const auto& [head, rest] : parts) {
+                const auto expected = platform::DecodeFirstGifImage(head, rest);
+                const auto own = platform::ReadFirstGifImage(head, rest);
+                ASSERT_EQ(own.has_value(), expected.has_value()) << entry.path();
+                images += expected.has_value() ? 1 : 0;
+                if (expected) {
+                    EXPECT_TRUE(own->width == expected->width && own->pixels == expected->pixels)
+                        << entry.path();
+                }
+            }
+        }
+    }
+    EXPECT_GE(images, 16);  // at least every frame of m9.gif and m8.gif
 }
 
 }  // namespace

@@ -12,8 +12,8 @@
 
 #include "platform/form.h"
 #include "platform/line_raster.h"
+#include "platform/qt/text.h"
 #include "platform/services.h"
-#include "platform/text_codec.h"
 #include "qt_test_main.h"
 
 namespace {
@@ -57,8 +57,8 @@ class ShownForm : public ::testing::Test {
   protected:
     void SetUp() override {
         form.Show();
-        form.NativeWidget()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.NativeWidget()));
+        NativeWidget(form)->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(NativeWidget(form)));
     }
     void TearDown() override { form.Unload(); }
     TestForm form;
@@ -123,7 +123,7 @@ TEST(Form, RunTimeElements) {
 // clicks again. However the button is pressed, that happens once and it stays up. (The
 // press action, one to a push button: the end-to-end runs' audit and every press they make.)
 TEST_F(ShownForm, EveryWayOfPressingClicksOnceAndLeavesTheButtonUp) {
-    auto* button = static_cast<QPushButton*>(form.buttonplus1->NativeWidget());
+    auto* button = static_cast<QPushButton*>(NativeWidget(form.buttonplus1[0]));
     const std::vector<std::pair<int, int>> once = {{0, 1}, {0, 0}};
     const std::pair<const char*, std::function<void()>> ways[] = {
         {"value set", [&] { form.buttonplus1->SetValue(1); }},
@@ -147,14 +147,14 @@ TEST_F(ShownForm, HelpKeysReachTheControlsHandlerOrElseTheWindows) {
                                 w->mapToGlobal(QPoint(1, 1)));
         QApplication::sendEvent(w, &event);
     };
-    QWidget* button = form.buttonplus1->NativeWidget();
+    QWidget* button = NativeWidget(form.buttonplus1[0]);
     const struct {
         const char* what;
         std::function<void()> ask;
         const char* help;
     } cases[] = {
         {"Shift+F10", [&] { QTest::keyClick(button, Qt::Key_F10, Qt::ShiftModifier); }, "button 0"},
-        {"menu key on the window", [&] { contextMenuKey(form.NativeWidget()); }, "window"},
+        {"menu key on the window", [&] { contextMenuKey(NativeWidget(form)); }, "window"},
         {"F10 alone", [&] { QTest::keyClick(button, Qt::Key_F10); }, ""},
         {"a right click", [&] { QTest::mouseClick(button, Qt::RightButton); }, ""},
     };
@@ -170,8 +170,8 @@ TEST_F(ShownForm, HelpKeysReachTheControlsHandlerOrElseTheWindows) {
 // move over it (which would take the hover underline off at once).
 TEST_F(ShownForm, MouseEventsBelongToTheControlUnderThem) {
     form.buttonplus1->Move(600, 600, 1200, 600);
-    QWidget* window = form.NativeWidget();
-    QWidget* button = form.buttonplus1->NativeWidget();
+    QWidget* window = NativeWidget(form);
+    QWidget* button = NativeWidget(form.buttonplus1[0]);
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(button, &move);
@@ -193,13 +193,13 @@ TEST_F(ShownForm, AnAmpersandInAFieldTitleIsACharacter) {
         form.Label1[i].SetVisible(true);
     }
     form.Label1[0].SetLabelFor(form.Text1[0]);
-    EXPECT_EQ(form.Label1[0].NativeWidget()->grab().toImage(),
-              form.Label1[1].NativeWidget()->grab().toImage());  // as a label of no field
+    EXPECT_EQ(NativeWidget(form.Label1[0])->grab().toImage(),
+              NativeWidget(form.Label1[1])->grab().toImage());  // as a label of no field
     EXPECT_EQ(
-        QAccessible::queryAccessibleInterface(form.Text1->NativeWidget())->text(QAccessible::Name),
+        QAccessible::queryAccessibleInterface(NativeWidget(form.Text1[0]))->text(QAccessible::Name),
         QStringLiteral("wind&gust"));
     form.buttonplus1->SetFocus();
-    QTest::keyClick(form.NativeWidget(), 'g', Qt::AltModifier);
+    QTest::keyClick(NativeWidget(form), 'g', Qt::AltModifier);
     EXPECT_FALSE(form.Text1->HasFocus());
 }
 

@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include "qt_test_main.h"
 #include "window/message_dialog.h"
 #include "window_fixture.h"
 
@@ -14,12 +15,12 @@ using namespace AvcalcMod;
 using windowtest::WindowTest;
 
 void Click(platform::Control& control) {
-    QTest::mouseClick(control.NativeWidget(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(NativeWidget(control), Qt::LeftButton, {}, QPoint(5, 5));
 }
 
 void KeyOn(platform::Control& control, Qt::Key key) {
     control.SetFocus();
-    QTest::keyClick(control.NativeWidget(), key);
+    QTest::keyClick(NativeWidget(control), key);
 }
 
 TEST_F(WindowTest, EveryWayOutLeavesItsResult) {
@@ -34,12 +35,12 @@ TEST_F(WindowTest, EveryWayOutLeavesItsResult) {
         {"Enter on OK", 2, [](avbox& b) { KeyOn(b.buttonplus1[0], Qt::Key_Return); }, 1, true},
         {"second clicked", 2, [](avbox& b) { Click(b.buttonplus1[1]); }, 2, true},
         {"Esc on a button", 2, [](avbox& b) { KeyOn(b.buttonplus1[0], Qt::Key_Escape); }, 2, false},
-        {"the close control", 2, [](avbox& b) { b.NativeWidget()->close(); }, 2, false},
+        {"the close control", 2, [](avbox& b) { NativeWidget(b)->close(); }, 2, false},
         {"the text clicked", 6, [](avbox& b) { Click(b.Label1[0]); }, 2, false},
         {"the background clicked", 6,
          [](avbox& b) {
-             QTest::mouseClick(b.NativeWidget(), Qt::LeftButton, {},
-                               QPoint(2, b.NativeWidget()->height() - 2));
+             QTest::mouseClick(NativeWidget(b), Qt::LeftButton, {},
+                               QPoint(2, NativeWidget(b)->height() - 2));
          },
          2, false},
     };

@@ -36,9 +36,9 @@ class MainWindowTest : public ::testing::Test {
             shownOnDisplay.push_back(w().Label1->Caption());
             const int answer = next < answers.size() ? answers[next++] : Esc;
             if (answer == CloseControl) {
-                TheBox().NativeWidget()->close();
+                NativeWidget(TheBox())->close();
             } else if (answer == Esc) {
-                QTest::keyClick(TheBox().NativeWidget(), Qt::Key_Escape);
+                QTest::keyClick(NativeWidget(TheBox()), Qt::Key_Escape);
             } else {
                 TheBox().buttonplus1_Click(answer - 1);
             }
@@ -47,8 +47,8 @@ class MainWindowTest : public ::testing::Test {
         PrepareGlobals();
         w().Show();
         // Focus moves only inside the active window.
-        w().NativeWidget()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w().NativeWidget()));
+        NativeWidget(w())->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(NativeWidget(w())));
     }
     void TearDown() override {
         platform::SetModalHook(nullptr);

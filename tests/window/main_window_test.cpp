@@ -27,7 +27,7 @@ constexpr std::int32_t Light = 16318463;  // RGB(255, 255, 248)
 // The darkest grey level (0 black .. 255 white) of a control as it is drawn: on these
 // light buttons, the colour of the caption.
 int DarkestGrey(platform::Control& control) {
-    const QImage image = control.NativeWidget()->grab().toImage();
+    const QImage image = NativeWidget(control)->grab().toImage();
     int darkest = 255;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, CopyAndPasteGoThroughTheDisplayAndTheKeypad) {
         Keys(row.keys);
         clipboard->setText(QString::fromLatin1(row.clipboard));
         row.focus->SetFocus();
-        QTest::keyClick(row.focus->NativeWidget(), row.key, row.modifier);
+        QTest::keyClick(NativeWidget(*row.focus), row.key, row.modifier);
         EXPECT_EQ(Display(), row.display) << row.name;
         EXPECT_EQ(clipboard->text().toStdString(), row.copied) << row.name;
         EXPECT_TRUE(w().IsLoaded()) << row.name;
@@ -115,8 +115,8 @@ TEST_F(MainWindowTest, CopyAndPasteGoThroughTheDisplayAndTheKeypad) {
     // A field keeps its own: Ctrl+C there copies its selected text.
     ChooseFormula('a');
     w().Text1[0].SetText("29.92");
-    QTest::keyClick(w().Text1[0].NativeWidget(), Qt::Key_A, ctrl);
-    QTest::keyClick(w().Text1[0].NativeWidget(), Qt::Key_C, ctrl);
+    QTest::keyClick(NativeWidget(w().Text1[0]), Qt::Key_A, ctrl);
+    QTest::keyClick(NativeWidget(w().Text1[0]), Qt::Key_C, ctrl);
     EXPECT_EQ(clipboard->text(), QStringLiteral("29.92"));
 }
 
@@ -157,7 +157,7 @@ TEST_F(MainWindowTest, EveryAltKeyIsUniqueAndPressesItsButton) {
     // Alt with the key presses the button, an animated click some 100 ms later.
     auto altPress = [&](platform::Control& button, const std::function<bool()>& done) {
         const std::string& caption = button.Caption();
-        QTest::keyClick(w().NativeWidget(), caption[caption.find('&') + 1], Qt::AltModifier);
+        QTest::keyClick(NativeWidget(w()), caption[caption.find('&') + 1], Qt::AltModifier);
         return WaitUntil(done);
     };
     const char* const hundredConverted[18] = {
@@ -236,7 +236,7 @@ TEST_F(MainWindowTest, FieldsTakeEqualsEnterAndEsc) {
         original(Index);
     };
     ChooseFormula('e');
-    QTest::keyClicks(w().Text1[0].NativeWidget(), "30.12=");
+    QTest::keyClicks(NativeWidget(w().Text1[0]), "30.12=");
     EXPECT_EQ(w().Text1[0].Text(), "30.12");
     EXPECT_EQ(equals, 1);
     EXPECT_EQ(Display(), T(27) + "-200 feet.");
@@ -282,7 +282,7 @@ TEST_F(MainWindowTest, TheSearchAsksAboutEachMatch) {
         w().Text1[0].SetText(c.text);
         Keys("=");
         ASSERT_EQ(boxes.size(), c.questions) << c.name;
-        EXPECT_EQ(qobject_cast<QLabel*>(w().Label1->NativeWidget())->text().toStdString(),
+        EXPECT_EQ(qobject_cast<QLabel*>(NativeWidget(w().Label1[0]))->text().toStdString(),
                   Display());
         const std::string kept = *c.kept ? shownOnDisplay.back() : T(218);
         EXPECT_EQ(Display(), kept) << c.name;
@@ -356,7 +356,7 @@ TEST(FirstPicture, IsTheOneTheCalculatorAlwaysShowed) {
     avc& window = TheMainWindow();
     window.Show();
     auto picture = [&] {
-        return window.NativeWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return NativeWidget(window)->grab().toImage().convertToFormat(QImage::Format_RGB32);
     };
     const QImage first = picture();
     window.Timer1->SetEnabled(false);  // the animation's next frame would show

@@ -31,7 +31,7 @@ TEST(StartUpSequence, ClosingTheMainWindowSaysFarewellOnceAndEnds) {
         formsUp.push_back(static_cast<int>(platform::Forms().size()));
         if (&form == &TheMainWindow()) {
             ASSERT_TRUE(file.OpenMemory("line\r"));
-            form.NativeWidget()->close();
+            NativeWidget(form)->close();
         }
         if (&form == &TheBox()) {
             fileOpenAtFarewell = file.IsOpen();
@@ -43,15 +43,15 @@ TEST(StartUpSequence, ClosingTheMainWindowSaysFarewellOnceAndEnds) {
         std::function<void(avbox&)> way;
         std::size_t pagesOpened;
     } cases[] = {
-        {"Esc", [](avbox& b) { QTest::keyClick(b.NativeWidget(), Qt::Key_Escape); }, 0},
+        {"Esc", [](avbox& b) { QTest::keyClick(NativeWidget(b), Qt::Key_Escape); }, 0},
         {"a click on the text",
          [](avbox& b) {
-             QTest::mouseClick(b.Label1[0].NativeWidget(), Qt::LeftButton, {}, QPoint(5, 5));
+             QTest::mouseClick(NativeWidget(b.Label1[0]), Qt::LeftButton, {}, QPoint(5, 5));
          },
          1},
         {"a click on the background",
          [](avbox& b) {
-             QWidget* w = b.NativeWidget();
+             QWidget* w = NativeWidget(b);
              QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() - 3, w->height() - 3));
          },
          1},

@@ -83,24 +83,15 @@ std::optional<Bitmap> DecodeFirstGifImage(std::string_view head, std::string_vie
         const int width = desc.Width;
         const int height = desc.Height;
         if (width <= 0 || height <= 0) return std::nullopt;
-        if (static_cast<long>(width) * height > MaxGifPixels) return std::nullopt;
+        // In 64 bits: 65535 x 65535 does not fit a 32-bit long.
+        if (std::int64_t{width} * height > MaxGifPixels) return std::nullopt;
         const ColorMapObject* map = desc.ColorMap != nullptr ? desc.ColorMap : gif->SColorMap;
         if (map == nullptr || map->Colors == nullptr) return std::nullopt;
 
         // Rows are kept as they arrive, so an image that declares a large size and then
         // runs out of data costs what its data holds, not the size it declares (a damaged
         // file of a few kilobytes could otherwise fill gigabytes, frame after frame).
-        std::vector<int> order;  // the row each decoded line belongs to, in file order
-        order.reserve(static_cast<std::size_t>(height));
-        if (desc.Interlace) {
-            static constexpr int Offsets[] = {0, 4, 2, 1};
-            static constexpr int Steps[] = {8, 8, 4, 2};
-            for (int pass = 0; pass < 4; ++pass)
-                for (int row = Offsets[pass]; row < height; row += Steps[pass])
-                    order.push_back(row);
-        } else {
-            for (int row = 0; row < height; ++row) order.push_back(row);
-        }
+        const std::vector<int> order = GifRowOrder(height, desc.Interlace);
         std::vector<GifPixelType> line(static_cast<std::size_t>(width));
         std::vector<std::uint32_t> arrived;
         for (std::size_t k = 0; k < order.size(); ++k) {
@@ -117,20 +108,7 @@ std::optional<Bitmap> DecodeFirstGifImage(std::string_view head, std::string_vie
             }
         }
 
-        Bitmap bitmap;
-        bitmap.width = width;
-        bitmap.height = height;
-        if (!desc.Interlace) {
-            bitmap.pixels = std::move(arrived);
-        } else {
-            const auto w = static_cast<std::size_t>(width);
-            bitmap.pixels.resize(arrived.size());
-            for (std::size_t k = 0; k < order.size(); ++k)
-                std::copy_n(arrived.begin() + static_cast<std::ptrdiff_t>(k * w), w,
-                            bitmap.pixels.begin() + static_cast<std::ptrdiff_t>(order[k]) *
-                                                        static_cast<std::ptrdiff_t>(w));
-        }
-        return bitmap;
+        return PlaceGifRows(width, height, order, std::move(arrived));
     }
     return std::nullopt;
 }

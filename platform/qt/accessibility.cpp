@@ -1,3 +1,5 @@
+#include "platform/qt/accessibility.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -10,9 +12,8 @@
 #include <QVariant>
 #include <QWindow>
 
-#include "platform/accessibility_p.h"
 #include "platform/form.h"
-#include "platform/widgets_p.h"
+#include "platform/qt/widgets.h"
 
 namespace platform {
 
@@ -278,7 +279,7 @@ class FormAccessible : public QAccessibleWidget {
         QList<QWidget*> out;
         if (const Form* form = TheForm()) {
             for (const Control* control : form->Controls()) {
-                QWidget* w = control->NativeWidget();
+                QWidget* w = NativeWidget(*control);
                 if (w != nullptr && w->parentWidget() == widget() && Exposed(w)) out.append(w);
             }
         }

@@ -13,9 +13,12 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
 
-#include "platform/accessibility_p.h"
-#include "platform/text_codec.h"
+#include "platform/qt/accessibility.h"
+#include "platform/qt/text.h"
 #include "startup/avcalc_mod.h"
 
 namespace platform {
@@ -106,11 +109,13 @@ void SetClipboardText(const std::string& text) {
         QGuiApplication::clipboard()->setText(ToUnicode(text));
 }
 
-void SafeSetFocus(Control& control) {
-    if (!control.Exists() || !control.Visible() || !control.Enabled()) return;
-    QWidget* w = control.NativeWidget();
-    if (w == nullptr || w->focusPolicy() == Qt::NoFocus || !w->isEnabled()) return;
-    w->setFocus(Qt::OtherFocusReason);
+void EndProcess() {
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(stdout);
+    std::fflush(stderr);
+    // No close handlers, no static teardown (Qt's would warn about windows still alive).
+    std::_Exit(0);
 }
 
 void ResetMousePointer() {

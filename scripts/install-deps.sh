@@ -7,7 +7,7 @@ packages=(g++ make cmake pkg-config clang-format libgtest-dev libgmock-dev libbe
           openbox x11-utils libx11-dev
           dpkg-dev file lintian desktop-file-utils appstream dbus-daemon at-spi2-core python3-pyatspi
           libglib2.0-bin nodejs
-          emscripten chromium chromium-driver python3-selenium)
+          emscripten chromium chromium-driver python3-selenium python3-pil)
 
 missing=()
 for p in "${packages[@]}"; do

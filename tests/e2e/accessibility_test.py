@@ -27,20 +27,8 @@ KEYSYMS = {"Tab": 0xFF09, "Escape": 0xFF1B, "F1": 0xFFBE, "F10": 0xFFC7, "Menu":
            "w": 0x77}
 SHIFT_MASK, ALT_MASK = 1, 8
 
-failures = []
+check, failures = scenarios.check, scenarios.failures
 
-
-class Failure(AssertionError):
-    pass
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what)
-
-
-# ------------------------------------------------------------------------- waiting
 
 def pump(seconds=0.0):
     """Runs the GLib main context (where libatspi delivers events) for a while."""
@@ -55,17 +43,7 @@ def pump(seconds=0.0):
 
 
 def wait_for(look, what, timeout=TIMEOUT_S):
-    end = time.monotonic() + timeout
-    while True:
-        try:
-            found = look()
-        except GLib.GError:  # the object went away while we looked: look again
-            found = None
-        if found:
-            return found
-        if time.monotonic() >= end:
-            raise Failure(f"timed out after {timeout:.0f} s waiting for {what}")
-        pump(0.02)
+    return scenarios.wait_for(look, what, timeout, GLib.GError, lambda: pump(0.02))
 
 
 # ------------------------------------------------------------------------- the tree
@@ -88,7 +66,7 @@ def find(root, name, role_name=None):
     def look():
         hits = [n for n in walk(root) if n.name == name and role_name in (None, role(n))]
         if len(hits) > 1:
-            raise Failure(f"{len(hits)} controls named {name!r}")
+            raise AssertionError(f"{len(hits)} controls named {name!r}")
         return hits[0] if hits else None
     return wait_for(look, f"a control named {name!r}")
 
@@ -119,14 +97,14 @@ def press(root, name):
     button = find(root, name, "push button")
     names = action_names(button)
     if "Press" not in names:
-        raise Failure(f"{name!r} has no press action: {names}")
+        raise AssertionError(f"{name!r} has no press action: {names}")
     button.queryAction().doAction(names.index("Press"))
 
 
 def set_field(root, name, text):
     field = find(root, name, "text")
     if not field.queryEditableText().setTextContents(text):
-        raise Failure(f"the field {name!r} refused its text")
+        raise AssertionError(f"the field {name!r} refused its text")
 
 
 def focus(root, name):
@@ -259,7 +237,7 @@ def play(program, main, display, events, scenario, audits):
             # A press is an animated click: the next one waits for its effect (or a moment).
             try:
                 wait_for(lambda: text_of(display) != before, f"{argument!r} to act", 0.4)
-            except Failure:
+            except AssertionError:
                 pass
         elif verb == "type":
             name, value = argument
@@ -301,7 +279,7 @@ def play(program, main, display, events, scenario, audits):
     try:
         wait_for(lambda: scenarios.shows(scenario.expect, text_of(display)),
                  f"{scenario.name}: {scenario.expect!r}", 5)
-    except Failure as e:
+    except AssertionError as e:
         check(False, f"{e}; the display reads {text_of(display)!r}")
     events.wait_for_insert("Display", text_of(display))  # every change heard as text-changed
 
@@ -355,7 +333,7 @@ def run(build_dir):
         status = program.process.wait(TIMEOUT_S)
     except subprocess.TimeoutExpired:
         program.process.kill()
-        raise Failure("the program did not end")
+        raise AssertionError("the program did not end")
     check(status == 0, f"exit status {status}")
     check(not program.errors, f"the program printed: {''.join(program.errors)}")
 
@@ -379,7 +357,7 @@ def main():
     started = time.monotonic()
     try:
         run(sys.argv[1])
-    except Failure as e:
+    except AssertionError as e:
         failures.append(str(e))
         print("FAIL:", e)
     print(f"{time.monotonic() - started:.1f} s")

@@ -1,9 +1,34 @@
 """The end-to-end scenario table (scenarios.txt beside this file), for every driver."""
 import os
 import re
+import time
 from typing import NamedTuple
 
 NUMBER = re.compile(r"-?\d+(?:\.\d+)?")
+failures = []  # every driver's failed checks, printed as they happen
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what)
+    return condition
+
+
+def wait_for(look, what, timeout, transient=(), idle=lambda: time.sleep(0.02)):
+    """look()'s first true value; an exception of `transient` (a control going away as it
+    is looked at) counts as not yet. AssertionError after `timeout` seconds."""
+    end = time.monotonic() + timeout
+    while True:
+        try:
+            found = look()
+        except transient:
+            found = None
+        if found:
+            return found
+        if time.monotonic() >= end:
+            raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}")
+        idle()
 
 
 class Scenario(NamedTuple):

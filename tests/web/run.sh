@@ -7,7 +7,7 @@ src=$(cd "$1" && pwd) || exit 1
 for tool in emcc /usr/bin/chromium /usr/bin/chromedriver; do
   command -v "$tool" >/dev/null || { echo "skipped: no $tool (scripts/install-deps.sh installs it)"; exit 77; }
 done
-/usr/bin/python3 -c "import selenium" 2>/dev/null || { echo "skipped: no python3-selenium"; exit 77; }
+/usr/bin/python3 -c "import selenium, PIL" 2>/dev/null || { echo "skipped: no python3-selenium or python3-pil"; exit 77; }
 cd "$src" || exit 1
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT

@@ -16,7 +16,7 @@ check engine/down.cpp >/dev/null || { echo "FAIL: an include that reaches down i
 read -r -d '' PLANTS <<'ROWS'
 engine/planted.cpp          | #include "../window/avc.h"
 formulas/planted.cpp        | # include "toolkit/skin.h"
-navigation/planted.cpp      | #include "window/planted.hpp"
+toolkit/planted.cpp         | #include "window/planted.hpp"
 common/planted.h            | #include <QString>
 startup/planted.cpp         | #include <window/avbox.h>
 engine/planted_macro.cpp    | #define UP "platform/form.h"\n#include UP

@@ -176,9 +176,22 @@ var Desk = {
     el.pendingFocus = null;
     if (wanted && el.contains(wanted)) wanted.focus();
     else if (!el.contains(document.activeElement)) el.focus();
-    requestAnimationFrame(function () {
-      requestAnimationFrame(function () { Desk.post([Desk.PAINTED, id]); });
-    });
+    Desk.afterPaint(function () { Desk.post([Desk.PAINTED, id]); });
+  },
+  // Runs `then` once the window just shown is on the screen: for the page's first, when the
+  // browser reports its first content painted (a frame can be drawn well before it is
+  // shown, and work done meanwhile delays it), else after the next frame.
+  afterPaint: function (then) {
+    var done = false, once = function () { if (!done) { done = true; then(); } };
+    if (!performance.getEntriesByName('first-contentful-paint').length && window.PerformanceObserver &&
+        (PerformanceObserver.supportedEntryTypes || []).indexOf('paint') >= 0) {
+      new PerformanceObserver(function (list, observer) {
+        if (list.getEntriesByName('first-contentful-paint').length) { observer.disconnect(); setTimeout(once, 0); }
+      }).observe({ type: 'paint', buffered: true });
+      setTimeout(once, 1000);  // a browser that never says
+    } else {
+      requestAnimationFrame(function () { requestAnimationFrame(once); });
+    }
   },
   front: 0,
   formHide: function (id) {

@@ -1,3 +1,5 @@
+// The aerodrome section: the search, the look-up, the record rules, and the distance and
+// track between two aerodromes.
 #include "navigation/search.h"
 
 #include <gtest/gtest.h>
@@ -5,14 +7,47 @@
 #include <fstream>
 #include <iterator>
 
-#include "nav_test_data.h"
+#include "navigation/distance.h"
+#include "navigation/records.h"
 #include "startup/avcalc_mod.h"
 #include "startup/data_file.h"
+#include "tests/test_files.h"
+#include "tools/packing.h"
 
 namespace {
 
-using navtest::Place;
-using navtest::WriteSection;
+// Small aerodrome sections written to a temporary directory, so that tests can place
+// aerodromes at exact positions.
+struct Place {
+    std::string ident, name;
+    double latitude, longitudeWest;  // degrees north, degrees west
+    int variationWest;
+};
+
+// Name lines in capitals need no name pieces: every character passes through.
+const navigation::NamePieces NoPieces{};
+
+std::string WriteLines(const std::string& name, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& l : lines) bytes += l + "\r\n";
+    return testing_files::WriteFile(testing_files::TestFolder() / name, bytes);
+}
+
+// A text section stand-in, the marker, the records and (optionally) the end line: the
+// coordinate line of record k is line 2k + 5 (0-based).
+std::vector<std::string> SectionLines(const std::vector<Place>& places, bool marker = true,
+                                      bool endLine = true) {
+    std::vector<std::string> lines = {"some text line", "another", "astqx"};
+    if (marker) lines.push_back("astq");
+    for (const Place& p : places) {
+        const builder::Aerodrome a{p.ident, p.name,     "TESTVILLE",      "ON",
+                                   "CA",    p.latitude, -p.longitudeWest, p.variationWest};
+        lines.push_back(builder::PackNameLine(builder::NameLine(a), {}));
+        lines.push_back(builder::PackCoordLine(a));
+    }
+    if (endLine) lines.push_back("99");
+    return lines;
+}
 
 const std::vector<Place> kPlaces = {
     {"CAAA", "ALPHA FIELD", 45.5, 75.25, 13},
@@ -36,7 +71,7 @@ std::vector<std::string> AllMatches(const std::string& path, const std::string& 
 // without a first character leaves it as it was) and has no position: CAAA's 13 W. (A
 // match kept or the search stopped, as the window shows and says it: the end-to-end runs.)
 TEST(AerodromeSearch, AMatchAndItsLookUpAsTheRecordRulesGiveThem) {
-    std::vector<std::string> damaged = navtest::SectionLines(kPlaces);
+    std::vector<std::string> damaged = SectionLines(kPlaces);
     damaged[7].clear();  // BBB's coordinate line
     const struct {
         const char* name;
@@ -44,16 +79,15 @@ TEST(AerodromeSearch, AMatchAndItsLookUpAsTheRecordRulesGiveThem) {
         const char* shown;
         float variationWest, latitude;
     } cases[] = {
-        {"intact", WriteSection("places.tst", kPlaces),
+        {"intact", WriteLines("places.tst", SectionLines(kPlaces)),
          "  BRAVO AIRPORT, TESTVILLE, ON  BBB   5E 44.00.00  105.30.15", -5, 44},
-        {"its coordinate line empty", navtest::WriteLines("damaged.tst", damaged),
+        {"its coordinate line empty", WriteLines("damaged.tst", damaged),
          "  BRAVO AIRPORT, TESTVILLE, ON  BBB   13W ..  ..", 13, 0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(AllMatches(c.path, "Bravo", navtest::NoPieces()),
-                  std::vector{std::string(c.shown)})
+        EXPECT_EQ(AllMatches(c.path, "Bravo", NoPieces), std::vector{std::string(c.shown)})
             << c.name;
-        const auto p = navigation::LookUpPoint(c.path, "BBB", navtest::NoPieces());
+        const auto p = navigation::LookUpPoint(c.path, "BBB", NoPieces);
         EXPECT_EQ(p.Variation, c.variationWest) << c.name;
         EXPECT_EQ(p.FoundLatitude, c.latitude) << c.name;
     }
@@ -71,28 +105,27 @@ TEST(AerodromeSearch, AFileWithoutItsMarkerOrEndEndsTheSearch) {
         std::size_t matches;  // of "a"
         const char* lookUp;   // of CAAA
     } cases[] = {
-        {"no marker", WriteSection("nomarker.tst", kPlaces, false), 0, "CAAA  Not found"},
-        {"no end line", WriteSection("noend.tst", kPlaces, true, false), 4, "CAAA "},
-        {"missing", navtest::TempPath("missing.tst"), 0, "CAAA  Not found"},
-        {"empty", navtest::WriteLines("empty.tst", {}), 0, "CAAA  Not found"},
-        {"a name line without its coordinates",
-         navtest::WriteLines("cut.tst", {"astq", "A, ON CAAA"}), 0, "CAAA  Not found"},
+        {"no marker", WriteLines("nomarker.tst", SectionLines(kPlaces, false)), 0,
+         "CAAA  Not found"},
+        {"no end line", WriteLines("noend.tst", SectionLines(kPlaces, true, false)), 4, "CAAA "},
+        {"missing", testing_files::TestFolder() / "missing.tst", 0, "CAAA  Not found"},
+        {"empty", WriteLines("empty.tst", {}), 0, "CAAA  Not found"},
+        {"a name line without its coordinates", WriteLines("cut.tst", {"astq", "A, ON CAAA"}), 0,
+         "CAAA  Not found"},
         {"a long line reading 99",
-         navtest::WriteLines("end.tst",
-                             {"astq", "A", "x", "9" + nothing + "9", "x", "B CAAA", "x"}),
-         1, "CAAA  Not found"},
-        {"nothing after the identifier",
-         navtest::WriteLines("tail.tst", {"astq", "CAAA" + nothing, "x"}), 1, "CAAA "},
+         WriteLines("end.tst", {"astq", "A", "x", "9" + nothing + "9", "x", "B CAAA", "x"}), 1,
+         "CAAA  Not found"},
+        {"nothing after the identifier", WriteLines("tail.tst", {"astq", "CAAA" + nothing, "x"}), 1,
+         "CAAA "},
         {"lines of 4096 and 4097 characters",
-         navtest::WriteLines("long.tst", {"astq", a4092 + "BBBB", "x", a4092 + "ACAAA", "x"}), 1,
+         WriteLines("long.tst", {"astq", a4092 + "BBBB", "x", a4092 + "ACAAA", "x"}), 1,
          "CAAA  Not found"},
-        {"a coordinate line of 4097",
-         navtest::WriteLines("longer.tst", {"astq", "CAAA", a4092 + "xxxxx"}), 0,
-         "CAAA  Not found"},
+        {"a coordinate line of 4097", WriteLines("longer.tst", {"astq", "CAAA", a4092 + "xxxxx"}),
+         0, "CAAA  Not found"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(AllMatches(c.path, "a", navtest::NoPieces()).size(), c.matches) << c.name;
-        const auto p = navigation::LookUpPoint(c.path, "CAAA", navtest::NoPieces());
+        EXPECT_EQ(AllMatches(c.path, "a", NoPieces).size(), c.matches) << c.name;
+        const auto p = navigation::LookUpPoint(c.path, "CAAA", NoPieces);
         EXPECT_EQ(p.Display.value_or(p.FoundIdent), c.lookUp) << c.name;
     }
 }
@@ -136,24 +169,15 @@ class RealData : public ::testing::Test {
     static inline navigation::NamePieces pieces_;
 };
 
-TEST_F(RealData, SearchFindsEveryOttawaInFileOrder) {
-    // Checked by hand against the aerodrome list: name or place holds "OTTAWA".
+// Checked by hand against the aerodrome list: name or place holds "OTTAWA". The data file
+// saved with line feeds alone, or with carriage returns alone, gives the same aerodromes
+// (the texts: data_file_test.cpp).
+TEST_F(RealData, SearchFindsEveryOttawaInFileOrderWhateverTheLineEnds) {
     const std::vector<std::string> idents = {"CYRP", "CSF7", "CPR2", "CYND", "CYOW", "CHF2",
                                              "CYRO", " PCW", " Z98", " OWI", " OWX", " 8N2"};
-    auto found = AllMatches(Path(), "ottawa", pieces_);
-    ASSERT_EQ(found.size(), idents.size());
-    for (std::size_t i = 0; i < idents.size(); ++i)
-        EXPECT_NE(found[i].find(idents[i] + "  "), std::string::npos) << found[i];
-    EXPECT_EQ(found[0], "  OTTAWA / CARP AIRPORT, CARP, ON CYRP   12W 45.19.09  76.01.20");
-    EXPECT_EQ(found[9], "  OTTAWA MUNICIPAL AIRPORT, OTTAWA, KS  OWI   2E 38.32.21  95.15.11");
-}
-
-// The data file saved with line feeds alone, or with carriage returns alone, gives the
-// same aerodromes (the texts: data_file_test.cpp).
-TEST_F(RealData, EveryKindOfLineEndReadsTheSame) {
     std::ifstream in(Path(), std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    for (const char* end : {"\n", "\r"}) {
+    for (const char* end : {"\r\n", "\n", "\r"}) {
         std::string changed;
         for (std::size_t k = 0; k < bytes.size(); ++k) {
             const bool crlf = bytes.compare(k, 2, "\r\n") == 0;
@@ -162,7 +186,12 @@ TEST_F(RealData, EveryKindOfLineEndReadsTheSame) {
         }
         const std::string path =
             testing_files::WriteFile(testing_files::TestFolder() / "x.tst", changed);
-        EXPECT_EQ(AllMatches(path, "ottawa", pieces_), AllMatches(Path(), "ottawa", pieces_));
+        const auto found = AllMatches(path, "ottawa", pieces_);
+        ASSERT_EQ(found.size(), idents.size());
+        for (std::size_t i = 0; i < idents.size(); ++i)
+            EXPECT_NE(found[i].find(idents[i] + "  "), std::string::npos) << found[i];
+        EXPECT_EQ(found[0], "  OTTAWA / CARP AIRPORT, CARP, ON CYRP   12W 45.19.09  76.01.20");
+        EXPECT_EQ(found[9], "  OTTAWA MUNICIPAL AIRPORT, OTTAWA, KS  OWI   2E 38.32.21  95.15.11");
         EXPECT_EQ(navigation::LookUpPoint(path, "JFK", pieces_).FoundIdent, " JFK ");
     }
 }
@@ -195,6 +224,47 @@ TEST_F(RealData, AnIdentifierAsTypedWinsOverCPlusKey) {
         EXPECT_NEAR(p.FoundLatitude, c.latitude, 1.0 / 3600) << c.typed;
         EXPECT_NEAR(p.FoundLongitude, c.longitudeWest, 1.0 / 3600) << c.typed;
         EXPECT_FLOAT_EQ(p.Variation, c.variationWest) << c.typed;
+    }
+}
+
+const std::vector<Place> kLegPlaces = {
+    {"AAAA", "ALPHA", 45, 75, 13},    {"BBBB", "BRAVO", 44, 76, 12}, {"EEEE", "ECHO", 45, 76, 0},
+    {"FFFF", "FOXTROT", 44, 75, -20}, {"GGGG", "GOLF", 45, 75, 0},  // the same position as AAAA
+    {"POLE", "NORTH POLE", 90, 0, 0},
+};
+
+// Worked from the haversine and the initial-course formula with the positions held as
+// singles: 73.7000 NM, 215.8 true; 42.4, 270.4 (a great circle leaves a parallel
+// poleward of due west); 60.0, 180 and 360. Magnetic sums are not brought into one turn
+// (180 - 20 and 360 + 13); the same aerodrome twice, or a leg from a pole, has no solution; the
+// same position under two identifiers leaves the display as it was. (CYOW to CYYZ: the end-to-end
+// runs.)
+TEST(ShowDistanceAndTrack, WorkedLegs) {
+    const struct {
+        const char *from, *to;
+        const char* shown;  // "": the display stays
+    } cases[] = {
+        {"AAAA", "BBBB",
+         "   AAAA  to BBBB     Dist = 73.7/84.9 NM/SM  True = 215.8  Magnetic = 228.8 /227.8"},
+        {"AAAA", "EEEE",
+         "   AAAA  to EEEE     Dist = 42.4/48.8 NM/SM  True = 270.4  Magnetic = 283.4 /270.4"},
+        {"AAAA", "FFFF",
+         "   AAAA  to FFFF     Dist = 60/69.1 NM/SM  True = 180  Magnetic = 193 /160"},
+        {"FFFF", "AAAA",
+         "   FFFF  to AAAA     Dist = 60/69.1 NM/SM  True = 360  Magnetic = 340 /373"},
+        {"AAAA", "AAAA", "No solution"},
+        {"POLE", "AAAA", "No solution"},
+        {"AAAA", "xyz", "XYZ  Not found"},
+        {"AAAA", "GGGG", ""},
+    };
+    const std::string path = WriteLines("legs.tst", SectionLines(kLegPlaces));
+    AvcalcMod::TextLineArray lines;
+    lines[51] = " NM/SM  True = ";
+    lines[227] = "  Magnetic = ";
+    lines[562] = "No solution";
+    for (const auto& c : cases) {
+        auto r = navigation::ShowDistanceAndTrack(path, c.from, c.to, NoPieces, lines);
+        EXPECT_EQ(r.Display.value_or(""), c.shown) << c.from << " to " << c.to;
     }
 }
 

@@ -9,14 +9,11 @@ namespace {
 using formulas::TextLineSource;
 
 // Every text line reads "[n]", so a display shows which lines it was built from.
-const TextLineSource& Lines() {
-    static const TextLineSource lines = [] {
-        TextLineSource l;
-        for (std::size_t n = 1; n < l.size(); ++n) l[n] = "[" + std::to_string(n) + "]";
-        return l;
-    }();
-    return lines;
-}
+const TextLineSource Lines = [] {
+    TextLineSource l;
+    for (std::size_t n = 1; n < l.size(); ++n) l[n] = "[" + std::to_string(n) + "]";
+    return l;
+}();
 
 // The end-to-end run works out one example of each formula; these are the others,
 // worked from the formulas with single-precision steps; the raw value beside each: e
@@ -52,7 +49,7 @@ TEST(RunFormula, WorkedExamples) {
     };
     for (const auto& c : cases) {
         formulas::FormulaState state;  // one press of '=' on a window that has run no formula
-        EXPECT_EQ(formulas::RunFormula(c.code, c.fields, Lines(), state).Display.value_or(""),
+        EXPECT_EQ(formulas::RunFormula(c.code, c.fields, Lines, state).Display.value_or(""),
                   c.shown)
             << c.code << c.fields[0];
     }
@@ -62,7 +59,7 @@ TEST(RunFormula, WorkedExamples) {
 // limit or with a blank before it; it then shows the range message and counts as 0.001.
 TEST(ReadField, AcceptanceRules) {
     auto read = [](const std::string& text) {
-        const formulas::FieldReading r = formulas::ReadField(text, 40, Lines());
+        const formulas::FieldReading r = formulas::ReadField(text, 40, Lines);
         return std::tuple(r.Rejected, r.Value, r.NewText);
     };
     const std::pair<const char*, double> accepted[] = {

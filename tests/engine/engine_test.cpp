@@ -1,9 +1,11 @@
-#include "engine/evaluator.h"
-
+// The keypad's arithmetic and the conversion buttons'.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "engine/conversions.h"
+#include "engine/evaluator.h"
 
 namespace {
 
@@ -14,11 +16,7 @@ namespace {
 // values written back in exponent form, each one operand: "1E-06+1", "1E+18" and
 // "1.15292150460685E+18/5.76460752303423E+17" are read whole (2^60 = 1152921504606846976).
 TEST(TryEvaluate, WorkedExamples) {
-    struct Case {
-        const char* text;
-        double value;
-    };
-    std::vector<Case> cases = {
+    std::vector<std::pair<const char*, double>> cases = {
         {"2+3x4", 14},  {"2^3^2", 64},    {"6x7\\2", 18},    {"7.5\\2", 4},
         {"2.5\\1", 2},  {"-7\\2", -3},    {"8/2/4", 1},      {"1/3x3", 0.999999999999999},
         {"2x(-3)", -6}, {"5+-3", 2},      {"-5", -5},        {"((2))", 2},
@@ -41,10 +39,10 @@ TEST(TryEvaluate, WorkedExamples) {
                                   {"2^60", 1.15292150460685e18},
                                   {"2^60/2^59", 2.00000000000001},
                               });
-    for (const auto& c : cases) {
+    for (const auto& [text, value] : cases) {
         double result = -12345;
-        ASSERT_TRUE(engine::TryEvaluate(c.text, result)) << c.text;
-        EXPECT_DOUBLE_EQ(result, c.value) << c.text;
+        ASSERT_TRUE(engine::TryEvaluate(text, result)) << text;
+        EXPECT_DOUBLE_EQ(result, value) << text;
     }
 }
 
@@ -77,6 +75,52 @@ TEST(TryEvaluate, DeepBracketsAndLongSignChains) {
     for (int i = 0; i < 2500; ++i) chain += "1-";
     ASSERT_TRUE(engine::TryEvaluate(chain + "2x2", result));
     EXPECT_EQ(result, 1 - 2499 - 4);
+}
+
+// A factor line without the letters u and f, so the built-in formulas apply.
+constexpr const char* kFactors = "n1.150779, s0.868976, k1.852, e0.3048, o2.204623";
+
+TEST(ConversionCode, CharacterAfterTheFirstAmpersandInLowerCase) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"NM > SM", "n"}, {"A&b&c", "b"}, {"ab&", ""}, {"", ""}};
+    for (auto [caption, code] : cases) EXPECT_EQ(engine::ConversionCode(caption), code) << caption;
+    // Ten characters after the code letter: "z12345678901" gives 1234567890.
+    EXPECT_DOUBLE_EQ(engine::ConversionFactor("z", "z12345678901").value_or(0), 1234567890);
+    EXPECT_FALSE(engine::ConversionFactor("N", kFactors).has_value());  // case counts
+}
+
+// 37.77 C is 99.986 F; 5 NM is 5.753895 SM (only the leading number counts, "," ends it,
+// blanks are passed over); two decimals, halves away from zero, no digit groups; a factor
+// for u overrides the formula; an unknown code gives 0; 9/5 x 1E308 overflows (that step
+// is skipped and the value stays 0); 1E999 cannot be read (the value read is 0: 32 F);
+// 212 C, a first result converted again, is 413.6 F.
+TEST(ConvertDisplay, WorkedExamples) {
+    const struct {
+        const char* display;
+        const char* caption;
+        const char* factors;
+        const char* shown;
+    } cases[] = {
+        {"32", "&F-Celsius", kFactors, "0"},
+        {"-40", "Celsi&us > F", kFactors, "-40"},
+        {"-40", "&F-Celsius", kFactors, "-40"},
+        {"37.77", "Celsi&us > F", kFactors, "99.99"},
+        {"", "Celsi&us > F", kFactors, ""},
+        {"5x2", "&NM > SM", kFactors, "5.75"},
+        {"abc", "Celsi&us > F", kFactors, "32"},
+        {"12,5", "&NM > SM", "n1", "12"},
+        {"1 0", "&NM > SM", "n1", "10"},
+        {"1234.5", "&NM > SM", "n1", "1234.5"},
+        {"0.125", "&NM > SM", "n1", "0.13"},
+        {"100", "Celsi&us > F", "u2", "200"},
+        {"100", "&Zed", kFactors, "0"},
+        {"1e308", "Celsi&us > F", kFactors, "0"},
+        {"1e999", "Celsi&us > F", kFactors, "32"},
+        {"212", "Celsi&us > F", kFactors, "413.6"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(engine::ConvertDisplay(c.display, c.caption, c.factors), c.shown)
+            << c.display << " with " << c.caption;
 }
 
 }  // namespace

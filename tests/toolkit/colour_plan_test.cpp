@@ -17,20 +17,14 @@ constexpr std::int32_t Rgb(int r, int g, int b) {
     return r + 256 * g + 65536 * b;
 }
 
+// The splitter clears its argument; a system colour gives black.
 TEST(ColourPlan, SplitAndJoinColours) {
-    const struct {
-        std::int32_t colour, red, green, blue;
-    } cases[] = {
-        {16318463, 255, 255, 248}, {-2147483633, 0, 0, 0},  // a system colour gives black
-    };
-    for (const auto& c : cases) {
-        std::int32_t colour = c.colour;
-        SplitColour(colour);
-        EXPECT_EQ((std::array{ColourRed, ColourGreen, ColourBlue}),
-                  (std::array{c.red, c.green, c.blue}))
-            << c.colour;
-        EXPECT_EQ(colour, 0);
-    }
+    std::int32_t colour = 16318463, system = -2147483633;
+    SplitColour(colour);
+    EXPECT_EQ((std::array{ColourRed, ColourGreen, ColourBlue, colour}),
+              (std::array{255, 255, 248, 0}));
+    SplitColour(system);
+    EXPECT_EQ((std::array{ColourRed, ColourGreen, ColourBlue, system}), (std::array{0, 0, 0, 0}));
     EXPECT_EQ(ColourValue(300, -4, 20), Rgb(255, 0, 20));
 }
 
@@ -89,15 +83,12 @@ TEST(ColourPlan, CentredPosition) {
 
 TEST(DialogLayout, TitleAndSecondButton) {
     // "Skip" for a title beginning with "Cop" (case as written) or the question's title.
-    const struct {
-        const char* title;
-        bool skips;
-    } seconds[] = {
+    const std::pair<const char*, bool> seconds[] = {
         {"Copy the result?", true}, {"copy the result?", false},  {"Cop", true}, {"Co", false},
         {"Aerodrome Search", true}, {"Aerodrome Search?", false},
     };
-    for (const auto& c : seconds)
-        EXPECT_EQ(SecondButtonSkips(c.title, "Aerodrome Search"), c.skips) << c.title;
+    for (const auto& [title, skips] : seconds)
+        EXPECT_EQ(SecondButtonSkips(title, "Aerodrome Search"), skips) << title;
 }
 
 // The plan for each code is checked on the box itself (message_dialog_test.cpp); here its

@@ -73,23 +73,18 @@ std::vector<std::string> AllMatches(const std::string& path, const std::string& 
 TEST(AerodromeSearch, AMatchAndItsLookUpAsTheRecordRulesGiveThem) {
     std::vector<std::string> damaged = SectionLines(kPlaces);
     damaged[7].clear();  // BBB's coordinate line
-    const struct {
-        const char* name;
-        std::string path;
-        const char* shown;
-        float variationWest, latitude;
-    } cases[] = {
+    // The match shown, and the look-up's variation west and latitude.
+    const std::tuple<const char*, std::string, const char*, float, float> cases[] = {
         {"intact", WriteLines("places.tst", SectionLines(kPlaces)),
          "  BRAVO AIRPORT, TESTVILLE, ON  BBB   5E 44.00.00  105.30.15", -5, 44},
         {"its coordinate line empty", WriteLines("damaged.tst", damaged),
          "  BRAVO AIRPORT, TESTVILLE, ON  BBB   13W ..  ..", 13, 0},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(AllMatches(c.path, "Bravo", NoPieces), std::vector{std::string(c.shown)})
-            << c.name;
-        const auto p = navigation::LookUpPoint(c.path, "BBB", NoPieces);
-        EXPECT_EQ(p.Variation, c.variationWest) << c.name;
-        EXPECT_EQ(p.FoundLatitude, c.latitude) << c.name;
+    for (const auto& [name, path, shown, variationWest, latitude] : cases) {
+        EXPECT_EQ(AllMatches(path, "Bravo", NoPieces), std::vector{std::string(shown)}) << name;
+        const auto p = navigation::LookUpPoint(path, "BBB", NoPieces);
+        EXPECT_EQ(std::pair(p.Variation, p.FoundLatitude), std::pair(variationWest, latitude))
+            << name;
     }
 }
 
@@ -99,12 +94,8 @@ TEST(AerodromeSearch, AMatchAndItsLookUpAsTheRecordRulesGiveThem) {
 TEST(AerodromeSearch, AFileWithoutItsMarkerOrEndEndsTheSearch) {
     const std::string nothing = "\xC8\xC8";  // two codes that read as nothing
     const std::string a4092(4092, 'A');
-    const struct {
-        const char* name;
-        std::string path;
-        std::size_t matches;  // of "a"
-        const char* lookUp;   // of CAAA
-    } cases[] = {
+    // The matches of "a" and the look-up of CAAA.
+    const std::tuple<const char*, std::string, std::size_t, const char*> cases[] = {
         {"no marker", WriteLines("nomarker.tst", SectionLines(kPlaces, false)), 0,
          "CAAA  Not found"},
         {"no end line", WriteLines("noend.tst", SectionLines(kPlaces, true, false)), 4, "CAAA "},
@@ -123,36 +114,32 @@ TEST(AerodromeSearch, AFileWithoutItsMarkerOrEndEndsTheSearch) {
         {"a coordinate line of 4097", WriteLines("longer.tst", {"astq", "CAAA", a4092 + "xxxxx"}),
          0, "CAAA  Not found"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(AllMatches(c.path, "a", NoPieces).size(), c.matches) << c.name;
-        const auto p = navigation::LookUpPoint(c.path, "CAAA", NoPieces);
-        EXPECT_EQ(p.Display.value_or(p.FoundIdent), c.lookUp) << c.name;
+    for (const auto& [name, path, matches, lookUp] : cases) {
+        EXPECT_EQ(AllMatches(path, "a", NoPieces).size(), matches) << name;
+        const auto p = navigation::LookUpPoint(path, "CAAA", NoPieces);
+        EXPECT_EQ(p.Display.value_or(p.FoundIdent), lookUp) << name;
     }
 }
 
 // A packed coordinate line through every decoding step (the ordinary ones: the tests
 // above and below).
 TEST(Records, CoordinateLinesDecodeToVariationAndPosition) {
-    const struct {
-        std::string line;
-        const char* variationText;
-        float variation;
-        const char *latitude, *longitude;
-    } cases[] = {
+    // The line; the variation's text and value; latitude and longitude digits.
+    const std::tuple<std::string, const char*, float, const char*, const char*> cases[] = {
         // codes 155 60 30 30 130 45: a longitude of 100 degrees or more stored without
         // seconds gets "00"
         {"\x9B\x3C\x1E\x1E\x82\x2D", " 0W", 0, "300000", "1001500"},
         // codes 50 30 30 30: below 55 reads as a negative east variation, west 5
         {"\x32\x1E\x1E\x1E", "-5E", 5, "000000", ""},
     };
-    for (const auto& c : cases) {
+    for (const auto& [line, variationText, variation, latitude, longitude] : cases) {
         navigation::CoordTexts t;
-        navigation::DecodeCoordLine(c.line, t);
+        navigation::DecodeCoordLine(line, t);
         EXPECT_EQ(std::tuple(t.VariationText, navigation::VariationFromText(t.VariationText),
                              navigation::ExpandDigits(t.LatitudeText),
                              navigation::ExpandDigits(t.LongitudeText)),
-                  std::tuple(c.variationText, c.variation, c.latitude, c.longitude))
-            << c.variationText;
+                  std::tuple(variationText, variation, latitude, longitude))
+            << variationText;
     }
 }
 
@@ -200,12 +187,8 @@ TEST_F(RealData, SearchFindsEveryOttawaInFileOrderWhateverTheLineEnds) {
 // with none, the Canadian one; one not found shows the last four characters typed. Positions and
 // variations from data/aerodromes.csv, to the second of arc the file keeps.
 TEST_F(RealData, AnIdentifierAsTypedWinsOverCPlusKey) {
-    const struct {
-        const char* typed;
-        const char* found;
-        double latitude, longitudeWest;
-        float variationWest;
-    } cases[] = {
+    // Typed, found, latitude, longitude west, variation west.
+    const std::tuple<const char*, const char*, double, double, float> cases[] = {
         // US airports whose Canadian namesakes CBW8, CNM2 and CKY8 come first in the file.
         {"BW8", " BW8 ", 47.847778, 109.099444, -11},
         {"NM2", " NM2 ", 35.951772, 106.957525, -8},
@@ -217,13 +200,13 @@ TEST_F(RealData, AnIdentifierAsTypedWinsOverCPlusKey) {
         {"from QQQQ", "QQQQ  Not found", 0, 0, 0},
         {"q", "Q  Not found", 0, 0, 0},
     };
-    for (const auto& c : cases) {
-        const auto p = navigation::LookUpPoint(Path(), c.typed, pieces_);
-        EXPECT_EQ(p.Display.value_or(p.FoundIdent), c.found);
+    for (const auto& [typed, found, latitude, longitudeWest, variationWest] : cases) {
+        const auto p = navigation::LookUpPoint(Path(), typed, pieces_);
+        EXPECT_EQ(p.Display.value_or(p.FoundIdent), found);
         if (p.Display) continue;
-        EXPECT_NEAR(p.FoundLatitude, c.latitude, 1.0 / 3600) << c.typed;
-        EXPECT_NEAR(p.FoundLongitude, c.longitudeWest, 1.0 / 3600) << c.typed;
-        EXPECT_FLOAT_EQ(p.Variation, c.variationWest) << c.typed;
+        EXPECT_NEAR(p.FoundLatitude, latitude, 1.0 / 3600) << typed;
+        EXPECT_NEAR(p.FoundLongitude, longitudeWest, 1.0 / 3600) << typed;
+        EXPECT_FLOAT_EQ(p.Variation, variationWest) << typed;
     }
 }
 
@@ -240,10 +223,8 @@ const std::vector<Place> kLegPlaces = {
 // same position under two identifiers leaves the display as it was. (CYOW to CYYZ: the end-to-end
 // runs.)
 TEST(ShowDistanceAndTrack, WorkedLegs) {
-    const struct {
-        const char *from, *to;
-        const char* shown;  // "": the display stays
-    } cases[] = {
+    // From, to, and the display ("": it stays).
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {"AAAA", "BBBB",
          "   AAAA  to BBBB     Dist = 73.7/84.9 NM/SM  True = 215.8  Magnetic = 228.8 /227.8"},
         {"AAAA", "EEEE",
@@ -262,9 +243,9 @@ TEST(ShowDistanceAndTrack, WorkedLegs) {
     lines[51] = " NM/SM  True = ";
     lines[227] = "  Magnetic = ";
     lines[562] = "No solution";
-    for (const auto& c : cases) {
-        auto r = navigation::ShowDistanceAndTrack(path, c.from, c.to, NoPieces, lines);
-        EXPECT_EQ(r.Display.value_or(""), c.shown) << c.from << " to " << c.to;
+    for (const auto& [from, to, shown] : cases) {
+        auto r = navigation::ShowDistanceAndTrack(path, from, to, NoPieces, lines);
+        EXPECT_EQ(r.Display.value_or(""), shown) << from << " to " << to;
     }
 }
 

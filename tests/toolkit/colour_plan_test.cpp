@@ -31,21 +31,17 @@ TEST(ColourPlan, SplitAndJoinColours) {
 // 3000 x 1500 twips: styles 0 and 1 take sqrt(2) x sqrt(3000^2 + 1500^2) = 4743.4 steps,
 // style 2 the height, style 3 the width; N + 1 lines, the last at i = N.
 TEST(ColourPlan, GradientLinesOfEachStyle) {
-    const struct {
-        std::int32_t style;
-        std::size_t lines;
-        std::array<std::int32_t, 4> last;
-    } cases[] = {
+    const std::tuple<std::int32_t, std::size_t, std::array<std::int32_t, 4>> cases[] = {
         {0, 4744, {4743, 0, 0, 4743}},
         {1, 4744, {-1743, 0, 3000, 4743}},
         {2, 1501, {0, 1500, 3000, 1500}},
         {3, 3001, {3000, 0, 3000, 1500}},
     };
-    for (const auto& c : cases) {
-        const auto lines = PlanGradient(c.style, 3000, 1500, Rgb(9, 9, 9), Rgb(9, 9, 9));
-        ASSERT_EQ(lines.size(), c.lines) << c.style;
+    for (const auto& [style, count, last] : cases) {
+        const auto lines = PlanGradient(style, 3000, 1500, Rgb(9, 9, 9), Rgb(9, 9, 9));
+        ASSERT_EQ(lines.size(), count) << style;
         const GradientLine& l = lines.back();
-        EXPECT_EQ((std::array{l.x1, l.y1, l.x2, l.y2}), c.last) << c.style;
+        EXPECT_EQ((std::array{l.x1, l.y1, l.x2, l.y2}), last) << style;
         EXPECT_EQ(l.colour, Rgb(9, 9, 9));  // both ends alike: every line that colour
     }
     EXPECT_TRUE(PlanGradient(4, 3000, 1500, 0, 0).empty());
@@ -69,15 +65,12 @@ TEST(ColourPlan, GradientColoursStepClampAndRound) {
 
 // (work area - size) rounded halves to even, then halved toward zero.
 TEST(ColourPlan, CentredPosition) {
-    const struct {
-        std::int32_t area;
-        double size;
-        std::int32_t position;
-    } cases[] = {
+    const std::tuple<std::int32_t, double, std::int32_t> cases[] = {
         {15360, 13312, 1024}, {11070, 5568, 2751}, {8550, 5000, 1775},  {12000, 13312, -656},
         {8550, 9001, -225},   {12000, 11999, 0},   {12000, 12000.5, 0},
     };
-    for (const auto& c : cases) EXPECT_EQ(CentredPosition(c.area, c.size), c.position) << c.size;
+    for (const auto& [area, size, position] : cases)
+        EXPECT_EQ(CentredPosition(area, size), position) << size;
     EXPECT_FALSE(CentredPosition(0, 3.0e10).has_value());
 }
 

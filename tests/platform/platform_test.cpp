@@ -26,8 +26,6 @@
 
 namespace {
 
-using platform::Control;
-
 class TestForm : public platform::Form {
   public:
     TestForm() : Form("testform") {
@@ -88,13 +86,11 @@ TEST(LineRaster, GivesThePaintersPixels) {
         if (k % 5 == 4) x2 = x1 + (x2 - x1) / 20, y2 = y1 + (y2 - y1) / 20;
         QImage painted(w, h, QImage::Format_ARGB32_Premultiplied);
         painted.fill(Qt::transparent);
-        QPainter painter(&painted);
-        painter.setRenderHint(QPainter::Antialiasing, false);
+        QImage walked = painted.copy();
+        QPainter painter(&painted);  // not antialiased
         painter.setPen(QPen(Qt::black, 0));
         painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
         painter.end();
-        QImage walked(w, h, QImage::Format_ARGB32_Premultiplied);
-        walked.fill(Qt::transparent);
         platform::WalkLine(platform::PlanLine(x1, y1, x2, y2, w, h), w, h,
                            [&walked](int x, int y) { walked.setPixel(x, y, qRgb(0, 0, 0)); });
         if (painted != walked && ++differing <= 3)
@@ -141,7 +137,7 @@ TEST_F(ShownForm, EveryWayOfPressingClicksOnceAndLeavesTheButtonUp) {
     for (const auto& [way, press] : ways) {
         form.clicks.clear();
         press();
-        EXPECT_TRUE(WaitUntil([&] { return form.clicks.size() == 2; })) << way;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form.clicks.size() == 2; })) << way;
         EXPECT_EQ(form.clicks, once) << way;
         EXPECT_FALSE(button->isCheckable() || button->isDown()) << way;
     }
@@ -156,20 +152,16 @@ TEST_F(ShownForm, HelpKeysReachTheControlsHandlerOrElseTheWindows) {
         QApplication::sendEvent(w, &event);
     };
     QWidget* button = NativeWidget(form.buttonplus1[0]);
-    const struct {
-        const char* what;
-        std::function<void()> ask;
-        const char* help;
-    } cases[] = {
+    const std::tuple<const char*, std::function<void()>, const char*> cases[] = {
         {"Shift+F10", [&] { QTest::keyClick(button, Qt::Key_F10, Qt::ShiftModifier); }, "button 0"},
         {"menu key on the window", [&] { contextMenuKey(NativeWidget(form)); }, "window"},
         {"F10 alone", [&] { QTest::keyClick(button, Qt::Key_F10); }, ""},
         {"a right click", [&] { QTest::mouseClick(button, Qt::RightButton); }, ""},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, ask, help] : cases) {
         form.helps.clear();
-        c.ask();
-        EXPECT_EQ(form.helps, std::vector<std::string>(*c.help ? 1 : 0, c.help)) << c.what;
+        ask();
+        EXPECT_EQ(form.helps, std::vector<std::string>(*help ? 1 : 0, help)) << what;
     }
 }
 
@@ -216,7 +208,7 @@ TEST_F(ShownForm, ATimerTicksUntilItsIntervalIsZero) {
     int ticks = 0;
     form.Timer1.Timer = [&](int) { ++ticks; };
     form.Timer1->SetInterval(10);
-    EXPECT_TRUE(WaitUntil([&] { return ticks >= 2; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 2; }));
     form.Timer1->SetInterval(0);
     const int seen = ticks;
     QTest::qWait(60);

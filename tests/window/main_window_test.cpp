@@ -222,7 +222,7 @@ TEST_F(MainWindowTest, EveryAltKeyIsUniqueAndPressesItsButton) {
     auto altPress = [&](platform::Control& button, const std::function<bool()>& done) {
         const std::string& caption = button.Caption();
         QTest::keyClick(NativeWidget(w()), caption[caption.find('&') + 1], Qt::AltModifier);
-        return WaitUntil(done);
+        return QTest::qWaitFor(done);
     };
     const char* const hundredConverted[18] = {
         "115.08", "86.9",  "185.2",  "54",      "30.48", "328.08", "378.54", "26.42", "454.61",
@@ -267,9 +267,7 @@ TEST_F(MainWindowTest, FormulaModeGreysKeysAndClearRestoresThem) {
     for (int i = 0; i < 20; ++i) EXPECT_TRUE(w().buttonplus1[i].Enabled()) << i;
     EXPECT_EQ(DarkestGrey(digit), digitCaption);
     EXPECT_FALSE(w().Text1[0].Visible() || w().Text1[1].Visible());
-    EXPECT_EQ(Display(), "");
-    EXPECT_EQ(w().Mode, 0);
-    EXPECT_TRUE(w().Timer1->Enabled());
+    EXPECT_EQ(std::tuple(Display(), w().Mode, w().Timer1->Enabled()), std::tuple("", 0, true));
 }
 
 // A rejected field shows its limit and turns the display's text light for that press.
@@ -278,12 +276,12 @@ TEST_F(MainWindowTest, ARejectedFieldShowsItsLimitForOnePress) {
     w().Text1[0].SetText("1e308");
     w().Text1[1].SetText("30");
     Keys("=");
-    EXPECT_EQ(w().Text1[0].Text(), T(358) + "999");
-    EXPECT_EQ(w().Label1->ForeColor(), Light);
+    EXPECT_EQ(std::pair(w().Text1[0].Text(), w().Label1->ForeColor()),
+              std::pair(T(358) + "999", Light));
     w().Text1[0].SetText("20");
     Keys("=");
-    EXPECT_EQ(Display(), T(230) + "10" + T(231) + "17");
-    EXPECT_EQ(w().Label1->ForeColor(), Navy);
+    EXPECT_EQ(std::pair(Display(), w().Label1->ForeColor()),
+              std::pair(T(230) + "10" + T(231) + "17", Navy));
     w().Text1[0].SetText("1e308");
     Keys("=C");
     EXPECT_EQ(w().Label1->ForeColor(), Navy);
@@ -301,12 +299,10 @@ TEST_F(MainWindowTest, FieldsTakeEqualsEnterAndEsc) {
     };
     ChooseFormula('e');
     QTest::keyClicks(NativeWidget(w().Text1[0]), "30.12=");
-    EXPECT_EQ(w().Text1[0].Text(), "30.12");
-    EXPECT_EQ(equals, 1);
-    EXPECT_EQ(Display(), T(27) + "-200 feet.");
+    EXPECT_EQ(std::tuple(w().Text1[0].Text(), equals, Display()),
+              std::tuple("30.12", 1, T(27) + "-200 feet."));
     w().Text1[0].SetText("12=");
-    EXPECT_EQ(w().Text1[0].Text(), "12");
-    EXPECT_EQ(equals, 2);
+    EXPECT_EQ(std::pair(w().Text1[0].Text(), equals), std::pair(std::string("12"), 2));
     w().buttonplus1.Click = original;
 
     ChooseFormula('a');
@@ -389,7 +385,7 @@ TEST_F(MainWindowTest, RunsWithoutItsDataFileAndPicture) {
     AvcalcMod::ResetGlobals();
     PrepareGlobals();
     w().Show();
-    ASSERT_TRUE(WaitUntil([&] { return !boxes.empty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.empty(); }));
     QTest::qWait(50);
     ASSERT_EQ(boxes.size(), 1U);
     EXPECT_EQ(boxes[0].caption, "   Data File Not Read");
@@ -397,8 +393,9 @@ TEST_F(MainWindowTest, RunsWithoutItsDataFileAndPicture) {
     EXPECT_NE(boxes[0].text.find(std::filesystem::canonical(dir.Path()).string()),
               std::string::npos)
         << boxes[0].text;
-    EXPECT_EQ(w().buttonplus1[3].Caption(), "");
-    EXPECT_EQ(w().Image3.Count(), 1);  // no frames without m9.gif
+    // Blank captions; no frames without m9.gif.
+    EXPECT_EQ(std::pair(w().buttonplus1[3].Caption(), w().Image3.Count()),
+              std::pair(std::string(), 1));
     avc::Press(w().buttonplus1[17]);
     EXPECT_EQ(Display(), "");        // the error text is empty too
     avc::Press(w().buttonplus3[2]);  // a caption without a code: formula mode, no field
@@ -463,11 +460,7 @@ TEST(StartUpSequence, ClosingTheMainWindowSaysFarewellOnceAndEnds) {
             farewell(TheBox());
         }
     });
-    const struct {
-        const char* name;
-        std::function<void(avbox&)> way;
-        std::size_t pagesOpened;
-    } cases[] = {
+    const std::tuple<const char*, std::function<void(avbox&)>, std::size_t> cases[] = {
         {"Esc", [](avbox& b) { QTest::keyClick(NativeWidget(b), Qt::Key_Escape); }, 0},
         {"a click on the text",
          [](avbox& b) {
@@ -481,20 +474,20 @@ TEST(StartUpSequence, ClosingTheMainWindowSaysFarewellOnceAndEnds) {
          },
          1},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, way, pagesOpened] : cases) {
         AvcalcMod::ResetShutDown();
         ended = 0;
         shown.clear(), opened.clear(), formsUp.clear();
-        farewell = c.way;
+        farewell = way;
         Avcalc1 startup;
         startup.Load();
-        EXPECT_EQ(shown, (std::vector<std::string>{"avc", "avbox"})) << c.name;
-        EXPECT_EQ(formsUp, (std::vector<int>{1, 1})) << c.name;  // the main window went first
-        EXPECT_FALSE(fileOpenAtFarewell) << c.name;
-        EXPECT_EQ(opened, std::vector<std::string>(c.pagesOpened, AvcalcMod::WebAddress)) << c.name;
-        EXPECT_EQ(ended, 1) << c.name;
-        EXPECT_TRUE(platform::Forms().empty()) << c.name;
-        EXPECT_EQ(AvcalcMod::CurrentForm, nullptr) << c.name;
+        EXPECT_EQ(shown, (std::vector<std::string>{"avc", "avbox"})) << name;
+        EXPECT_EQ(formsUp, (std::vector<int>{1, 1})) << name;  // the main window went first
+        EXPECT_FALSE(fileOpenAtFarewell) << name;
+        EXPECT_EQ(opened, std::vector<std::string>(pagesOpened, AvcalcMod::WebAddress)) << name;
+        EXPECT_EQ(ended, 1) << name;
+        EXPECT_TRUE(platform::Forms().empty()) << name;
+        EXPECT_EQ(AvcalcMod::CurrentForm, nullptr) << name;
     }
     platform::SetModalHook(nullptr);
     AvcalcMod::SetEndProgramHook(nullptr);

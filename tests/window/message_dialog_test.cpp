@@ -97,7 +97,9 @@ TEST_F(WindowTest, EachCodeGetsItsButtonsBelowTheWrappedText) {
             EXPECT_EQ((std::array{left(0), left(1), float(b[2].Visible() + b[3].Visible())}),
                       (std::array{c.buttonLeft[0], c.buttonLeft[1], 0.0F}))
                 << c.title;
-            if (b[0].Visible()) EXPECT_EQ(b[0].Top(), 100 + text + 200) << c.code;
+            if (b[0].Visible()) {
+                EXPECT_EQ(b[0].Top(), 100 + text + 200) << c.code;
+            }
             EXPECT_EQ(std::tuple(b[1].Caption(), box.Height() - text, box.Label1[0].Left()),
                       std::tuple(c.second, c.heightOverText, c.textLeft))
                 << c.title;
@@ -148,32 +150,29 @@ void KeyOn(platform::Control& control, Qt::Key key) {
 // (ClosedByButton), so Esc or the close control can end an aerodrome search at once.
 // (Esc on a help box: the end-to-end runs close each help box with it.)
 TEST_F(WindowTest, EveryWayOutLeavesItsResult) {
-    const struct {
-        const char* name;
-        std::int32_t code, result;
-        bool byButton;
-        std::function<void(avbox&)> way;
-    } cases[] = {
-        {"OK clicked", 2, 1, true, [](avbox& b) { Click(b.buttonplus1[0]); }},
-        {"Enter on OK", 2, 1, true, [](avbox& b) { KeyOn(b.buttonplus1[0], Qt::Key_Return); }},
-        {"second clicked", 2, 2, true, [](avbox& b) { Click(b.buttonplus1[1]); }},
-        {"Esc on a button", 2, 2, false, [](avbox& b) { KeyOn(b.buttonplus1[0], Qt::Key_Escape); }},
-        {"the close control", 2, 2, false, [](avbox& b) { NativeWidget(b)->close(); }},
-        {"the text clicked", 6, 2, false, [](avbox& b) { Click(b.Label1[0]); }},
-        {"the background clicked", 6, 2, false,
-         [](avbox& b) {
-             QTest::mouseClick(NativeWidget(b), Qt::LeftButton, {},
-                               QPoint(2, NativeWidget(b)->height() - 2));
-         }},
-    };
-    for (const auto& c : cases) {
-        action = c.way;
+    const std::tuple<const char*, std::int32_t, std::int32_t, bool, std::function<void(avbox&)>>
+        cases[] = {
+            {"OK clicked", 2, 1, true, [](avbox& b) { Click(b.buttonplus1[0]); }},
+            {"Enter on OK", 2, 1, true, [](avbox& b) { KeyOn(b.buttonplus1[0], Qt::Key_Return); }},
+            {"second clicked", 2, 2, true, [](avbox& b) { Click(b.buttonplus1[1]); }},
+            {"Esc on a button", 2, 2, false,
+             [](avbox& b) { KeyOn(b.buttonplus1[0], Qt::Key_Escape); }},
+            {"the close control", 2, 2, false, [](avbox& b) { NativeWidget(b)->close(); }},
+            {"the text clicked", 6, 2, false, [](avbox& b) { Click(b.Label1[0]); }},
+            {"the background clicked", 6, 2, false,
+             [](avbox& b) {
+                 QTest::mouseClick(NativeWidget(b), Qt::LeftButton, {},
+                                   QPoint(2, NativeWidget(b)->height() - 2));
+             }},
+        };
+    for (const auto& [name, code, result, byButton, way] : cases) {
+        action = way;
         DialogResult = 0;
-        ShowMessageDialog("Keep this aerodrome?", "Closing", c.code);
-        EXPECT_FALSE(leftOpen) << c.name << ": the box did not close";
-        EXPECT_EQ(CurrentForm, nullptr) << c.name;
-        EXPECT_EQ(DialogResult, c.result) << c.name;
-        EXPECT_EQ(TheBox().ClosedByButton(), c.byButton) << c.name;
+        ShowMessageDialog("Keep this aerodrome?", "Closing", code);
+        EXPECT_FALSE(leftOpen) << name << ": the box did not close";
+        EXPECT_EQ(CurrentForm, nullptr) << name;
+        EXPECT_EQ(DialogResult, result) << name;
+        EXPECT_EQ(TheBox().ClosedByButton(), byButton) << name;
     }
     EXPECT_TRUE(opened.empty());
     EXPECT_EQ(ended, 0);

@@ -90,10 +90,13 @@ TEST(AerodromeSearch, AMatchAndItsLookUpAsTheRecordRulesGiveThem) {
 
 // With no name pieces every code above 90 reads as nothing (line 220 cut short): a line
 // of any length that reads "99" ends the section, and the identifier is the last four
-// characters decoded. A record with a line over the limit is passed over.
+// characters decoded. A record with a line over the limit is passed over (one at the limit
+// is kept, also where the file is read in two pieces under it).
 TEST(AerodromeSearch, AFileWithoutItsMarkerOrEndEndsTheSearch) {
     const std::string nothing = "\xC8\xC8";  // two codes that read as nothing
     const std::string a4092(4092, 'A');
+    std::vector<std::string> crossing(636, std::string(98, 'x'));  // 63,600 bytes with line ends
+    crossing.insert(crossing.end(), {"astq", a4092 + "CAAA", "x"});
     // The matches of "a" and the look-up of CAAA.
     const std::tuple<const char*, std::string, std::size_t, const char*> cases[] = {
         {"no marker", WriteLines("nomarker.tst", SectionLines(kPlaces, false)), 0,
@@ -111,6 +114,8 @@ TEST(AerodromeSearch, AFileWithoutItsMarkerOrEndEndsTheSearch) {
         {"lines of 4096 and 4097 characters",
          WriteLines("long.tst", {"astq", a4092 + "BBBB", "x", a4092 + "ACAAA", "x"}), 1,
          "CAAA  Not found"},
+        {"a line of 4096 across the first 64 KiB read", WriteLines("crossing.tst", crossing), 1,
+         "CAAA "},
         {"a coordinate line of 4097", WriteLines("longer.tst", {"astq", "CAAA", a4092 + "xxxxx"}),
          0, "CAAA  Not found"},
     };

@@ -222,7 +222,7 @@ TEST_F(MainWindowTest, EveryAltKeyIsUniqueAndPressesItsButton) {
     auto altPress = [&](platform::Control& button, const std::function<bool()>& done) {
         const std::string& caption = button.Caption();
         QTest::keyClick(NativeWidget(w()), caption[caption.find('&') + 1], Qt::AltModifier);
-        return QTest::qWaitFor(done);
+        return QTest::qWaitFor(done, 2000);
     };
     const char* const hundredConverted[18] = {
         "115.08", "86.9",  "185.2",  "54",      "30.48", "328.08", "378.54", "26.42", "454.61",

@@ -2,7 +2,7 @@
 // the colour record, then the aerodrome section through the search, the look-up and
 // the distance and track, as the main window runs them.
 // Input: a query line "search text|which match to accept|departure|destination", a line
-// feed, then the bytes of the data file.
+// feed, then the bytes of the data file (without a line feed, no file: only the query).
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -51,15 +51,12 @@ void CheckDistanceLine(const std::string& shown, double trueTrackDeg) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::string_view input(reinterpret_cast<const char*>(data), size);
-    std::size_t nl = input.find('\n');
-    std::string_view query =
-        nl == std::string_view::npos ? std::string_view() : input.substr(0, nl);
-    std::string_view file = nl == std::string_view::npos ? input : input.substr(nl + 1);
+    const auto [query, file] =
+        fuzzcheck::Split<2>(std::string_view(reinterpret_cast<const char*>(data), size), '\n');
     const auto q = fuzzcheck::Split<4>(query, '|');
 
     ResetGlobals();
-    SetMemoryFile(DataFileName, std::string(file));
+    SetMemoryFile(DataFileName, file);
     BuildFragmentTable();
     ReadTextSection();
     FUZZ_CHECK(OpenFileCount() == 0, "the data file is closed after reading the text section");

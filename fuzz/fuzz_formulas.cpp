@@ -15,14 +15,11 @@ namespace {
 
 // Text lines as markers "#n#": neither "nan" nor "inf" can come from them, and the
 // numbers of a result can be cut out between them.
-const AvcalcMod::TextLineArray& MarkerLines() {
-    static const AvcalcMod::TextLineArray lines = [] {
-        AvcalcMod::TextLineArray l;
-        for (std::size_t n = 1; n < l.size(); ++n) l[n] = "#" + std::to_string(n) + "#";
-        return l;
-    }();
-    return lines;
-}
+const AvcalcMod::TextLineArray MarkerLines = [] {
+    AvcalcMod::TextLineArray l;
+    for (std::size_t n = 1; n < l.size(); ++n) l[n] = "#" + std::to_string(n) + "#";
+    return l;
+}();
 
 // The markers and the fixed words cut the display into its numbers; each reads back
 // finite.
@@ -57,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     formulas::FormulaState state;
     for (int press = 0; press < 2; ++press) {
-        formulas::FormulaResult r = formulas::RunFormula(code, fields, MarkerLines(), state);
+        formulas::FormulaResult r = formulas::RunFormula(code, fields, MarkerLines, state);
         CheckState(state);
         bool anyRejected = false;
         for (const auto& t : r.FieldTexts) {

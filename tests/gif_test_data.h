@@ -13,14 +13,7 @@ inline const std::vector<std::uint32_t> Palette = {0x000000, 0xFF0000, 0x00FF00,
 // A frame of one palette colour.
 inline gifwriter::Frame Solid(int w, int h, std::uint8_t index, int delay = 10, int left = 0,
                               int top = 0) {
-    gifwriter::Frame f;
-    f.left = left;
-    f.top = top;
-    f.width = w;
-    f.height = h;
-    f.delay = delay;
-    f.pixels.assign(static_cast<std::size_t>(w * h), index);
-    return f;
+    return {left, top, w, h, delay, -1, true, std::vector<std::uint8_t>(std::size_t(w * h), index)};
 }
 
 }  // namespace giftest

@@ -5,18 +5,11 @@
 
 #include <QApplication>
 #include <QTest>
-#include <functional>
 
 #include "platform/qt/widgets.h"
 
 // The widget behind a control or window, to drive it as the desktop would.
 using platform::NativeWidget;
-
-// Waits, running the event loop, until the condition holds; false after the timeout.
-// (QTest's own QTRY_ macros report to QTest, not to GoogleTest.)
-inline bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 2000) {
-    return QTest::qWaitFor(condition, milliseconds);
-}
 
 // Under the sanitizer build: allocations that fontconfig and Qt keep for the life of
 // the process are reported as leaks at exit; only those libraries are passed over.

@@ -6,37 +6,32 @@
 #include <cmath>
 #include <limits>
 #include <optional>
-#include <set>
 
 #include "common/angles.h"
 #include "common/shared_routines.h"
 
 using namespace numbers;
 using angles::Pi;
-using AvcalcMod::MidVal, AvcalcMod::Randomize, AvcalcMod::RandomBetween;
+using AvcalcMod::MidVal;
 
 namespace {
 
 TEST(GeneralText, DoubleHasFifteenSignificantDigits) {
-    const struct {
-        double value;
-        const char* text;
-    } cases[] = {
+    const std::tuple<double, const char*> cases[] = {
         {-0.0, "0"},           {-6, "-6"},
         {1234.5, "1234.5"},    {1.0 / 3.0, "0.333333333333333"},
         {0.1 + 0.2, "0.3"},    {999999999999999.0, "999999999999999"},
         {1e15, "1E+15"},       {1234567890123456.0, "1.23456789012346E+15"},
         {-2.5e20, "-2.5E+20"}, {1e-7, "1E-07"},
     };
-    for (const auto& c : cases) EXPECT_EQ(GeneralText(c.value), c.text) << c.value;
+    for (const auto& [value, text] : cases) EXPECT_EQ(GeneralText(value), text) << value;
     EXPECT_EQ(GeneralText(12345678.0F), "1.234568E+07");                   // a single: seven digits
     EXPECT_EQ(GeneralText(std::numeric_limits<double>::quiet_NaN()), "");  // never shown
 }
 
 TEST(GeneralText, IgnoresTheProcessLocale) {
     // A German locale would write a decimal comma; the program must not.
-    const char* old = std::setlocale(LC_ALL, nullptr);
-    std::string saved = old != nullptr ? old : "C";
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) std::setlocale(LC_ALL, "C.UTF-8");
     EXPECT_EQ(GeneralText(1.5), "1.5");
     EXPECT_EQ(LenientValue("1.5").value(), 1.5);
@@ -49,10 +44,7 @@ TEST(GeneralText, IgnoresTheProcessLocale) {
 // an exponent beyond a long included; an underflow is 0.
 TEST(Readers, LenientAndStrict) {
     const std::optional<double> none;
-    const struct {
-        std::string text;
-        std::optional<double> lenient, strict;
-    } cases[] = {
+    const std::tuple<std::string, std::optional<double>, std::optional<double>> cases[] = {
         {"12.5ab", 12.5, none}, {"  42", 42, 42},      {"4 2", 42, none},
         {"+7", 7, 7},           {".5", 0.5, 0.5},      {"5.", 5, 5},
         {"1E+3x", 1000, none},  {"1e", 1, none},       {"12,5", 12, 125},
@@ -61,9 +53,9 @@ TEST(Readers, LenientAndStrict) {
         {"inf", 0, none},       {"1E-07", 1e-7, 1e-7}, {"-1e308", -1e308, -1e308},
         {"1e-400", 0, 0},       {"(5)", 0, none},      {",5", 0, none},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(LenientValue(c.text), c.lenient) << c.text;
-        EXPECT_EQ(StrictValue(c.text), c.strict) << c.text;
+    for (const auto& [text, lenient, strict] : cases) {
+        EXPECT_EQ(LenientValue(text), lenient) << text;
+        EXPECT_EQ(StrictValue(text), strict) << text;
     }
     EXPECT_EQ(LenientValue("\t2\nd2"), 200);  // tabs and line feeds too, "D" for "E"
     for (const std::string& text : {std::string("1e309"), std::string("1e99999999999999999999"),
@@ -73,11 +65,9 @@ TEST(Readers, LenientAndStrict) {
 }
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour) {
-    const struct {
-        double value, rounded;
-    } cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2},  {-3.5, -4},
-                 {0.5, 0}, {1.5, 2}, {2.4999, 2}, {7.5, 8}};
-    for (const auto& c : cases) EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
+    const std::tuple<double, double> cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2},  {-3.5, -4},
+                                                {0.5, 0}, {1.5, 2}, {2.4999, 2}, {7.5, 8}};
+    for (const auto& [value, rounded] : cases) EXPECT_EQ(RoundHalfEven(value), rounded) << value;
     EXPECT_EQ(ToLong(-2147483648.4), -2147483647 - 1);
     EXPECT_FALSE(ToLong(2147483647.5).has_value());
     EXPECT_FALSE(ToLong(std::nan("")).has_value());
@@ -88,11 +78,7 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour) {
 // Halves go away from zero, decided on the 15-digit decimal form (2.675 is 2.67499... as
 // a binary value).
 TEST(FormatFixed, StandardAndOneDecimalFormats) {
-    const struct {
-        double value;
-        const char* standard;
-        const char* oneDecimal;
-    } cases[] = {
+    const std::tuple<double, const char*, const char*> cases[] = {
         {99.986, "99.99", "100.0"},
         {-0.004, "0.00", "0.0"},
         {2.675, "2.68", "2.7"},
@@ -101,9 +87,9 @@ TEST(FormatFixed, StandardAndOneDecimalFormats) {
         {9.995, "10.00", "10.0"},
         {1e20, "100,000,000,000,000,000,000.00", "100000000000000000000.0"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(FormatStandard(c.value), c.standard) << c.value;
-        EXPECT_EQ(FormatOneDecimal(c.value), c.oneDecimal) << c.value;
+    for (const auto& [value, standard, oneDecimal] : cases) {
+        EXPECT_EQ(FormatStandard(value), standard) << value;
+        EXPECT_EQ(FormatOneDecimal(value), oneDecimal) << value;
     }
 }
 
@@ -136,15 +122,6 @@ TEST(MidVal, ReadsTheLeadingNumberOfTheSubstring) {
     EXPECT_EQ(MidVal("12.5ab", 0, 4), 0);
     EXPECT_EQ(MidVal("12.5ab", 10, 2), 0);
     EXPECT_EQ(MidVal("1e999", 1, 5), 0);  // too large for a double: the reader fails
-}
-
-TEST(RandomBetween, StaysInRangeAndReachesEveryValue) {
-    Randomize(12345);
-    std::set<int> seen;
-    for (int i = 0; i < 2000; ++i) seen.insert(RandomBetween(0, 3).value_or(-1));
-    EXPECT_EQ(seen, (std::set<int>{0, 1, 2, 3}));
-    EXPECT_EQ(RandomBetween(7, 7), 7);
-    EXPECT_FALSE(RandomBetween(-2147483647 - 1, 2147483647).has_value());
 }
 
 }  // namespace

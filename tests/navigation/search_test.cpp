@@ -1,3 +1,5 @@
+// The aerodrome section: the search, the look-up, the record rules, and the distance and
+// track between two aerodromes.
 #include "navigation/search.h"
 
 #include <gtest/gtest.h>
@@ -5,14 +7,47 @@
 #include <fstream>
 #include <iterator>
 
-#include "nav_test_data.h"
+#include "navigation/distance.h"
+#include "navigation/records.h"
 #include "startup/avcalc_mod.h"
 #include "startup/data_file.h"
+#include "tests/test_files.h"
+#include "tools/packing.h"
 
 namespace {
 
-using navtest::Place;
-using navtest::WriteSection;
+// Small aerodrome sections written to a temporary directory, so that tests can place
+// aerodromes at exact positions.
+struct Place {
+    std::string ident, name;
+    double latitude, longitudeWest;  // degrees north, degrees west
+    int variationWest;
+};
+
+// Name lines in capitals need no name pieces: every character passes through.
+const navigation::NamePieces NoPieces{};
+
+std::string WriteLines(const std::string& name, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& l : lines) bytes += l + "\r\n";
+    return testing_files::WriteFile(testing_files::TestFolder() / name, bytes);
+}
+
+// A text section stand-in, the marker, the records and (optionally) the end line: the
+// coordinate line of record k is line 2k + 5 (0-based).
+std::vector<std::string> SectionLines(const std::vector<Place>& places, bool marker = true,
+                                      bool endLine = true) {
+    std::vector<std::string> lines = {"some text line", "another", "astqx"};
+    if (marker) lines.push_back("astq");
+    for (const Place& p : places) {
+        const builder::Aerodrome a{p.ident, p.name,     "TESTVILLE",      "ON",
+                                   "CA",    p.latitude, -p.longitudeWest, p.variationWest};
+        lines.push_back(builder::PackNameLine(builder::NameLine(a), {}));
+        lines.push_back(builder::PackCoordLine(a));
+    }
+    if (endLine) lines.push_back("99");
+    return lines;
+}
 
 const std::vector<Place> kPlaces = {
     {"CAAA", "ALPHA FIELD", 45.5, 75.25, 13},
@@ -36,90 +71,80 @@ std::vector<std::string> AllMatches(const std::string& path, const std::string& 
 // without a first character leaves it as it was) and has no position: CAAA's 13 W. (A
 // match kept or the search stopped, as the window shows and says it: the end-to-end runs.)
 TEST(AerodromeSearch, AMatchAndItsLookUpAsTheRecordRulesGiveThem) {
-    std::vector<std::string> damaged = navtest::SectionLines(kPlaces);
+    std::vector<std::string> damaged = SectionLines(kPlaces);
     damaged[7].clear();  // BBB's coordinate line
-    const struct {
-        const char* name;
-        std::string path;
-        const char* shown;
-        float variationWest, latitude;
-    } cases[] = {
-        {"intact", WriteSection("places.tst", kPlaces),
+    // The match shown, and the look-up's variation west and latitude.
+    const std::tuple<const char*, std::string, const char*, float, float> cases[] = {
+        {"intact", WriteLines("places.tst", SectionLines(kPlaces)),
          "  BRAVO AIRPORT, TESTVILLE, ON  BBB   5E 44.00.00  105.30.15", -5, 44},
-        {"its coordinate line empty", navtest::WriteLines("damaged.tst", damaged),
+        {"its coordinate line empty", WriteLines("damaged.tst", damaged),
          "  BRAVO AIRPORT, TESTVILLE, ON  BBB   13W ..  ..", 13, 0},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(AllMatches(c.path, "Bravo", navtest::NoPieces()),
-                  std::vector{std::string(c.shown)})
-            << c.name;
-        const auto p = navigation::LookUpPoint(c.path, "BBB", navtest::NoPieces());
-        EXPECT_EQ(p.Variation, c.variationWest) << c.name;
-        EXPECT_EQ(p.FoundLatitude, c.latitude) << c.name;
+    for (const auto& [name, path, shown, variationWest, latitude] : cases) {
+        EXPECT_EQ(AllMatches(path, "Bravo", NoPieces), std::vector{std::string(shown)}) << name;
+        const auto p = navigation::LookUpPoint(path, "BBB", NoPieces);
+        EXPECT_EQ(std::pair(p.Variation, p.FoundLatitude), std::pair(variationWest, latitude))
+            << name;
     }
 }
 
 // With no name pieces every code above 90 reads as nothing (line 220 cut short): a line
 // of any length that reads "99" ends the section, and the identifier is the last four
-// characters decoded. A record with a line over the limit is passed over.
+// characters decoded. A record with a line over the limit is passed over (one at the limit
+// is kept, also where the file is read in two pieces under it).
 TEST(AerodromeSearch, AFileWithoutItsMarkerOrEndEndsTheSearch) {
     const std::string nothing = "\xC8\xC8";  // two codes that read as nothing
     const std::string a4092(4092, 'A');
-    const struct {
-        const char* name;
-        std::string path;
-        std::size_t matches;  // of "a"
-        const char* lookUp;   // of CAAA
-    } cases[] = {
-        {"no marker", WriteSection("nomarker.tst", kPlaces, false), 0, "CAAA  Not found"},
-        {"no end line", WriteSection("noend.tst", kPlaces, true, false), 4, "CAAA "},
-        {"missing", navtest::TempPath("missing.tst"), 0, "CAAA  Not found"},
-        {"empty", navtest::WriteLines("empty.tst", {}), 0, "CAAA  Not found"},
-        {"a name line without its coordinates",
-         navtest::WriteLines("cut.tst", {"astq", "A, ON CAAA"}), 0, "CAAA  Not found"},
+    std::vector<std::string> crossing(636, std::string(98, 'x'));  // 63,600 bytes with line ends
+    crossing.insert(crossing.end(), {"astq", a4092 + "CAAA", "x"});
+    // The matches of "a" and the look-up of CAAA.
+    const std::tuple<const char*, std::string, std::size_t, const char*> cases[] = {
+        {"no marker", WriteLines("nomarker.tst", SectionLines(kPlaces, false)), 0,
+         "CAAA  Not found"},
+        {"no end line", WriteLines("noend.tst", SectionLines(kPlaces, true, false)), 4, "CAAA "},
+        {"missing", testing_files::TestFolder() / "missing.tst", 0, "CAAA  Not found"},
+        {"empty", WriteLines("empty.tst", {}), 0, "CAAA  Not found"},
+        {"a name line without its coordinates", WriteLines("cut.tst", {"astq", "A, ON CAAA"}), 0,
+         "CAAA  Not found"},
         {"a long line reading 99",
-         navtest::WriteLines("end.tst",
-                             {"astq", "A", "x", "9" + nothing + "9", "x", "B CAAA", "x"}),
-         1, "CAAA  Not found"},
-        {"nothing after the identifier",
-         navtest::WriteLines("tail.tst", {"astq", "CAAA" + nothing, "x"}), 1, "CAAA "},
+         WriteLines("end.tst", {"astq", "A", "x", "9" + nothing + "9", "x", "B CAAA", "x"}), 1,
+         "CAAA  Not found"},
+        {"nothing after the identifier", WriteLines("tail.tst", {"astq", "CAAA" + nothing, "x"}), 1,
+         "CAAA "},
         {"lines of 4096 and 4097 characters",
-         navtest::WriteLines("long.tst", {"astq", a4092 + "BBBB", "x", a4092 + "ACAAA", "x"}), 1,
+         WriteLines("long.tst", {"astq", a4092 + "BBBB", "x", a4092 + "ACAAA", "x"}), 1,
          "CAAA  Not found"},
-        {"a coordinate line of 4097",
-         navtest::WriteLines("longer.tst", {"astq", "CAAA", a4092 + "xxxxx"}), 0,
-         "CAAA  Not found"},
+        {"a line of 4096 across the first 64 KiB read", WriteLines("crossing.tst", crossing), 1,
+         "CAAA "},
+        {"a coordinate line of 4097", WriteLines("longer.tst", {"astq", "CAAA", a4092 + "xxxxx"}),
+         0, "CAAA  Not found"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(AllMatches(c.path, "a", navtest::NoPieces()).size(), c.matches) << c.name;
-        const auto p = navigation::LookUpPoint(c.path, "CAAA", navtest::NoPieces());
-        EXPECT_EQ(p.Display.value_or(p.FoundIdent), c.lookUp) << c.name;
+    for (const auto& [name, path, matches, lookUp] : cases) {
+        EXPECT_EQ(AllMatches(path, "a", NoPieces).size(), matches) << name;
+        const auto p = navigation::LookUpPoint(path, "CAAA", NoPieces);
+        EXPECT_EQ(p.Display.value_or(p.FoundIdent), lookUp) << name;
     }
 }
 
 // A packed coordinate line through every decoding step (the ordinary ones: the tests
 // above and below).
 TEST(Records, CoordinateLinesDecodeToVariationAndPosition) {
-    const struct {
-        std::string line;
-        const char* variationText;
-        float variation;
-        const char *latitude, *longitude;
-    } cases[] = {
+    // The line; the variation's text and value; latitude and longitude digits.
+    const std::tuple<std::string, const char*, float, const char*, const char*> cases[] = {
         // codes 155 60 30 30 130 45: a longitude of 100 degrees or more stored without
         // seconds gets "00"
         {"\x9B\x3C\x1E\x1E\x82\x2D", " 0W", 0, "300000", "1001500"},
         // codes 50 30 30 30: below 55 reads as a negative east variation, west 5
         {"\x32\x1E\x1E\x1E", "-5E", 5, "000000", ""},
     };
-    for (const auto& c : cases) {
+    for (const auto& [line, variationText, variation, latitude, longitude] : cases) {
         navigation::CoordTexts t;
-        navigation::DecodeCoordLine(c.line, t);
+        navigation::DecodeCoordLine(line, t);
         EXPECT_EQ(std::tuple(t.VariationText, navigation::VariationFromText(t.VariationText),
                              navigation::ExpandDigits(t.LatitudeText),
                              navigation::ExpandDigits(t.LongitudeText)),
-                  std::tuple(c.variationText, c.variation, c.latitude, c.longitude))
-            << c.variationText;
+                  std::tuple(variationText, variation, latitude, longitude))
+            << variationText;
     }
 }
 
@@ -136,24 +161,15 @@ class RealData : public ::testing::Test {
     static inline navigation::NamePieces pieces_;
 };
 
-TEST_F(RealData, SearchFindsEveryOttawaInFileOrder) {
-    // Checked by hand against the aerodrome list: name or place holds "OTTAWA".
+// Checked by hand against the aerodrome list: name or place holds "OTTAWA". The data file
+// saved with line feeds alone, or with carriage returns alone, gives the same aerodromes
+// (the texts: data_file_test.cpp).
+TEST_F(RealData, SearchFindsEveryOttawaInFileOrderWhateverTheLineEnds) {
     const std::vector<std::string> idents = {"CYRP", "CSF7", "CPR2", "CYND", "CYOW", "CHF2",
                                              "CYRO", " PCW", " Z98", " OWI", " OWX", " 8N2"};
-    auto found = AllMatches(Path(), "ottawa", pieces_);
-    ASSERT_EQ(found.size(), idents.size());
-    for (std::size_t i = 0; i < idents.size(); ++i)
-        EXPECT_NE(found[i].find(idents[i] + "  "), std::string::npos) << found[i];
-    EXPECT_EQ(found[0], "  OTTAWA / CARP AIRPORT, CARP, ON CYRP   12W 45.19.09  76.01.20");
-    EXPECT_EQ(found[9], "  OTTAWA MUNICIPAL AIRPORT, OTTAWA, KS  OWI   2E 38.32.21  95.15.11");
-}
-
-// The data file saved with line feeds alone, or with carriage returns alone, gives the
-// same aerodromes (the texts: data_file_test.cpp).
-TEST_F(RealData, EveryKindOfLineEndReadsTheSame) {
     std::ifstream in(Path(), std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    for (const char* end : {"\n", "\r"}) {
+    for (const char* end : {"\r\n", "\n", "\r"}) {
         std::string changed;
         for (std::size_t k = 0; k < bytes.size(); ++k) {
             const bool crlf = bytes.compare(k, 2, "\r\n") == 0;
@@ -162,7 +178,12 @@ TEST_F(RealData, EveryKindOfLineEndReadsTheSame) {
         }
         const std::string path =
             testing_files::WriteFile(testing_files::TestFolder() / "x.tst", changed);
-        EXPECT_EQ(AllMatches(path, "ottawa", pieces_), AllMatches(Path(), "ottawa", pieces_));
+        const auto found = AllMatches(path, "ottawa", pieces_);
+        ASSERT_EQ(found.size(), idents.size());
+        for (std::size_t i = 0; i < idents.size(); ++i)
+            EXPECT_NE(found[i].find(idents[i] + "  "), std::string::npos) << found[i];
+        EXPECT_EQ(found[0], "  OTTAWA / CARP AIRPORT, CARP, ON CYRP   12W 45.19.09  76.01.20");
+        EXPECT_EQ(found[9], "  OTTAWA MUNICIPAL AIRPORT, OTTAWA, KS  OWI   2E 38.32.21  95.15.11");
         EXPECT_EQ(navigation::LookUpPoint(path, "JFK", pieces_).FoundIdent, " JFK ");
     }
 }
@@ -171,12 +192,8 @@ TEST_F(RealData, EveryKindOfLineEndReadsTheSame) {
 // with none, the Canadian one; one not found shows the last four characters typed. Positions and
 // variations from data/aerodromes.csv, to the second of arc the file keeps.
 TEST_F(RealData, AnIdentifierAsTypedWinsOverCPlusKey) {
-    const struct {
-        const char* typed;
-        const char* found;
-        double latitude, longitudeWest;
-        float variationWest;
-    } cases[] = {
+    // Typed, found, latitude, longitude west, variation west.
+    const std::tuple<const char*, const char*, double, double, float> cases[] = {
         // US airports whose Canadian namesakes CBW8, CNM2 and CKY8 come first in the file.
         {"BW8", " BW8 ", 47.847778, 109.099444, -11},
         {"NM2", " NM2 ", 35.951772, 106.957525, -8},
@@ -188,13 +205,52 @@ TEST_F(RealData, AnIdentifierAsTypedWinsOverCPlusKey) {
         {"from QQQQ", "QQQQ  Not found", 0, 0, 0},
         {"q", "Q  Not found", 0, 0, 0},
     };
-    for (const auto& c : cases) {
-        const auto p = navigation::LookUpPoint(Path(), c.typed, pieces_);
-        EXPECT_EQ(p.Display.value_or(p.FoundIdent), c.found);
+    for (const auto& [typed, found, latitude, longitudeWest, variationWest] : cases) {
+        const auto p = navigation::LookUpPoint(Path(), typed, pieces_);
+        EXPECT_EQ(p.Display.value_or(p.FoundIdent), found);
         if (p.Display) continue;
-        EXPECT_NEAR(p.FoundLatitude, c.latitude, 1.0 / 3600) << c.typed;
-        EXPECT_NEAR(p.FoundLongitude, c.longitudeWest, 1.0 / 3600) << c.typed;
-        EXPECT_FLOAT_EQ(p.Variation, c.variationWest) << c.typed;
+        EXPECT_NEAR(p.FoundLatitude, latitude, 1.0 / 3600) << typed;
+        EXPECT_NEAR(p.FoundLongitude, longitudeWest, 1.0 / 3600) << typed;
+        EXPECT_FLOAT_EQ(p.Variation, variationWest) << typed;
+    }
+}
+
+const std::vector<Place> kLegPlaces = {
+    {"AAAA", "ALPHA", 45, 75, 13},    {"BBBB", "BRAVO", 44, 76, 12}, {"EEEE", "ECHO", 45, 76, 0},
+    {"FFFF", "FOXTROT", 44, 75, -20}, {"GGGG", "GOLF", 45, 75, 0},  // the same position as AAAA
+    {"POLE", "NORTH POLE", 90, 0, 0},
+};
+
+// Worked from the haversine and the initial-course formula with the positions held as
+// singles: 73.7000 NM, 215.8 true; 42.4, 270.4 (a great circle leaves a parallel
+// poleward of due west); 60.0, 180 and 360. Magnetic sums are not brought into one turn
+// (180 - 20 and 360 + 13); the same aerodrome twice, or a leg from a pole, has no solution; the
+// same position under two identifiers leaves the display as it was. (CYOW to CYYZ: the end-to-end
+// runs.)
+TEST(ShowDistanceAndTrack, WorkedLegs) {
+    // From, to, and the display ("": it stays).
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"AAAA", "BBBB",
+         "   AAAA  to BBBB     Dist = 73.7/84.9 NM/SM  True = 215.8  Magnetic = 228.8 /227.8"},
+        {"AAAA", "EEEE",
+         "   AAAA  to EEEE     Dist = 42.4/48.8 NM/SM  True = 270.4  Magnetic = 283.4 /270.4"},
+        {"AAAA", "FFFF",
+         "   AAAA  to FFFF     Dist = 60/69.1 NM/SM  True = 180  Magnetic = 193 /160"},
+        {"FFFF", "AAAA",
+         "   FFFF  to AAAA     Dist = 60/69.1 NM/SM  True = 360  Magnetic = 340 /373"},
+        {"AAAA", "AAAA", "No solution"},
+        {"POLE", "AAAA", "No solution"},
+        {"AAAA", "xyz", "XYZ  Not found"},
+        {"AAAA", "GGGG", ""},
+    };
+    const std::string path = WriteLines("legs.tst", SectionLines(kLegPlaces));
+    AvcalcMod::TextLineArray lines;
+    lines[51] = " NM/SM  True = ";
+    lines[227] = "  Magnetic = ";
+    lines[562] = "No solution";
+    for (const auto& [from, to, shown] : cases) {
+        auto r = navigation::ShowDistanceAndTrack(path, from, to, NoPieces, lines);
+        EXPECT_EQ(r.Display.value_or(""), shown) << from << " to " << to;
     }
 }
 

@@ -1,4 +1,6 @@
-// The runtime's rules that the windows rely on, offscreen.
+// The runtime's rules that the windows rely on, offscreen, and decoding the first image
+// of a GIF in memory, and what bad data gives: giflib (the desktop) and the program's own
+// decoder (the browser build) alike.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -8,17 +10,21 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
+#include <fstream>
 #include <random>
+#include <sstream>
 
+#include "gif_test_data.h"
 #include "platform/form.h"
+#include "platform/gif_decode.h"
 #include "platform/line_raster.h"
 #include "platform/qt/text.h"
 #include "platform/services.h"
 #include "qt_test_main.h"
+#include "toolkit/gif_frames.h"
 
 namespace {
-
-using platform::Control;
 
 class TestForm : public platform::Form {
   public:
@@ -80,13 +86,11 @@ TEST(LineRaster, GivesThePaintersPixels) {
         if (k % 5 == 4) x2 = x1 + (x2 - x1) / 20, y2 = y1 + (y2 - y1) / 20;
         QImage painted(w, h, QImage::Format_ARGB32_Premultiplied);
         painted.fill(Qt::transparent);
-        QPainter painter(&painted);
-        painter.setRenderHint(QPainter::Antialiasing, false);
+        QImage walked = painted.copy();
+        QPainter painter(&painted);  // not antialiased
         painter.setPen(QPen(Qt::black, 0));
         painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
         painter.end();
-        QImage walked(w, h, QImage::Format_ARGB32_Premultiplied);
-        walked.fill(Qt::transparent);
         platform::WalkLine(platform::PlanLine(x1, y1, x2, y2, w, h), w, h,
                            [&walked](int x, int y) { walked.setPixel(x, y, qRgb(0, 0, 0)); });
         if (painted != walked && ++differing <= 3)
@@ -133,7 +137,7 @@ TEST_F(ShownForm, EveryWayOfPressingClicksOnceAndLeavesTheButtonUp) {
     for (const auto& [way, press] : ways) {
         form.clicks.clear();
         press();
-        EXPECT_TRUE(WaitUntil([&] { return form.clicks.size() == 2; })) << way;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form.clicks.size() == 2; })) << way;
         EXPECT_EQ(form.clicks, once) << way;
         EXPECT_FALSE(button->isCheckable() || button->isDown()) << way;
     }
@@ -148,20 +152,16 @@ TEST_F(ShownForm, HelpKeysReachTheControlsHandlerOrElseTheWindows) {
         QApplication::sendEvent(w, &event);
     };
     QWidget* button = NativeWidget(form.buttonplus1[0]);
-    const struct {
-        const char* what;
-        std::function<void()> ask;
-        const char* help;
-    } cases[] = {
+    const std::tuple<const char*, std::function<void()>, const char*> cases[] = {
         {"Shift+F10", [&] { QTest::keyClick(button, Qt::Key_F10, Qt::ShiftModifier); }, "button 0"},
         {"menu key on the window", [&] { contextMenuKey(NativeWidget(form)); }, "window"},
         {"F10 alone", [&] { QTest::keyClick(button, Qt::Key_F10); }, ""},
         {"a right click", [&] { QTest::mouseClick(button, Qt::RightButton); }, ""},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, ask, help] : cases) {
         form.helps.clear();
-        c.ask();
-        EXPECT_EQ(form.helps, std::vector<std::string>(*c.help ? 1 : 0, c.help)) << c.what;
+        ask();
+        EXPECT_EQ(form.helps, std::vector<std::string>(*help ? 1 : 0, help)) << what;
     }
 }
 
@@ -208,11 +208,87 @@ TEST_F(ShownForm, ATimerTicksUntilItsIntervalIsZero) {
     int ticks = 0;
     form.Timer1.Timer = [&](int) { ++ticks; };
     form.Timer1->SetInterval(10);
-    EXPECT_TRUE(WaitUntil([&] { return ticks >= 2; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 2; }));
     form.Timer1->SetInterval(0);
     const int seen = ticks;
     QTest::qWait(60);
     EXPECT_EQ(ticks, seen);
+}
+
+using giftest::Palette;
+using giftest::Solid;
+
+const struct {
+    const char* name;
+    std::optional<platform::Bitmap> (*decode)(std::string_view, std::string_view);
+} Decoders[] = {{"giflib", platform::DecodeFirstGifImage}, {"own", platform::ReadFirstGifImage}};
+
+TEST(DecodeFirstGifImage, InterlacedRowsGoToTheirPlaces) {
+    // The four passes of an interlaced image send rows 0, 4, 2, 6, 1, 3, 5, 7 of an
+    // eight-row image in that order; each row here is coloured by its number.
+    const int arrival[] = {0, 4, 2, 6, 1, 3, 5, 7};
+    gifwriter::Frame f = Solid(1, 8, 0);
+    for (std::size_t k = 0; k < 8; ++k) f.pixels[k] = static_cast<std::uint8_t>(arrival[k] % 4);
+    std::string gif = gifwriter::Write(1, 8, Palette, {f}, false);
+    const std::size_t descriptor = gif.find('\x2c');
+    ASSERT_NE(descriptor, std::string::npos);
+    gif[descriptor + 9] = static_cast<char>(gif[descriptor + 9] | 0x40);  // the interlace flag
+    for (const auto& decoder : Decoders) {
+        auto image = decoder.decode(gif, {});
+        ASSERT_TRUE(image.has_value()) << decoder.name;
+        for (int row = 0; row < 8; ++row)
+            EXPECT_EQ(image->pixels[static_cast<std::size_t>(row)], 0xFF000000U | Palette[row % 4])
+                << decoder.name << " " << row;
+    }
+}
+
+// A declared image far larger than any frame is refused before memory is taken.
+TEST(DecodeFirstGifImage, BadDataGivesNoPicture) {
+    const std::string good = gifwriter::Write(16, 16, Palette, {Solid(16, 16, 1)}, false);
+    std::string huge = good, noMap = good;
+    huge.replace(huge.find('\x2C') + 5, 4, "\xFF\xFF\xFF\xFF");  // 65535 x 65535
+    noMap[10] = 0;  // no global colour table, and the image has none either
+    const std::string cases[] = {"",
+                                 "GIF89a",
+                                 "PNG\r\n\x1a\n and more bytes here",
+                                 good.substr(0, good.size() - 8),
+                                 good.substr(0, 13 + 12 + 8 + 4),
+                                 huge,
+                                 noMap};
+    for (const auto& decoder : Decoders)
+        for (const std::string& bytes : cases)
+            EXPECT_FALSE(decoder.decode(bytes, {}).has_value()) << decoder.name << bytes.size();
+}
+
+// The two decoders on every GIF the fuzzer starts from or once found, the shipped pictures
+// among them: each whole file and each frame as the animation cuts it, the same outcome
+// and the same pixels.
+TEST(DecodeFirstGifImage, TheOwnDecoderAgreesWithGiflib) {
+    int images = 0;
+    for (const char* folder : {"fuzz/corpus/gif", "fuzz/regressions/gif"}) {
+        for (const auto& entry :
+             std::filesystem::directory_iterator(std::filesystem::path(AVC_SOURCE_DIR) / folder)) {
+            std::ostringstream bytes;
+            bytes << std::ifstream(entry.path(), std::ios::binary).rdbuf();
+            const std::string all = bytes.str();
+            const std::string_view view(all);
+            const AvcalcMod::GifCutPlan plan = AvcalcMod::CutGifFrames(all);
+            std::vector<std::pair<std::string_view, std::string_view>> parts = {{all, {}}};
+            for (const auto& frame : plan.frames)
+                parts.emplace_back(view.substr(0, plan.headerLength),
+                                   view.substr(frame.chunkStart, frame.chunkLength));
+            for (const auto& [head, rest] : parts) {
+                const auto expected = platform::DecodeFirstGifImage(head, rest);
+                const auto own = platform::ReadFirstGifImage(head, rest);
+                images += expected.has_value() ? 1 : 0;
+                EXPECT_TRUE(
+                    own.has_value() == expected.has_value() &&
+                    (!own || (own->width == expected->width && own->pixels == expected->pixels)))
+                    << entry.path();
+            }
+        }
+    }
+    EXPECT_GE(images, 16);  // at least every frame of m9.gif and m8.gif
 }
 
 }  // namespace

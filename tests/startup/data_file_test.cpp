@@ -1,7 +1,6 @@
 #include "startup/data_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <vector>
 
@@ -17,12 +16,7 @@ namespace {
 // Fragment texts read by hand off the 295-character constant: entry i is the two
 // characters after the first 2i - 1 ("*e tid  te...": entry 1 "e ", entry 2 "ti").
 TEST(ExpandLine, EachCodeGivesItsText) {
-    const struct {
-        const char* name;
-        std::string packed;
-        bool loading;
-        std::string expanded;
-    } cases[] = {
+    const std::tuple<const char*, std::string, bool, std::string> cases[] = {
         {"plain text; a semicolon gains a blank", "Plain (ok)! 1-2, a;b", true,
          "Plain (ok)! 1-2, a; b"},
         {"words and stops", "x\x7Dy\x7B\x7C\x85\x88", true, "x aircraft y engine  pilot .  ,  "},
@@ -32,21 +26,16 @@ TEST(ExpandLine, EachCodeGivesItsText) {
         {"an ampersand becomes and later", "A&B", false, "A and B"},
     };
     BuildFragmentTable();
-    for (const auto& c : cases) {
-        std::string line = c.packed;
-        LoadingData = c.loading;
+    for (auto [name, line, loading, expanded] : cases) {  // line: packed, then expanded
+        LoadingData = loading;
         ExpandLine(line);
         LoadingData = false;
-        EXPECT_EQ(line, c.expanded) << c.name;
+        EXPECT_EQ(line, expanded) << name;
     }
 }
 
 TEST(TextFile, ALineEndsAtCrLfCrOrLf) {
-    const struct {
-        const char* name;
-        std::string bytes;
-        std::vector<std::string> lines;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::vector<std::string>> cases[] = {
         {"mixed", "one\r\ntwo\rthree\nfour", {"one", "two", "three", "four"}},
         {"empty lines each way", "a\r\n\r\nb\n\nc\r\rd", {"a", "", "b", "", "c", "", "d"}},
         {"LF CR is two ends", "a\n\rb", {"a", "", "b"}},
@@ -57,12 +46,12 @@ TEST(TextFile, ALineEndsAtCrLfCrOrLf) {
          {"a", std::string(4096, 'x'), "b"}},
         {"a line over it ends the reading", "a\n" + std::string(4097, 'x') + "\nb", {"a"}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, bytes, expected] : cases) {
         TextFile file;
-        ASSERT_TRUE(file.OpenMemory(c.bytes));
+        ASSERT_TRUE(file.OpenMemory(bytes));
         std::vector<std::string> lines;
         for (std::string line; file.ReadLine(line);) lines.push_back(line);
-        EXPECT_EQ(lines, c.lines) << c.name;
+        EXPECT_EQ(lines, expected) << name;
     }
 }
 
@@ -74,8 +63,8 @@ std::string NumberedLines(int count, const char* end) {
 }
 
 // A memory entry is read instead of the disk (and nothing is written there). Only a
-// regular file of at most 16 MB is opened (zeros after the lines make the size; a FIFO
-// with no writer would wait for one for ever).
+// regular file of at most 16 MB is opened (zeros after the lines make the size). (A FIFO,
+// which would wait for a writer for ever, and a device: the end-to-end bad-input rows.)
 TEST(ReadTextSection, ReadsExactlyTheSectionOrSaysItCouldNot) {
     testing_files::TempDir dir;
     SetMemoryFile(dir.File("m.tst"), NumberedLines(565, "\r"));
@@ -86,14 +75,8 @@ TEST(ReadTextSection, ReadsExactlyTheSectionOrSaysItCouldNot) {
     };
     std::string tooLong = NumberedLines(565, "\n");
     tooLong.replace(tooLong.find("L10&;"), 5, std::string(4097, 'x'));
-    ::mkfifo(dir.File("fifo.tst").c_str(), 0600);
-    const struct {
-        const char* name;
-        std::string path;
-        bool read;
-        const char* line10;
-        const char* line565;
-    } cases[] = {
+    // What each gives: read or not, and text lines 10 and 565.
+    const std::tuple<const char*, std::string, bool, const char*, const char*> cases[] = {
         {"600 lines", dir.Write("a.tst", NumberedLines(600, "\r\n")), true, "L10&; ", "L565&; "},
         {"565 lines", dir.Write("b.tst", NumberedLines(565, "\n")), true, "L10&; ", "L565&; "},
         {"a memory entry", dir.File("m.tst"), true, "L10&; ", "L565&; "},
@@ -104,16 +87,14 @@ TEST(ReadTextSection, ReadsExactlyTheSectionOrSaysItCouldNot) {
         {"a byte more", sized("f.tst", (std::uintmax_t{16} << 20) + 1), false, "", ""},
         {"line 10 over the limit", dir.Write("g.tst", tooLong), false, "", ""},
         {"a folder", dir.Path().string(), false, "", ""},
-        {"a FIFO", dir.File("fifo.tst"), false, "", ""},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, path, read, line10, line565] : cases) {
         ResetGlobals();
         BuildFragmentTable();
-        EXPECT_EQ(ReadTextSection(c.path), c.read) << c.name;
-        EXPECT_EQ(DataFileRead, c.read) << c.name;
-        EXPECT_EQ(TextLines[10], c.line10) << c.name;
-        EXPECT_EQ(TextLines[565], c.line565) << c.name;
-        EXPECT_EQ(OpenFileCount(), 0U) << c.name;
+        const bool said = ReadTextSection(path);
+        EXPECT_EQ(std::tuple(said, DataFileRead, TextLines[10], TextLines[565], OpenFileCount()),
+                  std::tuple(read, read, line10, line565, 0U))
+            << name;
     }
     RemoveMemoryFile(dir.File("m.tst"));
     EXPECT_FALSE(std::filesystem::exists(dir.File("m.tst")));
@@ -151,9 +132,8 @@ TEST(BuiltInTexts, OverwriteTheFilesLinesAndCarryTheRegisteredSign) {
 TEST(JoinLines, JoinsWithCarriageReturnLineFeed) {
     TextLines[5] = "five";
     TextLines[6] = "six";
-    EXPECT_EQ(JoinLines(5, 5), "five");
-    EXPECT_EQ(JoinLines(6, 5), "");
-    EXPECT_EQ(JoinLines(5, 7), "five\r\nsix\r\n");
+    EXPECT_EQ(std::tuple(JoinLines(5, 5), JoinLines(6, 5), JoinLines(5, 7)),
+              std::tuple("five", "", "five\r\nsix\r\n"));
 }
 
 // 1024 x 738 pixels at 15 twips a pixel; 2.5 rounds to the even 2; too large a value

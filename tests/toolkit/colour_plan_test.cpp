@@ -17,41 +17,31 @@ constexpr std::int32_t Rgb(int r, int g, int b) {
     return r + 256 * g + 65536 * b;
 }
 
+// The splitter clears its argument; a system colour gives black.
 TEST(ColourPlan, SplitAndJoinColours) {
-    const struct {
-        std::int32_t colour, red, green, blue;
-    } cases[] = {
-        {16318463, 255, 255, 248}, {-2147483633, 0, 0, 0},  // a system colour gives black
-    };
-    for (const auto& c : cases) {
-        std::int32_t colour = c.colour;
-        SplitColour(colour);
-        EXPECT_EQ((std::array{ColourRed, ColourGreen, ColourBlue}),
-                  (std::array{c.red, c.green, c.blue}))
-            << c.colour;
-        EXPECT_EQ(colour, 0);
-    }
+    std::int32_t colour = 16318463, system = -2147483633;
+    SplitColour(colour);
+    EXPECT_EQ((std::array{ColourRed, ColourGreen, ColourBlue, colour}),
+              (std::array{255, 255, 248, 0}));
+    SplitColour(system);
+    EXPECT_EQ((std::array{ColourRed, ColourGreen, ColourBlue, system}), (std::array{0, 0, 0, 0}));
     EXPECT_EQ(ColourValue(300, -4, 20), Rgb(255, 0, 20));
 }
 
 // 3000 x 1500 twips: styles 0 and 1 take sqrt(2) x sqrt(3000^2 + 1500^2) = 4743.4 steps,
 // style 2 the height, style 3 the width; N + 1 lines, the last at i = N.
 TEST(ColourPlan, GradientLinesOfEachStyle) {
-    const struct {
-        std::int32_t style;
-        std::size_t lines;
-        std::array<std::int32_t, 4> last;
-    } cases[] = {
+    const std::tuple<std::int32_t, std::size_t, std::array<std::int32_t, 4>> cases[] = {
         {0, 4744, {4743, 0, 0, 4743}},
         {1, 4744, {-1743, 0, 3000, 4743}},
         {2, 1501, {0, 1500, 3000, 1500}},
         {3, 3001, {3000, 0, 3000, 1500}},
     };
-    for (const auto& c : cases) {
-        const auto lines = PlanGradient(c.style, 3000, 1500, Rgb(9, 9, 9), Rgb(9, 9, 9));
-        ASSERT_EQ(lines.size(), c.lines) << c.style;
+    for (const auto& [style, count, last] : cases) {
+        const auto lines = PlanGradient(style, 3000, 1500, Rgb(9, 9, 9), Rgb(9, 9, 9));
+        ASSERT_EQ(lines.size(), count) << style;
         const GradientLine& l = lines.back();
-        EXPECT_EQ((std::array{l.x1, l.y1, l.x2, l.y2}), c.last) << c.style;
+        EXPECT_EQ((std::array{l.x1, l.y1, l.x2, l.y2}), last) << style;
         EXPECT_EQ(l.colour, Rgb(9, 9, 9));  // both ends alike: every line that colour
     }
     EXPECT_TRUE(PlanGradient(4, 3000, 1500, 0, 0).empty());
@@ -75,29 +65,23 @@ TEST(ColourPlan, GradientColoursStepClampAndRound) {
 
 // (work area - size) rounded halves to even, then halved toward zero.
 TEST(ColourPlan, CentredPosition) {
-    const struct {
-        std::int32_t area;
-        double size;
-        std::int32_t position;
-    } cases[] = {
+    const std::tuple<std::int32_t, double, std::int32_t> cases[] = {
         {15360, 13312, 1024}, {11070, 5568, 2751}, {8550, 5000, 1775},  {12000, 13312, -656},
         {8550, 9001, -225},   {12000, 11999, 0},   {12000, 12000.5, 0},
     };
-    for (const auto& c : cases) EXPECT_EQ(CentredPosition(c.area, c.size), c.position) << c.size;
+    for (const auto& [area, size, position] : cases)
+        EXPECT_EQ(CentredPosition(area, size), position) << size;
     EXPECT_FALSE(CentredPosition(0, 3.0e10).has_value());
 }
 
 TEST(DialogLayout, TitleAndSecondButton) {
     // "Skip" for a title beginning with "Cop" (case as written) or the question's title.
-    const struct {
-        const char* title;
-        bool skips;
-    } seconds[] = {
+    const std::pair<const char*, bool> seconds[] = {
         {"Copy the result?", true}, {"copy the result?", false},  {"Cop", true}, {"Co", false},
         {"Aerodrome Search", true}, {"Aerodrome Search?", false},
     };
-    for (const auto& c : seconds)
-        EXPECT_EQ(SecondButtonSkips(c.title, "Aerodrome Search"), c.skips) << c.title;
+    for (const auto& [title, skips] : seconds)
+        EXPECT_EQ(SecondButtonSkips(title, "Aerodrome Search"), skips) << title;
 }
 
 // The plan for each code is checked on the box itself (message_dialog_test.cpp); here its

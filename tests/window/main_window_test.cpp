@@ -1,25 +1,93 @@
-// The main window driven through its controls. What the end-to-end runs already show
-// (2+3, a conversion, the seven formulas, a search keeping a match, a distance, help by
-// keyboard, closing) is not repeated here; these are the window's own rules.
+// The main window driven through its controls, and the program's whole life. What the
+// end-to-end runs already show (2+3, a conversion, the seven formulas, a search keeping a
+// match, a distance, help by keyboard, closing) is not repeated here; these are the
+// window's own rules.
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QImage>
 #include <QLabel>
-#include <QTest>
-#include <algorithm>
-#include <functional>
+#include <filesystem>
 #include <map>
-#include <vector>
 
 #include "common/shared_routines.h"
+#include "engine/conversions.h"
 #include "qt_test_main.h"
 #include "startup/data_file.h"
+#include "startup/text_lines.h"
 #include "tests/test_files.h"
-#include "tests/window/main_window_fixture.h"
-
-using namespace windowtest;
+#include "window/avbox.h"
+#include "window/avc.h"
+#include "window/avcalc1.h"
+#include "window/shutdown.h"
 
 namespace {
+
+const std::string& T(int n) {
+    return AvcalcMod::TextLine(n);
+}
+
+// The main window as the start-up sequence leaves it: globals from the real data file,
+// the window loaded and shown offscreen. Tests drive it through its controls.
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::filesystem::current_path(AVC_BUILD_DIR);  // vdats.tst and m9.gif are there
+        // Every box the window opens is answered from `answers` (1 OK, 2 the second
+        // button, Esc, CloseControl); a box with no answer left is closed as Esc would
+        // close it.
+        platform::SetModalHook([this](platform::Form& form) {
+            if (&form != &TheBox()) return;
+            boxes.push_back({TheBox().Caption(), TheBox().Label1[0].Caption()});
+            shownOnDisplay.push_back(w().Label1->Caption());
+            const int answer = next < answers.size() ? answers[next++] : Esc;
+            if (answer == CloseControl) {
+                NativeWidget(TheBox())->close();
+            } else if (answer == Esc) {
+                QTest::keyClick(NativeWidget(TheBox()), Qt::Key_Escape);
+            } else {
+                TheBox().buttonplus1_Click(answer - 1);
+            }
+            if (TheBox().IsLoaded()) AvcalcMod::UnloadForm(&TheBox());
+        });
+        PrepareGlobals();
+        w().Show();
+        // Focus moves only inside the active window.
+        NativeWidget(w())->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(NativeWidget(w())));
+    }
+    void TearDown() override {
+        platform::SetModalHook(nullptr);
+        w().Unload();
+    }
+    static avc& w() { return TheMainWindow(); }
+
+    struct Box {
+        std::string caption, text;
+    };
+    std::vector<Box> boxes;                            // every box shown, in order
+    std::vector<std::string> shownOnDisplay;           // the display while each box was up
+    static constexpr int Esc = 27, CloseControl = -1;  // CloseControl: the frame's
+    std::vector<int> answers;
+    std::size_t next = 0;
+
+    // Presses the keypad keys whose captions are the characters.
+    void Keys(const std::string& text) {
+        for (char c : text) {
+            ASSERT_NE(T(211).find(c), std::string::npos) << "no key " << c;
+            avc::Press(w().buttonplus1[static_cast<int>(T(211).find(c))]);
+        }
+    }
+    std::string Display() { return w().Label1->Caption(); }
+    // The formula (conversion) button whose caption marks the code.
+    static int Button(platform::ControlArray& buttons, char code) {
+        for (int i : buttons.Indexes())
+            if (engine::ConversionCode(buttons[i].Caption()) == std::string(1, code)) return i;
+        ADD_FAILURE() << "no button for " << code;
+        return 0;
+    }
+    int FormulaButton(char code) { return Button(w().buttonplus3, code); }
+    int ConversionButton(char code) { return Button(w().buttonplus2, code); }
+    void ChooseFormula(char code) { avc::Press(w().buttonplus3[FormulaButton(code)]); }
+};
 
 constexpr std::int32_t Navy = 6291456;    // RGB(0, 0, 96)
 constexpr std::int32_t Light = 16318463;  // RGB(255, 255, 248)
@@ -127,11 +195,9 @@ TEST_F(MainWindowTest, AfterAConversionEqualsWaitsAndKeysContinue) {
     Keys("=");
     EXPECT_EQ(Display(), "0");
     Keys("<");
-    EXPECT_EQ(w().Mode, 2);
-    EXPECT_EQ(w().PendingFormula, "f");
+    EXPECT_EQ(std::pair(w().Mode, w().PendingFormula), std::pair(2, std::string("f")));
     Keys("5+1=");
-    EXPECT_EQ(Display(), "6");
-    EXPECT_EQ(w().Mode, 0);
+    EXPECT_EQ(std::pair(Display(), w().Mode), std::pair(std::string("6"), 0));
 }
 
 // Every "&" key of the window belongs to one control, and Alt with it presses that
@@ -146,10 +212,8 @@ TEST_F(MainWindowTest, EveryAltKeyIsUniqueAndPressesItsButton) {
             const auto amp = caption.find('&');
             if (!(*array)[i].UseMnemonic() || amp == caption.npos || amp + 1 == caption.size())
                 continue;
-            const std::string name = array->Name() + "(" + std::to_string(i) + ")";
-            const auto [at, fresh] = owner.emplace(AvcalcMod::LowerChar(caption[amp + 1]), name);
-            EXPECT_TRUE(fresh) << "Alt+" << at->first << " serves " << at->second << " and "
-                               << name;
+            const auto [at, fresh] = owner.emplace(AvcalcMod::LowerChar(caption[amp + 1]), caption);
+            EXPECT_TRUE(fresh) << "Alt+" << at->first << ": " << at->second << ", " << caption;
         }
     }
     EXPECT_EQ(owner.size(), 18U + 9U);  // every conversion and formula button has its key
@@ -158,7 +222,7 @@ TEST_F(MainWindowTest, EveryAltKeyIsUniqueAndPressesItsButton) {
     auto altPress = [&](platform::Control& button, const std::function<bool()>& done) {
         const std::string& caption = button.Caption();
         QTest::keyClick(NativeWidget(w()), caption[caption.find('&') + 1], Qt::AltModifier);
-        return WaitUntil(done);
+        return QTest::qWaitFor(done, 2000);
     };
     const char* const hundredConverted[18] = {
         "115.08", "86.9",  "185.2",  "54",      "30.48", "328.08", "378.54", "26.42", "454.61",
@@ -203,9 +267,7 @@ TEST_F(MainWindowTest, FormulaModeGreysKeysAndClearRestoresThem) {
     for (int i = 0; i < 20; ++i) EXPECT_TRUE(w().buttonplus1[i].Enabled()) << i;
     EXPECT_EQ(DarkestGrey(digit), digitCaption);
     EXPECT_FALSE(w().Text1[0].Visible() || w().Text1[1].Visible());
-    EXPECT_EQ(Display(), "");
-    EXPECT_EQ(w().Mode, 0);
-    EXPECT_TRUE(w().Timer1->Enabled());
+    EXPECT_EQ(std::tuple(Display(), w().Mode, w().Timer1->Enabled()), std::tuple("", 0, true));
 }
 
 // A rejected field shows its limit and turns the display's text light for that press.
@@ -214,12 +276,12 @@ TEST_F(MainWindowTest, ARejectedFieldShowsItsLimitForOnePress) {
     w().Text1[0].SetText("1e308");
     w().Text1[1].SetText("30");
     Keys("=");
-    EXPECT_EQ(w().Text1[0].Text(), T(358) + "999");
-    EXPECT_EQ(w().Label1->ForeColor(), Light);
+    EXPECT_EQ(std::pair(w().Text1[0].Text(), w().Label1->ForeColor()),
+              std::pair(T(358) + "999", Light));
     w().Text1[0].SetText("20");
     Keys("=");
-    EXPECT_EQ(Display(), T(230) + "10" + T(231) + "17");
-    EXPECT_EQ(w().Label1->ForeColor(), Navy);
+    EXPECT_EQ(std::pair(Display(), w().Label1->ForeColor()),
+              std::pair(T(230) + "10" + T(231) + "17", Navy));
     w().Text1[0].SetText("1e308");
     Keys("=C");
     EXPECT_EQ(w().Label1->ForeColor(), Navy);
@@ -237,12 +299,10 @@ TEST_F(MainWindowTest, FieldsTakeEqualsEnterAndEsc) {
     };
     ChooseFormula('e');
     QTest::keyClicks(NativeWidget(w().Text1[0]), "30.12=");
-    EXPECT_EQ(w().Text1[0].Text(), "30.12");
-    EXPECT_EQ(equals, 1);
-    EXPECT_EQ(Display(), T(27) + "-200 feet.");
+    EXPECT_EQ(std::tuple(w().Text1[0].Text(), equals, Display()),
+              std::tuple("30.12", 1, T(27) + "-200 feet."));
     w().Text1[0].SetText("12=");
-    EXPECT_EQ(w().Text1[0].Text(), "12");
-    EXPECT_EQ(equals, 2);
+    EXPECT_EQ(std::pair(w().Text1[0].Text(), equals), std::pair(std::string("12"), 2));
     w().buttonplus1.Click = original;
 
     ChooseFormula('a');
@@ -325,7 +385,7 @@ TEST_F(MainWindowTest, RunsWithoutItsDataFileAndPicture) {
     AvcalcMod::ResetGlobals();
     PrepareGlobals();
     w().Show();
-    ASSERT_TRUE(WaitUntil([&] { return !boxes.empty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.empty(); }));
     QTest::qWait(50);
     ASSERT_EQ(boxes.size(), 1U);
     EXPECT_EQ(boxes[0].caption, "   Data File Not Read");
@@ -333,8 +393,9 @@ TEST_F(MainWindowTest, RunsWithoutItsDataFileAndPicture) {
     EXPECT_NE(boxes[0].text.find(std::filesystem::canonical(dir.Path()).string()),
               std::string::npos)
         << boxes[0].text;
-    EXPECT_EQ(w().buttonplus1[3].Caption(), "");
-    EXPECT_EQ(w().Image3.Count(), 1);  // no frames without m9.gif
+    // Blank captions; no frames without m9.gif.
+    EXPECT_EQ(std::pair(w().buttonplus1[3].Caption(), w().Image3.Count()),
+              std::pair(std::string(), 1));
     avc::Press(w().buttonplus1[17]);
     EXPECT_EQ(Display(), "");        // the error text is empty too
     avc::Press(w().buttonplus3[2]);  // a caption without a code: formula mode, no field
@@ -369,6 +430,68 @@ TEST(FirstPicture, IsTheOneTheCalculatorAlwaysShowed) {
                                  .convertToFormat(QImage::Format_RGB32);
     EXPECT_TRUE(first == reference) << "the first picture differs";
     EXPECT_TRUE(settled == reference) << "the picture after the first paint differs";
+}
+
+// The whole life of the program: the start-up window's load handler shows the main window
+// modally; closing it from its frame leads to the farewell box once and the end, with
+// every file closed and every window taken down. A click on the farewell text opens the
+// maker's web page and ends at once, without a second farewell box.
+TEST(StartUpSequence, ClosingTheMainWindowSaysFarewellOnceAndEnds) {
+    std::filesystem::current_path(AVC_BUILD_DIR);
+    int ended = 0;
+    std::vector<std::string> shown, opened;
+    std::vector<int> formsUp;
+    bool fileOpenAtFarewell = true;
+    AvcalcMod::TextFile file;
+    std::function<void(avbox&)> farewell;
+    AvcalcMod::SetEndProgramHook([&] { ++ended; });
+    SetWebAddressOpener([&](const std::string& address) { opened.push_back(address); });
+    // The main window closed from its frame, a file left open; the farewell box as the
+    // row says.
+    platform::SetModalHook([&](platform::Form& form) {
+        shown.push_back(form.Name());
+        formsUp.push_back(static_cast<int>(platform::Forms().size()));
+        if (&form == &TheMainWindow()) {
+            ASSERT_TRUE(file.OpenMemory("line\r"));
+            NativeWidget(form)->close();
+        }
+        if (&form == &TheBox()) {
+            fileOpenAtFarewell = file.IsOpen();
+            farewell(TheBox());
+        }
+    });
+    const std::tuple<const char*, std::function<void(avbox&)>, std::size_t> cases[] = {
+        {"Esc", [](avbox& b) { QTest::keyClick(NativeWidget(b), Qt::Key_Escape); }, 0},
+        {"a click on the text",
+         [](avbox& b) {
+             QTest::mouseClick(NativeWidget(b.Label1[0]), Qt::LeftButton, {}, QPoint(5, 5));
+         },
+         1},
+        {"a click on the background",
+         [](avbox& b) {
+             QWidget* w = NativeWidget(b);
+             QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() - 3, w->height() - 3));
+         },
+         1},
+    };
+    for (const auto& [name, way, pagesOpened] : cases) {
+        AvcalcMod::ResetShutDown();
+        ended = 0;
+        shown.clear(), opened.clear(), formsUp.clear();
+        farewell = way;
+        Avcalc1 startup;
+        startup.Load();
+        EXPECT_EQ(shown, (std::vector<std::string>{"avc", "avbox"})) << name;
+        EXPECT_EQ(formsUp, (std::vector<int>{1, 1})) << name;  // the main window went first
+        EXPECT_FALSE(fileOpenAtFarewell) << name;
+        EXPECT_EQ(opened, std::vector<std::string>(pagesOpened, AvcalcMod::WebAddress)) << name;
+        EXPECT_EQ(ended, 1) << name;
+        EXPECT_TRUE(platform::Forms().empty()) << name;
+        EXPECT_EQ(AvcalcMod::CurrentForm, nullptr) << name;
+    }
+    platform::SetModalHook(nullptr);
+    AvcalcMod::SetEndProgramHook(nullptr);
+    SetWebAddressOpener(nullptr);
 }
 
 AVC_QT_TEST_MAIN()

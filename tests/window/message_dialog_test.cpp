@@ -1,6 +1,6 @@
-// ShowMessageDialog lays out the box by the plan of colour_plan_test.cpp: the window
-// and buttons for each button code, the text wrapped with its lines set apart, the
-// farewell layout, scaling, centring and the gradient.
+// The message box: ShowMessageDialog lays it out by the plan of colour_plan_test.cpp (the
+// window and buttons for each button code, the text wrapped with its lines set apart, the
+// farewell layout, scaling, centring and the gradient), and every way of closing it.
 #include "window/message_dialog.h"
 
 #include <gtest/gtest.h>
@@ -9,13 +9,56 @@
 #include <QFontMetricsF>
 
 #include "qt_test_main.h"
+#include "startup/builtin_texts.h"
 #include "startup/text_lines.h"
-#include "window_fixture.h"
+#include "window/avbox.h"
+#include "window/shutdown.h"
 
 namespace {
 
 using namespace AvcalcMod;
-using windowtest::WindowTest;
+
+// Globals as start-up leaves them, the built-in texts plus the data-file lines the box
+// uses, and hooks that let a test see the box, the web page opened and the end of the
+// program instead of a browser and an exit.
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetShutDown();
+        ScaleFactor = 1.0F;  // geometry read back on the design canvas; one test scales
+        WorkAreaWidth = 15360;
+        WorkAreaHeight = 11070;
+        TwipsPerPixelX = TwipsPerPixelY = 15;
+        FontNames[5] = "Tahoma";
+        LayoutMode = 2;
+        WriteBuiltInTexts();
+        TextLines[37] = TextLines[265] = "Quenmar Aviation Calculator";
+        TextLines[309] = "Aerodrome Search";
+        // Each box is seen, then handled by the test's action; one the action left open
+        // would wait for ever, so it is closed and the test told.
+        platform::SetModalHook([this](platform::Form& form) {
+            ++shown;
+            if (&form != &TheBox()) return;
+            if (action) action(TheBox());
+            leftOpen = TheBox().IsLoaded();
+            if (leftOpen) UnloadForm(&TheBox());
+        });
+        SetWebAddressOpener([this](const std::string& address) { opened.push_back(address); });
+        SetEndProgramHook([this]() { ++ended; });
+    }
+    void TearDown() override {
+        platform::SetModalHook(nullptr);
+        SetWebAddressOpener(nullptr);
+        SetEndProgramHook(nullptr);
+        for (platform::Form* f : platform::Forms()) f->Unload();
+        CurrentForm = nullptr;
+    }
+
+    std::function<void(avbox&)> action;
+    bool leftOpen = false;
+    int shown = 0, ended = 0;
+    std::vector<std::string> opened;
+};
 
 const std::string LongText =
     "A text far too long for one line of the box: it has to wrap inside the 6400 twips "
@@ -32,16 +75,15 @@ TEST_F(WindowTest, EachCodeGetsItsButtonsBelowTheWrappedText) {
     const struct {
         std::int32_t code;
         const char* title;
-        bool okShown, secondShown;
-        std::array<float, 2> buttonLeft;
+        std::array<float, 2> buttonLeft;  // of OK and the second button; 0: not shown
         const char* second;
         float heightOverText, textLeft;
     } cases[] = {
-        {0, "", true, false, {3000, 5500}, "Cancel", 1300, 300},
-        {0, FarewellTitle, false, false, {3000, 5500}, "Cancel", 800, 220},
-        {2, "Aerodrome Search", true, true, {2400, 3800}, "Skip", 1300, 300},
-        {2, "Geometry", true, true, {2400, 3800}, "Cancel", 1300, 300},
-        {6, "Help", false, false, {3900, 5500}, "Cancel", 700, 300},
+        {0, "", {3000, 0}, "Cancel", 1300, 300},
+        {0, FarewellTitle, {0, 0}, "Cancel", 800, 220},
+        {2, "Aerodrome Search", {2400, 3800}, "Skip", 1300, 300},
+        {2, "Geometry", {2400, 3800}, "Cancel", 1300, 300},
+        {6, "Help", {0, 0}, "Cancel", 700, 300},
     };
     for (const auto& c : cases) {
         std::vector<std::pair<float, float>> heights;  // of the text and of the window
@@ -49,15 +91,14 @@ TEST_F(WindowTest, EachCodeGetsItsButtonsBelowTheWrappedText) {
             QTest::qWait(20);  // what waited for the box's first paint
             const float text = box.Label1[0].Height();
             platform::ButtonArray& b = box.buttonplus1;
+            auto left = [&](int i) { return b[i].Visible() ? b[i].Left() : 0.0F; };
             EXPECT_EQ(box.Caption(), std::string("   ") + (*c.title ? c.title : TextLine(37)));
             EXPECT_EQ(box.DrawnColourAt(100, 100), 0x00204060) << c.code;
-            EXPECT_EQ((std::array{b[0].Visible(), b[1].Visible(), b[2].Visible(), b[3].Visible()}),
-                      (std::array{c.okShown, c.secondShown, false, false}))
-                << c.code;
-            if (c.okShown) {
-                EXPECT_EQ((std::array{b[0].Left(), b[1].Left(), b[0].Top()}),
-                          (std::array{c.buttonLeft[0], c.buttonLeft[1], 100 + text + 200}))
-                    << c.code;
+            EXPECT_EQ((std::array{left(0), left(1), float(b[2].Visible() + b[3].Visible())}),
+                      (std::array{c.buttonLeft[0], c.buttonLeft[1], 0.0F}))
+                << c.title;
+            if (b[0].Visible()) {
+                EXPECT_EQ(b[0].Top(), 100 + text + 200) << c.code;
             }
             EXPECT_EQ(std::tuple(b[1].Caption(), box.Height() - text, box.Label1[0].Left()),
                       std::tuple(c.second, c.heightOverText, c.textLeft))
@@ -94,6 +135,67 @@ TEST_F(WindowTest, OddTextsAndCodesDoNotHurt) {
     EXPECT_EQ(shown, 14);
     EXPECT_FALSE(TheBox().IsLoaded());
     EXPECT_EQ(CurrentForm, nullptr);
+}
+
+void Click(platform::Control& control) {
+    QTest::mouseClick(NativeWidget(control), Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+void KeyOn(platform::Control& control, Qt::Key key) {
+    control.SetFocus();
+    QTest::keyClick(NativeWidget(control), key);
+}
+
+// Every way of closing the box and the DialogResult it leaves: only a button goes on
+// (ClosedByButton), so Esc or the close control can end an aerodrome search at once.
+// (Esc on a help box: the end-to-end runs close each help box with it.)
+TEST_F(WindowTest, EveryWayOutLeavesItsResult) {
+    const std::tuple<const char*, std::int32_t, std::int32_t, bool, std::function<void(avbox&)>>
+        cases[] = {
+            {"OK clicked", 2, 1, true, [](avbox& b) { Click(b.buttonplus1[0]); }},
+            {"Enter on OK", 2, 1, true, [](avbox& b) { KeyOn(b.buttonplus1[0], Qt::Key_Return); }},
+            {"second clicked", 2, 2, true, [](avbox& b) { Click(b.buttonplus1[1]); }},
+            {"Esc on a button", 2, 2, false,
+             [](avbox& b) { KeyOn(b.buttonplus1[0], Qt::Key_Escape); }},
+            {"the close control", 2, 2, false, [](avbox& b) { NativeWidget(b)->close(); }},
+            {"the text clicked", 6, 2, false, [](avbox& b) { Click(b.Label1[0]); }},
+            {"the background clicked", 6, 2, false,
+             [](avbox& b) {
+                 QTest::mouseClick(NativeWidget(b), Qt::LeftButton, {},
+                                   QPoint(2, NativeWidget(b)->height() - 2));
+             }},
+        };
+    for (const auto& [name, code, result, byButton, way] : cases) {
+        action = way;
+        DialogResult = 0;
+        ShowMessageDialog("Keep this aerodrome?", "Closing", code);
+        EXPECT_FALSE(leftOpen) << name << ": the box did not close";
+        EXPECT_EQ(CurrentForm, nullptr) << name;
+        EXPECT_EQ(DialogResult, result) << name;
+        EXPECT_EQ(TheBox().ClosedByButton(), byButton) << name;
+    }
+    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(ended, 0);
+
+    // A box asked for while one is open: the open one is closed, unanswered, and the new
+    // one starts afresh (two labels, scaled once).
+    ScaleFactor = 1.28F;
+    float first = 0, second = 0;
+    int labels = 0, depth = 0;
+    action = [&](avbox& b) {
+        if (depth++ == 0) {
+            first = b.Height();
+            ShowMessageDialog("Keep this aerodrome?", "Closing", 2);
+            return;
+        }
+        second = b.Height();
+        labels = b.Label1.Count();
+        Click(b.buttonplus1[0]);
+    };
+    ShowMessageDialog("Keep this aerodrome?", "Closing", 2);
+    EXPECT_EQ((std::tuple{labels, second, DialogResult, TheBox().ClosedByButton()}),
+              (std::tuple{2, first, 2, false}));
+    EXPECT_FALSE(TheBox().IsLoaded());
 }
 
 }  // namespace

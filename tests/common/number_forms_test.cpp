@@ -6,13 +6,14 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <set>
 
 #include "common/angles.h"
 #include "common/shared_routines.h"
 
 using namespace numbers;
 using angles::Pi;
-using AvcalcMod::MidVal;
+using AvcalcMod::MidVal, AvcalcMod::Randomize, AvcalcMod::RandomBetween;
 
 namespace {
 
@@ -122,6 +123,16 @@ TEST(MidVal, ReadsTheLeadingNumberOfTheSubstring) {
     EXPECT_EQ(MidVal("12.5ab", 0, 4), 0);
     EXPECT_EQ(MidVal("12.5ab", 10, 2), 0);
     EXPECT_EQ(MidVal("1e999", 1, 5), 0);  // too large for a double: the reader fails
+}
+
+// The gradient's style is drawn with it (0 to 3): every style must come up.
+TEST(RandomBetween, StaysInRangeAndReachesEveryValue) {
+    Randomize(12345);
+    std::set<int> seen;
+    for (int i = 0; i < 2000; ++i) seen.insert(RandomBetween(0, 3).value_or(-1));
+    EXPECT_EQ(seen, (std::set<int>{0, 1, 2, 3}));
+    EXPECT_EQ(RandomBetween(7, 7), 7);
+    EXPECT_FALSE(RandomBetween(-2147483647 - 1, 2147483647).has_value());
 }
 
 }  // namespace

@@ -23,6 +23,7 @@ from PIL import Image, ImageChops, ImageDraw, ImageStat
 from selenium import webdriver
 from selenium.common.exceptions import StaleElementReferenceException, WebDriverException
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
@@ -115,6 +116,8 @@ class Page:
         for verb, argument in scenario.steps:
             if verb == "press":
                 self.control(argument, "button").click()
+            elif verb == "key":
+                ActionChains(self.d).key_down(Keys.ALT).send_keys(argument[-1].lower()).key_up(Keys.ALT).perform()
             elif verb == "type":
                 field = self.control(argument[0], "textbox")
                 field.click()
